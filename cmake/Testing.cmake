@@ -1,0 +1,19 @@
+# gk_add_test(<name> SOURCES ... LIBS ...)
+# One test binary = one CTest entry (under Wine this keeps start-up costs low).
+# Each run writes GoogleTest's XML report, which scripts/test.sh sums up.
+set(GK_TEST_RESULTS ${CMAKE_BINARY_DIR}/test-results)
+file(MAKE_DIRECTORY ${GK_TEST_RESULTS})
+
+function(gk_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(WIN32)
+    # Wine maps the Unix root to drive Z:.
+    set(report "Z:${GK_TEST_RESULTS}/${name}.xml")
+  else()
+    set(report "${GK_TEST_RESULTS}/${name}.xml")
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${report}
+           WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
+endfunction()

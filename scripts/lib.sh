@@ -1,0 +1,45 @@
+# Shared by scripts/test.sh and scripts/run.sh.
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+GK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+GK_XVFB_PID=
+
+# Starts a private Xvfb on a free display and exports DISPLAY.
+gk_start_xvfb() {
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+    done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    GK_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    echo "Xvfb did not start on :$n" >&2
+    return 1
+}
+
+gk_stop_xvfb() {
+    if [ -n "$GK_XVFB_PID" ]; then
+        wineserver -k >/dev/null 2>&1 || true
+        kill "$GK_XVFB_PID" 2>/dev/null || true
+        wait "$GK_XVFB_PID" 2>/dev/null || true
+        GK_XVFB_PID=
+    fi
+}
+
+gk_configure_and_build() {  # preset [targets...]
+    local preset=$1; shift
+    if [ ! -f "$GK_ROOT/build/$preset/build.ninja" ]; then
+        cmake --preset "$preset" -S "$GK_ROOT" >/dev/null
+    fi
+    if [ $# -gt 0 ]; then
+        cmake --build --preset "$preset" --target "$@"
+    else
+        cmake --build --preset "$preset"
+    fi
+}

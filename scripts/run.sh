@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the tool and starts it under Wine. Without
+# a display it starts Xvfb, waits for the main window, saves
+# build/screenshot.png and closes the tool again.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+cd "$GK_ROOT"
+
+"$GK_ROOT/scripts/setup.sh"
+gk_configure_and_build mingw CoordConverter
+exe="$GK_ROOT/build/mingw/app/CoordConverter.exe"
+
+if [ -n "${DISPLAY:-}" ]; then
+    exec wine "$exe"
+fi
+
+gk_start_xvfb
+trap gk_stop_xvfb EXIT
+wine "$exe" &
+tool=$!
+
+# The main window's class is TForm1 (its title is Chinese).
+win=
+for _ in $(seq 1 200); do
+    win=$(xdotool search --onlyvisible --classname 'coordconverter.exe' 2>/dev/null | head -n1 || true)
+    [ -n "$win" ] && break
+    sleep 0.1
+done
+if [ -z "$win" ]; then
+    echo "the main window did not appear" >&2
+    exit 1
+fi
+sleep 1   # let the first paint finish
+import -window root "$GK_ROOT/build/screenshot.png"
+echo "screenshot: build/screenshot.png"
+
+xdotool windowclose "$win" 2>/dev/null || true
+for _ in $(seq 1 50); do
+    kill -0 "$tool" 2>/dev/null || break
+    sleep 0.1
+done
+kill "$tool" 2>/dev/null || true
+wait "$tool" 2>/dev/null || true
