@@ -1,0 +1,119 @@
+// The clamping every projection of the family repeats: SetUp parameters,
+// Project input, Unproject reach. NaN fails every comparison and would slip
+// through the clamps unchanged, so each helper tests for it first.
+#include "gis/GisProjections.h"
+
+#include <cmath>
+
+namespace {
+
+// Clamps into [low, high]; true when the value was changed.
+bool Clamp(double& value, double low, double high) {
+  if (value < low) {
+    value = low;
+    return true;
+  }
+  if (value > high) {
+    value = high;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+double TGIS_ProjectionAbstract::FixOriginLatitude(double value, double limit) {
+  if (std::isnan(value)) GisRaiseValue(GIS_RS_ERR_ORIGINLATITUDE_INVALID, value);
+  if (Clamp(value, -limit, limit)) AddWarning(GIS_RS_ERR_ORIGINLATITUDE_FIXED);
+  return value;
+}
+
+double TGIS_ProjectionAbstract::FixCentralMeridian(double value, TGIS_MeridianFix belowMinusPi) {
+  if (std::isnan(value)) GisRaiseValue(GIS_RS_ERR_CENTRALMERIDIAN_INVALID, value);
+  if (value > kTwoPi) {
+    value = kTwoPi;
+    AddWarning(GIS_RS_ERR_CENTRALMERIDIAN_FIXED);
+  } else if (value < -kPi) {
+    value = belowMinusPi == TGIS_MeridianFix::mfToMinusPi ? -kPi : kPi;
+    AddWarning(GIS_RS_ERR_CENTRALMERIDIAN_FIXED);
+  }
+  return value;
+}
+
+double TGIS_ProjectionAbstract::FixStandardParallel1(double value, double limit) {
+  if (std::isnan(value)) GisRaise(GIS_RS_ERR_STANDARDPARALELL_INVALID);
+  if (Clamp(value, -limit, limit)) AddWarning(GIS_RS_ERR_STANDARDPARALLEL_1_FIXED);
+  return value;
+}
+
+double TGIS_ProjectionAbstract::FixStandardParallel2(double value, double limit) {
+  if (std::isnan(value)) GisRaise(GIS_RS_ERR_STANDARDPARALELL_INVALID);
+  if (Clamp(value, -limit, limit)) AddWarning(GIS_RS_ERR_STANDARDPARALLEL_2_FIXED);
+  return value;
+}
+
+double TGIS_ProjectionAbstract::FixScaleFactor(double value, double low, double high) {
+  if (std::isnan(value)) GisRaise(GIS_RS_ERR_BADPARAM, "ScaleFactor");
+  if (Clamp(value, low, high)) AddWarning(GIS_RS_ERR_SCALEFACTOR_FIXED);
+  return value;
+}
+
+void TGIS_ProjectionAbstract::CheckFiniteParameter(double value, const char* name) {
+  if (!std::isfinite(value)) GisRaise(GIS_RS_ERR_BADPARAM, name);
+}
+
+double TGIS_ProjectionAbstract::NormalizedCentralMeridian(double value) {
+  return value > kPi ? value - kTwoPi : value;
+}
+
+void TGIS_ProjectionAbstract::FixLatitude(double& latitude, double limit) {
+  if (std::isnan(latitude)) GisRaiseValue(GIS_RS_ERR_LATITUDE_INVALID, latitude);
+  if (Clamp(latitude, -limit, limit)) AddWarning(GIS_RS_ERR_LATITUDE_FIXED);
+}
+
+void TGIS_ProjectionAbstract::FixGeodeticInput(double& longitude, double& latitude, double latitudeLimit) {
+  FixLatitude(latitude, latitudeLimit);
+  if (std::isnan(longitude)) GisRaiseValue(GIS_RS_ERR_LONGITUDE_INVALID, longitude);
+  if (Clamp(longitude, -kPi, kTwoPi)) AddWarning(GIS_RS_ERR_LONGITUDE_FIXED);
+}
+
+double TGIS_ProjectionAbstract::LongitudeDelta(double longitude, double centralMeridian) {
+  double delta = longitude - centralMeridian;
+  if (delta > kPi)
+    delta -= kTwoPi;
+  else if (delta < -kPi)
+    delta += kTwoPi;
+  // Only reachable when the caller skipped the input clamps.
+  if (delta > kPi || delta < -kPi) delta = std::remainder(delta, kTwoPi);
+  return delta;
+}
+
+void TGIS_ProjectionAbstract::FixPlaneInput(double& easting, double& northing, double minX, double maxX,
+                                            double minY, double maxY) {
+  if (std::isnan(easting)) GisRaiseValue(GIS_RS_ERR_EASTING_INVALID, easting);
+  if (std::isnan(northing)) GisRaiseValue(GIS_RS_ERR_NORTHING_INVALID, northing);
+  if (Clamp(easting, minX, maxX)) AddWarning(GIS_RS_ERR_EASTING_FIXED);
+  if (Clamp(northing, minY, maxY)) AddWarning(GIS_RS_ERR_NORTHING_FIXED);
+}
+
+void TGIS_ProjectionAbstract::FixPlaneInputToReach(double& easting, double& northing) {
+  FixPlaneInput(easting, northing, FalseEasting - MaxEastingOffset, FalseEasting + MaxEastingOffset,
+                FalseNorthing - MaxNorthingOffset, FalseNorthing + MaxNorthingOffset);
+}
+
+void TGIS_ProjectionAbstract::NormalizeGeodeticResult(double& longitude, double& latitude) {
+  Clamp(latitude, -kHalfPi, kHalfPi);
+  if (longitude > kPi)
+    longitude -= kTwoPi;
+  else if (longitude < -kPi)
+    longitude += kTwoPi;
+  Clamp(longitude, -kPi, kPi);
+}
+
+void TGIS_ProjectionAbstract::CheckHeight(double z) {
+  if (std::isnan(z)) GisRaiseValue(GIS_RS_ERR_COORIDINATE_INVALID, z);
+}
+
+void TGIS_ProjectionAbstract::CheckSolvable(const TGIS_Point3& result) {
+  if (!std::isfinite(result.X) || !std::isfinite(result.Y)) GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);
+}
