@@ -7,7 +7,10 @@
 //   stereographic, PLC Polyconic, SIN Sinusoid, TMR Transverse Mercator,
 //   UTM, HOT Hotine, HT2 Hotine two point, NZMG New Zealand Map Grid.
 #include "gis/GisProjections.h"
+#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/UTM.h"
 
 void GisRegisterProjections(TGIS_ProjectionList& list) {
-  (void)list;
+  list.Register(std::make_unique<TGIS_ProjectionTransverseMercator>());
+  list.Register(std::make_unique<TGIS_ProjectionUTM>());
 }

@@ -2,6 +2,8 @@
 // projection made for the test (identity formulas, every helper exposed).
 #include "gis/GisProjections.h"
 
+#include "GisTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,16 +50,7 @@ private:
   std::string code_;
 };
 
-// The error code an expression raises, or -1.
-template <class F>
-int RaisedCode(F&& f) {
-  try {
-    f();
-  } catch (const EGIS_Exception& e) {
-    return e.ErrorCode();
-  }
-  return -1;
-}
+using gistest::RaisedCode;
 
 TEST(ProjectionBase, CreationDefaultsAndPrepare) {
   ProbeProjection p;

@@ -1,0 +1,56 @@
+#pragma once
+// Transverse Mercator ("TMR"): the ellipsoidal projection as power series in
+// the longitude difference from the central meridian, up to the eighth power,
+// with the meridian arc from a fifth-order series in the third flattening n.
+// The converter's Gauss-Krueger coordinates are this projection with scale 1
+// and false easting 500000 m on the zone's central meridian.
+
+#include "gis/GisProjections.h"
+
+#include <array>
+
+class TGIS_ProjectionTransverseMercator : public TGIS_ProjectionAbstract {
+public:
+  // Central meridian 0, no false origin, scale 1, prepared.
+  TGIS_ProjectionTransverseMercator();
+
+  std::string Code() const override { return "TMR"; }
+  std::string Description() const override { return "Transverse Mercator"; }
+  TGIS_ParameterSet ParameterSet() const override {
+    return ppCentralMeridian | ppOriginLatitude | ppFalseEasting | ppFalseNorthing | ppScaleFactor;
+  }
+  // Derives the arc coefficients and the reach of Unproject, then copies the
+  // stored parameters into the working fields.
+  void Prepare() override;
+  std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
+  // Reads the central meridian ([-pi, 2*pi]), origin latitude ([-pi/2, pi/2]),
+  // false easting and northing (finite) and scale factor ([0.3, 3.0]);
+  // out-of-range angles and scales are clamped with a warning.
+  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
+             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
+             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
+             double point2Longitude, double point2Latitude) override;
+  // Clamps the latitude (0240) and a longitude more than pi/2 from the
+  // meridian (0241); warns 0236 beyond 9 degrees from it.
+  void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
+  // Raises 0215 / 0216 for a point beyond the reach; warns 0236 for a result
+  // more than 9 degrees from the meridian.
+  void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
+
+  // The parameters as given to SetUp, after clamping: the truth from which
+  // Prepare fills the working fields.
+  TGIS_Point2 OriginPoint;  // X = central meridian, Y = origin latitude
+  TGIS_Point2 FalseOrigin;  // X = false easting, Y = false northing
+  double StoredScale = 1.0;
+  // Meridian arc series c0, c2, c4, c6, c8.
+  std::array<long double, 5> ArcCoefficients{};
+
+  // Distance along the meridian from the equator to the latitude, unscaled.
+  long double MeridianArc(long double latitude) const;
+  long double PrimeVerticalRadius(long double latitude) const;
+  long double MeridianRadius(long double latitude) const;
+
+private:
+  long double W(long double latitude) const;
+  void ProjectPoint(const TGIS_Point3& source, TGIS_Point3& result);
+};

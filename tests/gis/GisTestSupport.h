@@ -1,0 +1,46 @@
+#pragma once
+// Small helpers shared by the projection tests.
+
+#include "gis/GisProjections.h"
+
+#include <numbers>
+
+namespace gistest {
+
+constexpr double kDeg = std::numbers::pi / 180;
+
+// SetUp with the parameters the Transverse Mercator reads; the rest 0.
+inline void SetUpTransverse(TGIS_ProjectionAbstract& p, double centralMeridian, double originLatitude,
+                            double falseEasting, double falseNorthing, double scale) {
+  p.SetUp(0, centralMeridian, originLatitude, falseEasting, falseNorthing, 0, 0, scale, 0, 0, 0, 0, 0, 0, 0);
+}
+
+inline TGIS_Point3 Project(TGIS_ProjectionAbstract& p, double x, double y, double z = 0) {
+  TGIS_Point3 r;
+  p.Project(MakePoint3(x, y, z), r);
+  return r;
+}
+
+inline TGIS_Point3 Unproject(TGIS_ProjectionAbstract& p, double x, double y, double z = 0) {
+  TGIS_Point3 r;
+  p.Unproject(MakePoint3(x, y, z), r);
+  return r;
+}
+
+// The exception an expression raises; its ErrorCode() is -1 when none was.
+template <class F>
+EGIS_Exception Raised(F&& f) {
+  try {
+    f();
+  } catch (const EGIS_Exception& e) {
+    return e;
+  }
+  return EGIS_Exception("-01 nothing raised", "", 0);
+}
+
+template <class F>
+int RaisedCode(F&& f) {
+  return Raised(f).ErrorCode();
+}
+
+}  // namespace gistest
