@@ -57,7 +57,7 @@ public:
   std::string& operator[](TField field) { return FTexts[Index(field)]; }
   const std::string& operator[](TField field) const { return FTexts[Index(field)]; }
 
-  friend bool operator==(const TFieldTexts&, const TFieldTexts&) = default;
+  friend bool operator==(const TFieldTexts& a, const TFieldTexts& b) { return a.FTexts == b.FTexts; }
 
 private:
   static std::size_t Index(TField field) { return static_cast<std::size_t>(field); }

@@ -1,0 +1,158 @@
+#include "app/ConversionCommands.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+
+#include "app/AngleNotation.h"
+#include "gis/projections/TransverseMercator.h"
+#include "toolkit/core/NumberText.h"
+
+namespace app {
+
+namespace {
+
+// Point coordinates: pi/180 and 180/pi in extended precision.
+constexpr long double kDegreesToRadians = 0.017453292519943295769L;
+constexpr long double kRadiansToDegrees = 57.295779513082320877L;
+// The zone's central meridian uses pi to eight decimals only. This moves the
+// meridian by about 2.3e-9 rad in zone 20 (1.5 cm of easting at the equator)
+// and is part of every coordinate the tool has ever written, so it stays.
+constexpr long double kMeridianPi = 3.14159265L;
+
+// A number whose text the readers would not take back ("NAN", "INF") fails
+// the command instead of landing in a field.
+std::string NumberText(double value) {
+  if (!std::isfinite(value)) throw std::range_error("not a finite number");
+  return tk::FloatToStrGeneral(value);
+}
+
+// Runs a command body; on any exception empties the command's outputs.
+template <class Body>
+bool Guarded(TFieldAccess& fields, std::initializer_list<TField> outputs, Body&& body) noexcept {
+  try {
+    body();
+    return true;
+  } catch (...) {
+  }
+  for (TField field : outputs) {
+    try {
+      fields.SetText(field, "");
+    } catch (...) {
+      // A field that cannot even be emptied must not keep the others full.
+    }
+  }
+  return false;
+}
+
+// The zone of a longitude: whole degrees (64-bit, truncated) / 6 + 1.
+std::int64_t ZoneOfLongitude(double longitude) {
+  // Beyond 2^63 the whole degrees do not fit their 64-bit integer.
+  constexpr double kLimit = 9223372036854775808.0;
+  if (!(longitude >= -kLimit && longitude < kLimit)) throw std::range_error("longitude out of range");
+  return static_cast<std::int64_t>(longitude) / 6 + 1;
+}
+
+bool Split(TFieldAccess& fields, TField decimal, TField d, TField m, TField s) noexcept {
+  return Guarded(fields, {d, m, s}, [&] {
+    const TDegMinSec dms = app::Split(tk::StrToFloat(fields.Text(decimal)));
+    // The minutes of magnitudes near the largest double exceed it.
+    if (!std::isfinite(static_cast<double>(dms.Minutes))) throw std::range_error("minutes out of range");
+    const TDegMinSecTexts texts = ShowDegMinSec(dms);
+    fields.SetText(d, texts.Degrees);
+    fields.SetText(m, texts.Minutes);
+    fields.SetText(s, texts.Seconds);
+  });
+}
+
+bool Join(TFieldAccess& fields, TField decimal, TField d, TField m, TField s) noexcept {
+  return Guarded(fields, {decimal}, [&] {
+    const TDegMinSec dms = ReadDegMinSec(fields.Text(d), fields.Text(m), fields.Text(s));
+    fields.SetText(decimal, NumberText(app::Join(dms)));
+  });
+}
+
+}  // namespace
+
+TConversionCommands::TConversionCommands()
+    : FProjection(std::make_unique<TGIS_ProjectionTransverseMercator>()) {}
+
+TConversionCommands::~TConversionCommands() = default;
+
+void TConversionCommands::SetUpZone(std::int32_t zone) {
+  // 32-bit arithmetic as the zone field is 32 bits; zones too large for it
+  // (|zone| above about 357 million) wrap to a meaningless meridian instead
+  // of failing.
+  const auto meridianDegrees = static_cast<std::int32_t>(static_cast<std::int64_t>(zone) * 6 - 3);
+  const double centralMeridian = static_cast<double>(meridianDegrees * kMeridianPi / 180.0L);
+  FProjection->SetUp(0, centralMeridian, 0, 500000, 0, 0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0);
+}
+
+bool TConversionCommands::GeodeticToGauss(TFieldAccess& fields) noexcept {
+  return Guarded(fields, {TField::edtGaussX, TField::edtGaussY, TField::edtGaussZone}, [&] {
+    const std::int64_t zone = ZoneOfLongitude(tk::StrToFloat(fields.Text(TField::edtLon)));
+    fields.SetText(TField::edtGaussZone, tk::IntToStr(zone));
+    // Read back through the field, where a zone beyond 32 bits fails.
+    SetUpZone(tk::StrToInt(fields.Text(TField::edtGaussZone)));
+
+    const double longitude = tk::StrToFloat(fields.Text(TField::edtLon));
+    const double latitude = tk::StrToFloat(fields.Text(TField::edtLat));
+    const TGIS_Point3 geodetic{static_cast<double>(longitude * kDegreesToRadians),
+                               static_cast<double>(latitude * kDegreesToRadians), 0};
+    TGIS_Point3 plane;
+    FProjection->Project(geodetic, plane);
+    const std::string easting = NumberText(plane.X);
+    const std::string northing = NumberText(plane.Y);
+    fields.SetText(TField::edtGaussX, easting);
+    fields.SetText(TField::edtGaussY, northing);
+  });
+}
+
+bool TConversionCommands::GaussToGeodetic(TFieldAccess& fields) noexcept {
+  return Guarded(fields, {TField::edtLon, TField::edtLat}, [&] {
+    SetUpZone(tk::StrToInt(fields.Text(TField::edtGaussZone)));
+    const TGIS_Point3 plane{tk::StrToFloat(fields.Text(TField::edtGaussX)),
+                            tk::StrToFloat(fields.Text(TField::edtGaussY)), 0};
+    TGIS_Point3 geodetic;
+    FProjection->Unproject(plane, geodetic);
+    const std::string longitude = NumberText(static_cast<double>(geodetic.X * kRadiansToDegrees));
+    const std::string latitude = NumberText(static_cast<double>(geodetic.Y * kRadiansToDegrees));
+    fields.SetText(TField::edtLon, longitude);
+    fields.SetText(TField::edtLat, latitude);
+  });
+}
+
+bool TConversionCommands::SplitLongitude(TFieldAccess& fields) noexcept {
+  return Split(fields, TField::edtLon, TField::edtLonD, TField::edtLonM, TField::edtLonS);
+}
+
+bool TConversionCommands::JoinLongitude(TFieldAccess& fields) noexcept {
+  return Join(fields, TField::edtLon, TField::edtLonD, TField::edtLonM, TField::edtLonS);
+}
+
+bool TConversionCommands::SplitLatitude(TFieldAccess& fields) noexcept {
+  return Split(fields, TField::edtLat, TField::edtLatD, TField::edtLatM, TField::edtLatS);
+}
+
+bool TConversionCommands::JoinLatitude(TFieldAccess& fields) noexcept {
+  return Join(fields, TField::edtLat, TField::edtLatD, TField::edtLatM, TField::edtLatS);
+}
+
+bool TConversionCommands::ClearAll(TFieldAccess& fields) noexcept {
+  static constexpr TField kOwnedOrder[] = {
+      TField::edtLon, TField::edtLonM, TField::edtLonD, TField::edtLonS,
+      TField::edtLat, TField::edtLatM, TField::edtLatD, TField::edtLatS,
+      TField::edtGaussX, TField::edtGaussY, TField::edtGaussZone};
+  bool cleared = true;
+  for (TField field : kOwnedOrder) {
+    try {
+      fields.SetText(field, "");
+    } catch (...) {
+      cleared = false;  // the other fields are still emptied
+    }
+  }
+  return cleared;
+}
+
+}  // namespace app
