@@ -212,17 +212,14 @@ void TGIS_ProjectionTransverseMercator::Unproject(const TGIS_Point3& source, TGI
                    (120 * N5 * c * k5);
   const Real t17 = (61 + 662 * T2 + 1320 * T4 + 720 * T6) / (5040 * N7 * c * k7);
   const Real dl = d * t14 - d3 * t15 + d5 * t16 - d7 * t17;
-  Real longitude = CentralMeridian + dl;
-
-  // Clamped, not wrapped.
-  if (longitude > kPiL) longitude = kPiL;
-  if (longitude < -kPiL) longitude = -kPiL;
-  if (latitude > kHalfPiL) latitude = kHalfPiL;
-  if (latitude < -kHalfPiL) latitude = -kHalfPiL;
+  const Real longitude = CentralMeridian + dl;
   if (std::fabs(dl) > kDistortionLimit) AddWarning(GIS_RS_ERR_PRJ_DISTORTED);
 
   result.X = static_cast<double>(longitude);
   result.Y = static_cast<double>(latitude);
   result.Z = source.Z;
   CheckSolvable(result);
+  // A point east of the meridian may lie beyond the +-pi seam, which Project
+  // accepts; wrapping (not clamping to pi) brings it back where it was.
+  NormalizeGeodeticResult(result.X, result.Y);
 }

@@ -193,9 +193,19 @@ TEST_F(GaussKrueger117, UnprojectClampsAndWarns) {
   const TGIS_Point3 pole = Unproject(tm, 500000, 10001965.7);
   EXPECT_NEAR(pole.Y, kPi / 2, 1e-7);
   EXPECT_LE(pole.Y, kPi / 2);
-  // Longitude is clamped to pi, not wrapped.
+}
+
+TEST(TransverseMercator, UnprojectWrapsAcrossTheSeam) {
+  // Project accepts points across +-180 degrees near the meridian; Unproject
+  // must give them back there rather than pinned to 180 degrees.
+  TGIS_ProjectionTransverseMercator tm;
   SetUpTransverse(tm, 179 * kDeg, 0, 500000, 0, 1.0);
-  EXPECT_EQ(Unproject(tm, 500000 + 3000000, 0).X, kPi);
+  const TGIS_Point3 grid = Project(tm, -178 * kDeg, -17 * kDeg);
+  const TGIS_Point3 back = Unproject(tm, grid.X, grid.Y);
+  EXPECT_NEAR(back.X, -178 * kDeg, 1e-11);
+  EXPECT_NEAR(back.Y, -17 * kDeg, 1e-11);
+  SetUpTransverse(tm, -179 * kDeg, 0, 500000, 0, 1.0);
+  EXPECT_NEAR(Unproject(tm, Project(tm, 178 * kDeg, 5 * kDeg).X, 0).X, 178 * kDeg, 1e-3);
 }
 
 TEST(TransverseMercator, RoundTripsWithinTheZoneOnSeveralEllipsoids) {
