@@ -5,12 +5,19 @@
 
 namespace {
 
-using Real = long double;  // every intermediate is carried in extended precision
+// Prepare derives its constants in extended precision. The series of each
+// point are evaluated in double: their rounding (about 1e-9 m) is far below
+// the millimetre, and extended arithmetic would cost several times as much.
+using Real = double;
 
-constexpr Real kPiL = std::numbers::pi_v<long double>;
-constexpr Real kHalfPiL = kPiL / 2;
-constexpr Real kTwoPiL = 2 * kPiL;
-constexpr Real kDistortionLimit = kPiL / 20;  // 9 degrees from the meridian
+constexpr long double kPiL = std::numbers::pi_v<long double>;
+constexpr long double kHalfPiL = kPiL / 2;
+constexpr long double kTwoPiL = 2 * kPiL;
+constexpr double kDistortionLimit = std::numbers::pi / 20;  // 9 degrees from the meridian
+
+// Factorial denominators of the series, as factors.
+constexpr Real kInv2 = 1.0 / 2, kInv6 = 1.0 / 6, kInv24 = 1.0 / 24, kInv120 = 1.0 / 120;
+constexpr Real kInv720 = 1.0 / 720, kInv5040 = 1.0 / 5040, kInv40320 = 1.0 / 40320;
 
 }  // namespace
 
@@ -25,22 +32,40 @@ std::unique_ptr<TGIS_ProjectionAbstract> TGIS_ProjectionTransverseMercator::Crea
   return std::make_unique<TGIS_ProjectionTransverseMercator>();
 }
 
-Real TGIS_ProjectionTransverseMercator::W(Real latitude) const {
-  const Real s = std::sin(latitude);
-  return std::sqrt(1 - E2 * s * s);
+double TGIS_ProjectionTransverseMercator::WOf(double sinLatitude) const {
+  return std::sqrt(1 - series_.e2 * sinLatitude * sinLatitude);
 }
 
-Real TGIS_ProjectionTransverseMercator::PrimeVerticalRadius(Real latitude) const { return A / W(latitude); }
-
-Real TGIS_ProjectionTransverseMercator::MeridianRadius(Real latitude) const {
-  const Real w = W(latitude);
-  return (1 - E2) * A / (w * w * w);
+double TGIS_ProjectionTransverseMercator::PrimeVerticalRadius(double latitude) const {
+  return series_.a / WOf(std::sin(latitude));
 }
 
-Real TGIS_ProjectionTransverseMercator::MeridianArc(Real latitude) const {
-  const auto& c = ArcCoefficients;
-  return c[0] * latitude - c[1] * std::sin(2 * latitude) + c[2] * std::sin(4 * latitude) -
-         c[3] * std::sin(6 * latitude) + c[4] * std::sin(8 * latitude);
+double TGIS_ProjectionTransverseMercator::MeridianRadius(double latitude) const {
+  const double w = WOf(std::sin(latitude));
+  return series_.equatorRadius / (w * w * w);
+}
+
+double TGIS_ProjectionTransverseMercator::MeridianArc(double latitude) const {
+  return ArcOf(latitude, SinCosOf(latitude));
+}
+
+double TGIS_ProjectionTransverseMercator::ArcOf(double latitude, SinCos sc) const {
+  // sin 2x .. sin 8x by the double-angle and addition rules: one pair of
+  // trigonometric calls per latitude instead of four sines.
+  const double s2 = 2 * sc.s * sc.c, c2 = (sc.c - sc.s) * (sc.c + sc.s);
+  const double s4 = 2 * s2 * c2, c4 = (c2 - s2) * (c2 + s2);
+  const double s6 = s4 * c2 + c4 * s2;
+  const double s8 = 2 * s4 * c4;
+  const auto& k = series_.arc;
+  return k[0] * latitude - k[1] * s2 + k[2] * s4 - k[3] * s6 + k[4] * s8;
+}
+
+double TGIS_ProjectionTransverseMercator::OriginArc() {
+  if (OriginLatitude != originArcLatitude_) {
+    originArcLatitude_ = OriginLatitude;
+    originArc_ = MeridianArc(OriginLatitude);
+  }
+  return originArc_;
 }
 
 void TGIS_ProjectionTransverseMercator::Prepare() {
@@ -53,13 +78,20 @@ void TGIS_ProjectionTransverseMercator::Prepare() {
   FalseNorthing = 0;
   ScaleFactor = 1;
 
-  const Real n = (A - B) / (A + B);
-  const Real n2 = n * n, n3 = n2 * n, n4 = n3 * n, n5 = n4 * n;
+  const long double n = (A - B) / (A + B);
+  const long double n2 = n * n, n3 = n2 * n, n4 = n3 * n, n5 = n4 * n;
   ArcCoefficients[0] = A * ((1 - n) + 5.0L / 4 * (n2 - n3) + 81.0L / 64 * (n4 - n5));
   ArcCoefficients[1] = 3 * A / 2 * ((n - n2) + 7.0L / 8 * (n3 - n4) + 55.0L / 64 * n5);
   ArcCoefficients[2] = 15 * A / 16 * ((n2 - n3) + 3.0L / 4 * (n4 - n5));
   ArcCoefficients[3] = 35 * A / 48 * ((n3 - n4) + 11.0L / 16 * n5);
   ArcCoefficients[4] = 315 * A / 512 * (n4 - n5);
+  series_.a = static_cast<double>(A);
+  series_.e2 = static_cast<double>(E2);
+  series_.ep2 = static_cast<double>(Ellipsoid->Ep2);
+  series_.equatorRadius = static_cast<double>((1 - E2) * A);
+  for (size_t i = 0; i < ArcCoefficients.size(); ++i) series_.arc[i] = static_cast<double>(ArcCoefficients[i]);
+  originArcLatitude_ = 0;
+  originArc_ = 0;
 
   // Both points lie 90 degrees from the meridian, so each leaves 0236.
   TGIS_Point3 reach;
@@ -108,14 +140,14 @@ void TGIS_ProjectionTransverseMercator::ProjectPoint(const TGIS_Point3& source, 
   FixLatitude(latitude);
   if (std::isnan(source.X)) GisRaiseValue(GIS_RS_ERR_LONGITUDE_INVALID, source.X);
 
-  const Real lambda0 = CentralMeridian;
-  Real lambda = source.X;
+  const long double lambda0 = CentralMeridian;
+  long double lambda = source.X;
   if (lambda > kPiL) lambda -= kTwoPiL;
   if (lambda < lambda0 - kHalfPiL || lambda > lambda0 + kHalfPiL) {
     // Retest on a 0..2*pi scale, so points across the +-pi seam near the
     // meridian are kept as they are.
-    const Real lambdaP = lambda < 0 ? lambda + kTwoPiL : lambda;
-    const Real lambda0P = lambda0 < 0 ? lambda0 + kTwoPiL : lambda0;
+    const long double lambdaP = lambda < 0 ? lambda + kTwoPiL : lambda;
+    const long double lambda0P = lambda0 < 0 ? lambda0 + kTwoPiL : lambda0;
     if (lambdaP < lambda0P - kHalfPiL) {
       lambda = lambda0 - kHalfPiL;
       AddWarning(GIS_RS_ERR_LONGITUDE_FIXED);
@@ -125,41 +157,38 @@ void TGIS_ProjectionTransverseMercator::ProjectPoint(const TGIS_Point3& source, 
     }
   }
 
-  Real dl = lambda - lambda0;
-  if (std::fabs(dl) > kDistortionLimit) AddWarning(GIS_RS_ERR_PRJ_DISTORTED);
-  if (dl > kPiL) dl -= kTwoPiL;
-  if (dl < -kPiL) dl += kTwoPiL;
-  if (std::fabs(dl) < 2e-10L) dl = 0;
+  long double dlExtended = lambda - lambda0;
+  if (std::fabs(dlExtended) > kDistortionLimit) AddWarning(GIS_RS_ERR_PRJ_DISTORTED);
+  if (dlExtended > kPiL) dlExtended -= kTwoPiL;
+  if (dlExtended < -kPiL) dlExtended += kTwoPiL;
+  const Real dl = std::fabs(dlExtended) < 2e-10L ? 0.0 : static_cast<Real>(dlExtended);
 
   const Real phi = latitude;
   const Real k0 = ScaleFactor;
-  const Real s = std::sin(phi), c = std::cos(phi), t = std::tan(phi);
+  const SinCos sc = SinCosOf(phi);
+  const Real s = sc.s, c = sc.c, t = s / c;
   const Real T2 = t * t, T4 = T2 * T2, T6 = T4 * T2;
-  const Real eta = static_cast<Real>(Ellipsoid->Ep2) * c * c;
+  const Real eta = series_.ep2 * c * c;
   const Real eta2 = eta * eta, eta3 = eta2 * eta, eta4 = eta3 * eta;
-  const Real N = PrimeVerticalRadius(phi);
-  const Real c3 = c * c * c, c5 = c3 * c * c, c7 = c5 * c * c;
+  const Real Nk = series_.a / WOf(s) * k0;  // N * k0
 
-  const Real t1 = (MeridianArc(phi) - MeridianArc(OriginLatitude)) * k0;
-  const Real t2 = N * s * c * k0 / 2;
-  const Real t3 = N * s * c3 * k0 * (5 - T2 + 9 * eta + 4 * eta2) / 24;
-  const Real t4 = N * s * c5 * k0 *
-                  (61 - 58 * T2 + T4 + 270 * eta - 330 * T2 * eta + 445 * eta2 + 324 * eta3 - 680 * T2 * eta2 +
-                   88 * eta4 - 600 * T2 * eta3 - 192 * T2 * eta4) /
-                  720;
-  const Real t5 = N * s * c7 * k0 * (1385 - 3111 * T2 + 543 * T4 - T6) / 40320;
-  const Real dl2 = dl * dl, dl4 = dl2 * dl2, dl6 = dl4 * dl2, dl8 = dl4 * dl4;
-  const Real northing = FalseNorthing + t1 + dl2 * t2 + dl4 * t3 + dl6 * t4 + dl8 * t5;
+  // The series terms t1..t9 written in powers of u = (dl cos phi)^2: term
+  // i of each series is the one before times u and its own polynomial.
+  const Real u = dl * dl * c * c;
+  const Real t1 = (ArcOf(phi, sc) - OriginArc()) * k0;
+  const Real p3 = 5 - T2 + 9 * eta + 4 * eta2;
+  const Real p4 = 61 - 58 * T2 + T4 + 270 * eta - 330 * T2 * eta + 445 * eta2 + 324 * eta3 - 680 * T2 * eta2 +
+                  88 * eta4 - 600 * T2 * eta3 - 192 * T2 * eta4;
+  const Real p5 = 1385 - 3111 * T2 + 543 * T4 - T6;
+  const Real northing =
+      FalseNorthing + t1 +
+      Nk * s * c * dl * dl * (kInv2 + u * (p3 * kInv24 + u * (p4 * kInv720 + u * p5 * kInv40320)));
 
-  const Real t6 = N * c * k0;
-  const Real t7 = N * c3 * k0 * (1 - T2 + eta) / 6;
-  const Real t8 = N * c5 * k0 *
-                  (5 - 18 * T2 + T4 + 14 * eta - 58 * T2 * eta + 13 * eta2 + 4 * eta3 - 64 * T2 * eta2 -
-                   24 * T2 * eta3) /
-                  120;
-  const Real t9 = N * c7 * k0 * (61 - 479 * T2 + 179 * T4 - T6) / 5040;
-  const Real dl3 = dl2 * dl, dl5 = dl4 * dl, dl7 = dl6 * dl;
-  const Real easting = FalseEasting + dl * t6 + dl3 * t7 + dl5 * t8 + dl7 * t9;
+  const Real p7 = 1 - T2 + eta;
+  const Real p8 = 5 - 18 * T2 + T4 + 14 * eta - 58 * T2 * eta + 13 * eta2 + 4 * eta3 - 64 * T2 * eta2 -
+                  24 * T2 * eta3;
+  const Real p9 = 61 - 479 * T2 + 179 * T4 - T6;
+  const Real easting = FalseEasting + Nk * c * dl * (1 + u * (p7 * kInv6 + u * (p8 * kInv120 + u * p9 * kInv5040)));
 
   result.X = static_cast<double>(easting);
   result.Y = static_cast<double>(northing);
@@ -178,40 +207,43 @@ void TGIS_ProjectionTransverseMercator::Unproject(const TGIS_Point3& source, TGI
   CheckHeight(source.Z);
 
   const Real k0 = ScaleFactor;
-  const Real M = MeridianArc(OriginLatitude) + (static_cast<Real>(y) - FalseNorthing) / k0;
+  const Real M = OriginArc() + (y - FalseNorthing) / k0;
   // Footpoint latitude: a fixed number of corrections, no convergence test.
-  Real phi = M / MeridianRadius(0);
-  for (int i = 0; i < 5; ++i) phi += (M - MeridianArc(phi)) / MeridianRadius(phi);
+  const Real equatorRadius = series_.equatorRadius;  // MeridianRadius(0)
+  Real phi = M / equatorRadius;
+  SinCos sc = SinCosOf(phi);
+  for (int i = 0; i < 5; ++i) {
+    const Real w = WOf(sc.s);
+    phi += (M - ArcOf(phi, sc)) / (equatorRadius / (w * w * w));
+    sc = SinCosOf(phi);
+  }
 
-  const Real R = MeridianRadius(phi);
-  const Real N = PrimeVerticalRadius(phi);
-  const Real c = std::cos(phi), t = std::tan(phi);
+  const Real w = WOf(sc.s);
+  const Real c = sc.c, t = sc.s / sc.c;
   const Real T2 = t * t, T4 = T2 * T2, T6 = T4 * T2;
-  const Real eta = static_cast<Real>(Ellipsoid->Ep2) * c * c;
+  const Real eta = series_.ep2 * c * c;
   const Real eta2 = eta * eta, eta3 = eta2 * eta, eta4 = eta3 * eta;
-  const Real N3 = N * N * N, N5 = N3 * N * N, N7 = N5 * N * N;
-  const Real k2 = k0 * k0, k3 = k2 * k0, k4 = k2 * k2, k5 = k4 * k0, k6 = k4 * k2, k7 = k6 * k0, k8 = k4 * k4;
+  const Real Nk = series_.a / w * k0;          // N * k0
+  const Real nOverR = w * w / (1 - series_.e2);  // N / R
 
-  Real d = static_cast<Real>(x) - FalseEasting;
-  if (std::fabs(d) < 0.0001L) d = 0;
-  const Real d2 = d * d, d3 = d2 * d, d4 = d2 * d2, d5 = d4 * d, d6 = d4 * d2, d7 = d6 * d, d8 = d4 * d4;
+  Real d = x - FalseEasting;
+  if (std::fabs(d) < 0.0001) d = 0;
 
-  const Real t10 = t / (2 * R * N * k2);
-  const Real t11 = t * (5 + 3 * T2 + eta - 4 * eta2 - 9 * T2 * eta) / (24 * R * N3 * k4);
-  const Real t12 = t *
-                   (61 + 90 * T2 + 46 * eta + 45 * T4 - 252 * T2 * eta - 3 * eta2 + 100 * eta3 - 66 * T2 * eta2 -
-                    90 * T4 * eta + 88 * eta4 + 225 * T4 * eta2 + 84 * T2 * eta3 - 192 * T2 * eta4) /
-                   (720 * R * N5 * k6);
-  const Real t13 = t * (1385 + 3633 * T2 + 4095 * T4 + 1575 * T6) / (40320 * R * N7 * k8);
-  Real latitude = phi - d2 * t10 + d4 * t11 - d6 * t12 + d8 * t13;
+  // The terms t10..t17 written in powers of v = (d / (N k0))^2.
+  const Real dn = d / Nk;
+  const Real v = dn * dn;
+  const Real q11 = 5 + 3 * T2 + eta - 4 * eta2 - 9 * T2 * eta;
+  const Real q12 = 61 + 90 * T2 + 46 * eta + 45 * T4 - 252 * T2 * eta - 3 * eta2 + 100 * eta3 - 66 * T2 * eta2 -
+                   90 * T4 * eta + 88 * eta4 + 225 * T4 * eta2 + 84 * T2 * eta3 - 192 * T2 * eta4;
+  const Real q13 = 1385 + 3633 * T2 + 4095 * T4 + 1575 * T6;
+  const Real latitude =
+      phi - t * nOverR * v * (kInv2 - v * (q11 * kInv24 - v * (q12 * kInv720 - v * q13 * kInv40320)));
 
-  const Real t14 = 1 / (N * c * k0);
-  const Real t15 = (1 + 2 * T2 + eta) / (6 * N3 * c * k3);
-  const Real t16 = (5 + 6 * eta + 28 * T2 - 3 * eta2 + 8 * T2 * eta + 24 * T4 - 4 * eta3 + 4 * T2 * eta2 +
-                    24 * T2 * eta3) /
-                   (120 * N5 * c * k5);
-  const Real t17 = (61 + 662 * T2 + 1320 * T4 + 720 * T6) / (5040 * N7 * c * k7);
-  const Real dl = d * t14 - d3 * t15 + d5 * t16 - d7 * t17;
+  const Real q15 = 1 + 2 * T2 + eta;
+  const Real q16 = 5 + 6 * eta + 28 * T2 - 3 * eta2 + 8 * T2 * eta + 24 * T4 - 4 * eta3 + 4 * T2 * eta2 +
+                   24 * T2 * eta3;
+  const Real q17 = 61 + 662 * T2 + 1320 * T4 + 720 * T6;
+  const Real dl = dn / c * (1 - v * (q15 * kInv6 - v * (q16 * kInv120 - v * q17 * kInv5040)));
   const Real longitude = CentralMeridian + dl;
   if (std::fabs(dl) > kDistortionLimit) AddWarning(GIS_RS_ERR_PRJ_DISTORTED);
 

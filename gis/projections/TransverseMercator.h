@@ -8,6 +8,7 @@
 #include "gis/GisProjections.h"
 
 #include <array>
+#include <cmath>
 
 class TGIS_ProjectionTransverseMercator : public TGIS_ProjectionAbstract {
 public:
@@ -46,11 +47,27 @@ public:
   std::array<long double, 5> ArcCoefficients{};
 
   // Distance along the meridian from the equator to the latitude, unscaled.
-  long double MeridianArc(long double latitude) const;
-  long double PrimeVerticalRadius(long double latitude) const;
-  long double MeridianRadius(long double latitude) const;
+  double MeridianArc(double latitude) const;
+  double PrimeVerticalRadius(double latitude) const;
+  double MeridianRadius(double latitude) const;
 
 private:
-  long double W(long double latitude) const;
+  struct SinCos {
+    double s, c;
+  };
+  static SinCos SinCosOf(double latitude) { return {std::sin(latitude), std::cos(latitude)}; }
+  // sqrt(1 - e^2 sin^2 latitude)
+  double WOf(double sinLatitude) const;
+  double ArcOf(double latitude, SinCos sc) const;
+  // MeridianArc(OriginLatitude), kept until the origin latitude changes.
+  double OriginArc();
   void ProjectPoint(const TGIS_Point3& source, TGIS_Point3& result);
+
+  // Double copies of the prepared constants for the per-point series.
+  struct Series {
+    double a = 0, e2 = 0, ep2 = 0, equatorRadius = 0;
+    std::array<double, 5> arc{};
+  } series_;
+  double originArcLatitude_ = 0;
+  double originArc_ = 0;
 };
