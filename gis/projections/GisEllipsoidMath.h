@@ -56,7 +56,7 @@ public:
 private:
   double a_ = 0;
   double e2_ = 0;
-  double c0_ = 0, c2_ = 0, c4_ = 0, c6_ = 0, c8_ = 0;
+  double c0_ = 0, c2_ = 0, c4_ = 0, c6_ = 0, c8_ = 0, c10_ = 0;
   double quadrant_ = 0;
 };
 

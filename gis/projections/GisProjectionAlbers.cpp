@@ -1,0 +1,117 @@
+#include "gis/projections/GisProjectionAlbers.h"
+
+#include "gis/projections/GisEllipsoidMath.h"
+
+#include <cmath>
+#include <numbers>
+
+using gis_ellipsoid::AuthalicQ;
+using gis_ellipsoid::ParallelRadiusRatio;
+
+namespace {
+constexpr double kDeg = std::numbers::pi / 180;
+}  // namespace
+
+TGIS_ProjectionAlbers::TGIS_ProjectionAlbers() {
+  OriginLatitude = 45 * kDeg;
+  StandardParallel1 = 40 * kDeg;
+  StandardParallel2 = 50 * kDeg;
+  MaxEastingOffset = 40000000;
+  MaxNorthingOffset = 40000000;
+  Prepare();
+}
+
+std::unique_ptr<TGIS_ProjectionAbstract> TGIS_ProjectionAlbers::Create() const {
+  return std::make_unique<TGIS_ProjectionAlbers>();
+}
+
+TGIS_ProjectionAlbers::Constants TGIS_ProjectionAlbers::Derive(double originLatitude, double parallel1,
+                                                               double parallel2) const {
+  const double a = static_cast<double>(A);
+  const double e = static_cast<double>(E);
+  const double e2 = static_cast<double>(E2);
+  const double m1 = ParallelRadiusRatio(parallel1, e2);
+  const double q1 = AuthalicQ(parallel1, e, e2);
+  double n;
+  if (std::fabs(parallel1 - parallel2) <= 1e-10) {
+    n = std::sin(parallel1);
+  } else {
+    const double m2 = ParallelRadiusRatio(parallel2, e2);
+    const double q2 = AuthalicQ(parallel2, e, e2);
+    n = (m1 * m1 - m2 * m2) / (q2 - q1);
+  }
+  if (!std::isfinite(n) || std::fabs(n) < 1e-10) GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);
+  const double c = m1 * m1 + n * q1;
+  const double rho0 = a * std::sqrt(std::fmax(0.0, c - n * AuthalicQ(originLatitude, e, e2))) / n;
+  return {n, c, rho0};
+}
+
+void TGIS_ProjectionAlbers::Prepare() {
+  TGIS_ProjectionAbstract::Prepare();
+  k_ = Derive(OriginLatitude, StandardParallel1, StandardParallel2);
+}
+
+void TGIS_ProjectionAlbers::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
+                                  double falseEasting, double falseNorthing, double standardParallel1,
+                                  double standardParallel2, double scaleFactor, double reserved1, double reserved2,
+                                  double azimuth, double point1Longitude, double point1Latitude,
+                                  double point2Longitude, double point2Latitude) {
+  ResetWarningFlag();
+  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing,
+                                 standardParallel1, standardParallel2, scaleFactor, reserved1, reserved2, azimuth,
+                                 point1Longitude, point1Latitude, point2Longitude, point2Latitude);
+  const double lat0 = FixOriginLatitude(originLatitude);
+  const double lon0 = FixCentralMeridian(centralMeridian, TGIS_MeridianFix::mfToPi);
+  const double parallel1 = FixStandardParallel1(standardParallel1);
+  const double parallel2 = FixStandardParallel2(standardParallel2);
+  CheckFiniteParameter(falseEasting, "FalseEasting");
+  CheckFiniteParameter(falseNorthing, "FalseNorthing");
+  Derive(lat0, parallel1, parallel2);  // raises before anything is stored
+
+  CentralMeridian = NormalizedCentralMeridian(lon0);
+  OriginLatitude = lat0;
+  FalseEasting = falseEasting;
+  FalseNorthing = falseNorthing;
+  StandardParallel1 = parallel1;
+  StandardParallel2 = parallel2;
+  Prepare();
+}
+
+void TGIS_ProjectionAlbers::Project(const TGIS_Point3& source, TGIS_Point3& result) {
+  ResetWarningFlag();
+  double lon = source.X;
+  double lat = source.Y;
+  FixGeodeticInput(lon, lat);
+  CheckHeight(source.Z);
+
+  const double q = AuthalicQ(lat, static_cast<double>(E), static_cast<double>(E2));
+  const double rho = static_cast<double>(A) * std::sqrt(std::fmax(0.0, k_.c - k_.n * q)) / k_.n;
+  const double theta = k_.n * LongitudeDelta(lon, CentralMeridian);
+  const TGIS_Point3 projected{rho * std::sin(theta) + FalseEasting,
+                              k_.rho0 - rho * std::cos(theta) + FalseNorthing, source.Z};
+  CheckSolvable(projected);
+  result = projected;
+}
+
+void TGIS_ProjectionAlbers::Unproject(const TGIS_Point3& source, TGIS_Point3& result) {
+  ResetWarningFlag();
+  double x = source.X;
+  double y = source.Y;
+  FixPlaneInputToReach(x, y);
+  CheckHeight(source.Z);
+
+  const double a = static_cast<double>(A);
+  double dx = x - FalseEasting;
+  double dy = k_.rho0 - (y - FalseNorthing);
+  double rho = std::hypot(dx, dy);
+  if (k_.n < 0) {
+    rho = -rho;
+    dx = -dx;
+    dy = -dy;
+  }
+  const double q = (k_.c - rho * rho * k_.n * k_.n / (a * a)) / k_.n;
+  double lat = gis_ellipsoid::LatitudeFromQ(q, static_cast<double>(E), static_cast<double>(E2));
+  double lon = rho == 0 ? CentralMeridian : std::atan2(dx, dy) / k_.n + CentralMeridian;
+  NormalizeGeodeticResult(lon, lat);
+  result = TGIS_Point3{lon, lat, source.Z};
+}

@@ -1,0 +1,146 @@
+#include "gis/projections/GisProjectionLambert.h"
+
+#include "gis/projections/GisEllipsoidMath.h"
+
+#include <cmath>
+#include <numbers>
+
+using gis_ellipsoid::ConformalT;
+using gis_ellipsoid::ParallelRadiusRatio;
+
+namespace {
+constexpr double kDeg = std::numbers::pi / 180;
+constexpr double kPoleTolerance = 1e-10;
+constexpr double kIterationTolerance = 4.85e-10;
+}  // namespace
+
+TGIS_ProjectionLambert::TGIS_ProjectionLambert() {
+  OriginLatitude = 45 * kDeg;
+  StandardParallel1 = 40 * kDeg;
+  StandardParallel2 = 50 * kDeg;
+  MaxEastingOffset = 40000000;
+  MaxNorthingOffset = 40000000;
+  Prepare();
+}
+
+std::unique_ptr<TGIS_ProjectionAbstract> TGIS_ProjectionLambert::Create() const {
+  return std::make_unique<TGIS_ProjectionLambert>();
+}
+
+TGIS_ProjectionLambert::Constants TGIS_ProjectionLambert::Derive(double originLatitude, double parallel1,
+                                                                 double parallel2) const {
+  const double e = static_cast<double>(E);
+  const double e2 = static_cast<double>(E2);
+  const long double m1 = ParallelRadiusRatio(parallel1, e2);
+  const long double t1 = ConformalT(parallel1, e);
+  long double n;
+  if (std::fabs(parallel1 - parallel2) <= 1e-10) {
+    n = std::sin(static_cast<long double>(parallel1));
+  } else {
+    const long double m2 = ParallelRadiusRatio(parallel2, e2);
+    const long double t2 = ConformalT(parallel2, e);
+    n = std::log(m1 / m2) / std::log(t1 / t2);
+  }
+  // A cone constant of 0 is a cylinder: F and every radius would be infinite.
+  if (!std::isfinite(n) || std::fabs(n) < 1e-10) GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);
+  // The pole the cone opens towards lies at infinity; no origin there.
+  if (std::fabs(std::fabs(originLatitude) - kHalfPi) <= kPoleTolerance && originLatitude * n < 0)
+    GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);
+  const long double f = m1 / (n * std::pow(t1, n));
+  const long double aF = A * f;
+  const long double rho0 = aF * std::pow(static_cast<long double>(ConformalT(originLatitude, e)), n);
+  if (!std::isfinite(aF) || !std::isfinite(rho0)) GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);
+  return {n, aF, rho0};
+}
+
+void TGIS_ProjectionLambert::Prepare() {
+  TGIS_ProjectionAbstract::Prepare();
+  const Constants c = Derive(OriginLatitude, StandardParallel1, StandardParallel2);
+  n_ = c.n;
+  aF_ = c.aF;
+  rho0_ = c.rho0;
+}
+
+void TGIS_ProjectionLambert::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
+                                   double falseEasting, double falseNorthing, double standardParallel1,
+                                   double standardParallel2, double scaleFactor, double reserved1,
+                                   double reserved2, double azimuth, double point1Longitude,
+                                   double point1Latitude, double point2Longitude, double point2Latitude) {
+  ResetWarningFlag();
+  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing,
+                                 standardParallel1, standardParallel2, scaleFactor, reserved1, reserved2, azimuth,
+                                 point1Longitude, point1Latitude, point2Longitude, point2Latitude);
+  const double lat0 = FixOriginLatitude(originLatitude);
+  const double lon0 = FixCentralMeridian(centralMeridian, TGIS_MeridianFix::mfToPi);
+  const double parallel1 = FixStandardParallel1(standardParallel1, kParallelLimit);
+  const double parallel2 = FixStandardParallel2(standardParallel2, kParallelLimit);
+  CheckFiniteParameter(falseEasting, "FalseEasting");
+  CheckFiniteParameter(falseNorthing, "FalseNorthing");
+  Derive(lat0, parallel1, parallel2);  // raises before anything is stored
+
+  CentralMeridian = NormalizedCentralMeridian(lon0);
+  OriginLatitude = lat0;
+  FalseEasting = falseEasting;
+  FalseNorthing = falseNorthing;
+  StandardParallel1 = parallel1;
+  StandardParallel2 = parallel2;
+  Prepare();
+}
+
+void TGIS_ProjectionLambert::Project(const TGIS_Point3& source, TGIS_Point3& result) {
+  ResetWarningFlag();
+  double lon = source.X;
+  double lat = source.Y;
+  FixGeodeticInput(lon, lat);
+  CheckHeight(source.Z);
+
+  const double n = static_cast<double>(n_);
+  double rho;
+  if (std::fabs(std::fabs(lat) - kHalfPi) <= kPoleTolerance) {
+    if (lat * n <= 0) {
+      AddWarning(GIS_RS_ERR_LATITUDE_FIXED);
+      return;
+    }
+    rho = 0;
+  } else {
+    rho = static_cast<double>(aF_) * std::pow(ConformalT(lat, static_cast<double>(E)), n);
+  }
+  const double theta = n * LongitudeDelta(lon, CentralMeridian);
+  const TGIS_Point3 projected{rho * std::sin(theta) + FalseEasting,
+                              static_cast<double>(rho0_) - rho * std::cos(theta) + FalseNorthing, source.Z};
+  CheckSolvable(projected);
+  result = projected;
+}
+
+void TGIS_ProjectionLambert::Unproject(const TGIS_Point3& source, TGIS_Point3& result) {
+  ResetWarningFlag();
+  double x = source.X;
+  double y = source.Y;
+  FixPlaneInputToReach(x, y);
+  CheckHeight(source.Z);
+
+  const double n = static_cast<double>(n_);
+  double dx = x - FalseEasting;
+  double dy = static_cast<double>(rho0_) - (y - FalseNorthing);
+  double rho = std::hypot(dx, dy);
+  if (n < 0) {
+    rho = -rho;
+    dx = -dx;
+    dy = -dy;
+  }
+  double lon;
+  double lat;
+  lastIterations_ = 0;
+  if (rho == 0) {
+    lat = n > 0 ? kHalfPi : -kHalfPi;
+    lon = CentralMeridian;
+  } else {
+    const double theta = std::atan2(dx, dy);
+    const double t = std::pow(rho / static_cast<double>(aF_), 1 / n);
+    lat = gis_ellipsoid::LatitudeFromT(t, static_cast<double>(E), kIterationTolerance, kMaxIterations,
+                                       &lastIterations_);
+    lon = theta / n + CentralMeridian;
+  }
+  NormalizeGeodeticResult(lon, lat);
+  result = TGIS_Point3{lon, lat, source.Z};
+}
