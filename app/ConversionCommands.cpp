@@ -91,12 +91,11 @@ void TConversionCommands::SetUpZone(std::int32_t zone) {
 
 bool TConversionCommands::GeodeticToGauss(TFieldAccess& fields) noexcept {
   return Guarded(fields, {TField::edtGaussX, TField::edtGaussY, TField::edtGaussZone}, [&] {
-    const std::int64_t zone = ZoneOfLongitude(tk::StrToFloat(fields.Text(TField::edtLon)));
-    fields.SetText(TField::edtGaussZone, tk::IntToStr(zone));
+    const double longitude = tk::StrToFloat(fields.Text(TField::edtLon));
+    fields.SetText(TField::edtGaussZone, tk::IntToStr(ZoneOfLongitude(longitude)));
     // Read back through the field, where a zone beyond 32 bits fails.
     SetUpZone(tk::StrToInt(fields.Text(TField::edtGaussZone)));
 
-    const double longitude = tk::StrToFloat(fields.Text(TField::edtLon));
     const double latitude = tk::StrToFloat(fields.Text(TField::edtLat));
     const TGIS_Point3 geodetic{static_cast<double>(longitude * kDegreesToRadians),
                                static_cast<double>(latitude * kDegreesToRadians), 0};
