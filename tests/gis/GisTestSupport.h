@@ -15,6 +15,11 @@ inline void SetUpTransverse(TGIS_ProjectionAbstract& p, double centralMeridian, 
   p.SetUp(0, centralMeridian, originLatitude, falseEasting, falseNorthing, 0, 0, scale, 0, 0, 0, 0, 0, 0, 0);
 }
 
+// SetUp with only the zone given.
+inline void SetZone(TGIS_ProjectionAbstract& p, std::int32_t zone) {
+  p.SetUp(zone, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+}
+
 inline TGIS_Point3 Project(TGIS_ProjectionAbstract& p, double x, double y, double z = 0) {
   TGIS_Point3 r;
   p.Project(MakePoint3(x, y, z), r);

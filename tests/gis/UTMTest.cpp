@@ -11,8 +11,6 @@ namespace {
 using namespace gistest;
 constexpr double kPi = std::numbers::pi;
 
-void SetZone(TGIS_ProjectionUTM& utm, std::int32_t zone) { utm.SetUp(zone, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0); }
-
 TEST(UTM, Identity) {
   TGIS_ProjectionUTM utm;
   EXPECT_EQ(utm.Code(), "UTM");
