@@ -1,0 +1,65 @@
+#pragma once
+// The options-file dialect of skins, read from memory.
+//
+// Lines are trimmed; empty lines and lines starting with ";" are skipped. A
+// line "[name]" starts a section; inside a section "key=value" stores the
+// trimmed text before the first "=" and the trimmed rest. A line without "="
+// is kept but never matches a key; lines before the first section belong to
+// none. Section and key names match without regard to ASCII case, and when
+// a section or key occurs twice the first occurrence is the one found.
+//
+// Values: integers are decimal, or hexadecimal after "$" or "0x"/"0X" (up to
+// eight digits; values above $7FFFFFFF wrap to negative, as system colours are
+// written); booleans are true exactly for "TRUE" in any case; floating-point
+// values use "." as the separator. A value that does not read counts as
+// absent and gives the caller's default.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace skin {
+
+class TsIniDocument {
+public:
+  TsIniDocument() = default;
+  // name is only a label (the loader's "1.tmp", "2.tmp" for CommonSections).
+  explicit TsIniDocument(std::string_view text, std::string name = {});
+
+  const std::string& Name() const { return name_; }
+  // Distinct section names in file order, as written (first occurrence).
+  const std::vector<std::string>& Sections() const { return sectionNames_; }
+  // Distinct key names of a section in file order, as written.
+  std::vector<std::string> Keys(std::string_view section) const;
+
+  bool SectionExists(std::string_view section) const;
+  std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
+  int ReadInteger(std::string_view section, std::string_view key, int def) const;
+  bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+  double ReadFloat(std::string_view section, std::string_view key, double def) const;
+
+  // The integer rules above, for callers that hold a value already.
+  static std::optional<int> ParseInteger(std::string_view text);
+
+private:
+  struct Entry {
+    std::string key;
+    std::string value;
+  };
+  struct Section {
+    std::vector<Entry> entries;  // keys in file order, duplicates included
+    std::unordered_map<std::string, std::size_t> index;  // upper-cased key -> first entry
+  };
+  const Section* FindSection(std::string_view section) const;
+
+  std::string name_;
+  std::vector<std::string> sectionNames_;
+  std::vector<Section> sections_;                              // parallel to sectionNames_
+  std::unordered_map<std::string, std::size_t> sectionIndex_;  // upper-cased name -> first block
+};
+
+}  // namespace skin

@@ -1,0 +1,130 @@
+// Sections: the skin-wide values, one record per options section, the
+// CommonSections merge, and the hue and saturation shift.
+#include <sstream>
+
+#include "sSectionReader.h"
+#include "sSkinTables.h"
+#include "sStoredSkins.h"
+#include "toolkit/core/NumberText.h"
+#include "toolkit/core/TextCase.h"
+
+namespace skin {
+
+namespace {
+
+void ReadSkinWideValues(const TsIniDocument& ini, TsSkinData& d) {
+  d.Version = ini.ReadFloat("GLOBALINFO", "VERSION", 0);
+  d.Author = ini.ReadString("GLOBALINFO", "AUTHOR", "");
+  d.Description = ini.ReadString("GLOBALINFO", "DESCRIPTION", "");
+  d.Shadow1Color = ini.ReadInteger("GLOBALINFO", "SHADOW1COLOR", 0);
+  d.Shadow1Offset = tk::StrToInt(ini.ReadString("GLOBALINFO", "SHADOW1OFFSET", "0"));
+  d.Shadow1Blur = tk::StrToInt(ini.ReadString("GLOBALINFO", "SHADOW1BLUR", "-1"));
+  d.Shadow1Transparency = tk::StrToInt(ini.ReadString("GLOBALINFO", "SHADOW1TRANSPARENCY", "0"));
+  d.BISpace = ini.ReadInteger("GLOBALINFO", "BISPACE", 0);
+  d.BorderColor = ini.ReadInteger("GLOBALINFO", "BORDERCOLOR", 0);
+}
+
+// "c0 c1 c2 c3 c4" of the older stored form: exactly five numbers, or the defaults.
+TsFontColors ParseFontColors(const std::string& text) {
+  std::istringstream words(text);
+  std::vector<std::string> parts;
+  for (std::string w; words >> w;) parts.push_back(w);
+  if (parts.size() != 5) return kDefaultFontColors;
+  TsFontColors c;
+  for (std::size_t i = 0; i < 5; ++i) {
+    const auto v = TsIniDocument::ParseInteger(parts[i]);
+    if (!v) return kDefaultFontColors;
+    c[i] = *v;
+  }
+  return c;
+}
+
+}  // namespace
+
+void TsSkinTables::LoadGeneralData(const TsLoadSource& source) {
+  gd.clear();
+  if (source.Options) {
+    ReadSkinWideValues(*source.Options, SkinData);
+    const TsGeneralData defaults;
+    for (const std::string& section : source.Options->Sections()) {
+      TsGeneralData d;
+      d.SectionName = section;
+      d.ParentClass = source.Options->ReadString(section, "PARENTCLASS", "");
+      FillGeneralData(TsInheritingReader(*source.Options, section), defaults, d);
+      gd.push_back(std::move(d));
+    }
+  } else if (source.Stored) {
+    LoadLegacyGeneralData(*source.Stored);
+  }
+  if (source.Common) MergeCommonSections(*source.Common);
+  ApplyColorShift(source.HueOffset, source.Saturation);
+}
+
+void TsSkinTables::MergeCommonSections(const TsIniDocument& common) {
+  const TsGeneralData defaults;
+  for (const std::string& section : common.Sections()) {
+    const std::string parent = tk::UpperCase(common.ReadString(section, "PARENTCLASS", ""));
+    // Keys the text lacks come from the skin's section its PARENTCLASS names.
+    const TsGeneralData* base = &defaults;
+    for (const TsGeneralData& g : gd)
+      if (!parent.empty() && tk::UpperCase(g.SectionName) == parent) {
+        base = &g;
+        break;
+      }
+    TsGeneralData d;
+    d.SectionName = section;
+    d.ParentClass = parent;
+    FillGeneralData(TsDirectReader(common, section), *base, d);
+    const int existing = IndexOfSection(section);
+    if (existing >= 0) gd[static_cast<std::size_t>(existing)] = std::move(d);
+    else gd.push_back(std::move(d));  // a section new to the skin joins at the end
+  }
+}
+
+void TsSkinTables::LoadLegacyGeneralData(const TsStoredSkin& stored) {
+  SkinData.Version = stored.Version;
+  SkinData.Author = stored.Author;
+  SkinData.Description = stored.Description;
+  SkinData.Shadow1Color = stored.Shadow1Color;
+  SkinData.Shadow1Offset = stored.Shadow1Offset;
+  SkinData.Shadow1Blur = stored.Shadow1Blur;
+  SkinData.Shadow1Transparency = stored.Shadow1Transparency;
+  SkinData.BorderColor = stored.BorderColor;
+  for (const TsSkinGeneral& s : stored.GeneralData) {
+    TsGeneralData d;
+    d.SectionName = s.SectionName;
+    d.ParentClass = s.ParentClass;
+    d.Color = s.Color;
+    d.Bevel = s.Bevel;
+    d.FontColor = ParseFontColors(s.FontColor);
+    d.HotFontColor = ParseFontColors(s.HotFontColor);
+    d.ReservedBoolean = s.ReservedBoolean;
+    d.ShadowBlur = s.ShadowBlur;
+    d.ShadowColor = s.ShadowColor;
+    d.ShadowEnabled = s.ShadowEnabled;
+    d.ShadowOffset = s.ShadowOffset;
+    d.ShadowTransparency = s.ShadowTransparency;
+    d.Transparency = s.Transparency;
+    d.GradientPercent = s.GradientPercent;
+    d.GradientData = s.GradientData;
+    d.ImagePercent = s.ImagePercent;
+    d.ShowFocus = s.ShowFocus;
+    d.FadingEnabled = s.FadingEnabled;
+    d.FadingIntervalIn = s.FadingIntervalIn;
+    d.FadingIntervalOut = s.FadingIntervalOut;
+    d.FadingIterations = s.FadingIterations;
+    d.HotColor = s.HotColor;
+    d.HotTransparency = s.HotTransparency;
+    d.HotBevel = s.HotBevel;
+    d.HotGradientPercent = s.HotGradientPercent;
+    d.HotGradientData = s.HotGradientData;
+    d.HotImagePercent = s.HotImagePercent;
+    d.BorderColor1 = s.BorderColor1;
+    d.BorderColor2 = s.BorderColor2;
+    d.GradientArray = d.GradientData != " " ? ParseGradientData(d.GradientData) : TsGradArray{};
+    d.HotGradientArray = ParseGradientData(d.HotGradientData);
+    gd.push_back(std::move(d));
+  }
+}
+
+}  // namespace skin

@@ -1,0 +1,83 @@
+// Patterns: JPEG pictures named by the options. Large ones (at least 90,000
+// pixels) become patterns; smaller ones become texture masks with a bitmap
+// of their own.
+#include <map>
+#include <optional>
+
+#include "sSkinFileSystem.h"
+#include "sSkinImageSource.h"
+#include "sSkinTables.h"
+#include "sStoredSkins.h"
+#include "toolkit/core/TextCase.h"
+
+namespace skin {
+
+constexpr long long kMinPatternPixels = 90000;
+
+// One skin names the same picture under many keys (PATTERN and HOTPATTERN of
+// most sections): decode it once per load.
+class TsPictureCache {
+public:
+  const tk::Bitmap* Get(const TsSkinImageSource& images, const std::string& name, bool filesOnly) {
+    auto [it, added] = pictures_.try_emplace(std::make_pair(name, filesOnly));
+    if (added) it->second = images.Jpeg(name, filesOnly);
+    return it->second ? &*it->second : nullptr;
+  }
+
+private:
+  std::map<std::pair<std::string, bool>, std::optional<tk::Bitmap>> pictures_;
+};
+
+void TsSkinTables::LoadPatterns(const TsLoadSource& source) {
+  FreePatterns();
+  TsPictureCache cache;
+  if (source.Options) ScanPatterns(*source.Options, source, false, cache);
+  else if (source.Stored) LoadLegacyPatterns(*source.Stored);
+  // CommonSections name picture files, whatever the skin's own source.
+  if (source.Common) ScanPatterns(*source.Common, source, true, cache);
+}
+
+void TsSkinTables::ScanPatterns(const TsIniDocument& ini, const TsLoadSource& source, bool common,
+                                TsPictureCache& cache) {
+  const TsSkinImageSource images(source.Package, source.FileSystem ? *source.FileSystem : PlatformFileSystem(),
+                                 SkinData.SkinPath);
+  for (const std::string& section : ini.Sections()) {
+    for (const std::string& key : ini.Keys(section)) {
+      const std::string value = tk::UpperCase(ini.Find(section, key).value_or("-"));
+      if (value.find(".JPG") == std::string::npos && value.find(".JPEG") == std::string::npos) continue;
+      const tk::Bitmap* picture = cache.Get(images, value, common);
+      if (!picture || picture->Width() <= 0) continue;
+      if (static_cast<long long>(picture->Width()) * picture->Height() >= kMinPatternPixels) {
+        pa.push_back({*picture, tk::UpperCase(section), tk::UpperCase(key)});
+      } else {
+        TsMaskData m;
+        m.Bmp = std::make_unique<tk::Bitmap>(*picture);
+        m.SectionName = tk::UpperCase(section);
+        m.PropertyName = tk::UpperCase(key);
+        m.ImgType = TvxImgType::itisaTexture;
+        m.ImageCount = 1;
+        m.MaskType = 0;
+        m.DrawMode = 0;
+        m.Manager = this;
+        ma.push_back(std::move(m));
+      }
+    }
+  }
+}
+
+void TsSkinTables::LoadLegacyPatterns(const TsStoredSkin& stored) {
+  for (const TsSkinPattern& p : stored.Patterns) {
+    const tk::Bitmap* picture = &p.Image;
+    if (picture->Empty()) {
+      // An item without a picture shares the one of an item of the same name.
+      for (const TsSkinPattern& other : stored.Patterns)
+        if (!other.Image.Empty() && other.Name == p.Name) {
+          picture = &other.Image;
+          break;
+        }
+    }
+    pa.push_back({*picture, tk::UpperCase(p.SectionName), tk::UpperCase(p.PropertyName)});
+  }
+}
+
+}  // namespace skin

@@ -1,0 +1,250 @@
+#include "sSkinTables.h"
+
+#include <set>
+
+#include "sColorShift.h"
+#include "sImageValues.h"
+#include "sSysColors.h"
+#include "toolkit/core/TextCase.h"
+
+namespace skin {
+
+void TsSkinTables::Load(const TsLoadSource& source) {
+  try {
+    LoadMasks(source);
+    LoadPatterns(source);
+    LoadGeneralData(source);
+  } catch (...) {
+    FreeAll();
+    throw;
+  }
+}
+
+void TsSkinTables::FreeMasks() {
+  ma.clear();
+  MasterBitmap = tk::Bitmap();
+}
+
+void TsSkinTables::FreePatterns() { pa.clear(); }
+
+void TsSkinTables::FreeSections() { gd.clear(); }
+
+void TsSkinTables::FreeAll() {
+  FreeMasks();
+  FreePatterns();
+  FreeSections();
+}
+
+int TsSkinTables::IndexOfSection(std::string_view sectionName) const {
+  for (std::size_t i = 0; i < gd.size(); ++i)
+    if (gd[i].SectionName == sectionName) return static_cast<int>(i);
+  return -1;
+}
+
+namespace {
+
+// The search of IndexOfMask and its kin: the first entry of exactly this
+// section and key, else the same search in the parent section (PARENTCLASS),
+// and so on; a chain that returns to a section already seen ends.
+template <typename Table, typename Accept>
+int FindWithParents(const TsSkinTables& t, const Table& table, int skinIndex, std::string_view sectionName,
+                    std::string_view propertyName, Accept accept) {
+  std::set<int> visited;
+  while (skinIndex >= 0 && !sectionName.empty()) {
+    for (std::size_t i = 0; i < table.size(); ++i)
+      if (table[i].SectionName == sectionName && table[i].PropertyName == propertyName && accept(table[i]))
+        return static_cast<int>(i);
+    if (!t.IsValidSkinIndex(skinIndex) || !visited.insert(skinIndex).second) return -1;
+    const TsGeneralData& section = t.gd[static_cast<std::size_t>(skinIndex)];
+    if (section.ParentClass.empty() || section.ParentClass == "?" || section.ParentClass == section.SectionName)
+      return -1;
+    sectionName = section.ParentClass;
+    skinIndex = t.IndexOfSection(sectionName);
+  }
+  return -1;
+}
+
+constexpr auto kAny = [](const auto&) { return true; };
+
+}  // namespace
+
+int TsSkinTables::IndexOfMask(int skinIndex, std::string_view sectionName, std::string_view propertyName) const {
+  return FindWithParents(*this, ma, skinIndex, sectionName, propertyName, kAny);
+}
+
+int TsSkinTables::IndexOfTextureMask(int skinIndex, std::string_view sectionName, std::string_view propertyName) const {
+  return FindWithParents(*this, ma, skinIndex, sectionName, propertyName,
+                         [](const TsMaskData& m) { return m.ImgType == TvxImgType::itisaTexture; });
+}
+
+int TsSkinTables::IndexOfPattern(int skinIndex, std::string_view sectionName, std::string_view propertyName) const {
+  return FindWithParents(*this, pa, skinIndex, sectionName, propertyName, kAny);
+}
+
+int TsSkinTables::IndexOfOwnMask(std::string_view sectionName, std::string_view propertyName) const {
+  if (sectionName.empty()) return -1;
+  for (std::size_t i = 0; i < ma.size(); ++i)
+    if (ma[i].SectionName == sectionName && ma[i].PropertyName == propertyName) return static_cast<int>(i);
+  return -1;
+}
+
+int TsSkinTables::MaskWidthLeft(int i) {
+  if (!IsValidImgIndex(i)) return 0;
+  TsMaskData& m = ma[static_cast<std::size_t>(i)];
+  if (m.ImageCount == 0) m.ImageCount = 1;
+  if (m.WL > 0) return m.WL;
+  if (m.BorderWidth > 0) return m.BorderWidth;
+  return m.R.Width() / (AtLeastOne(m.ImageCount) * 3);
+}
+
+int TsSkinTables::MaskWidthTop(int i) const {
+  if (!IsValidImgIndex(i)) return 0;
+  const TsMaskData& m = ma[static_cast<std::size_t>(i)];
+  if (m.WT > 0) return m.WT;
+  if (m.BorderWidth > 0) return m.BorderWidth;
+  return m.R.Height() / (AtLeastOne(m.MaskType + 1) * 3);
+}
+
+int TsSkinTables::MaskWidthRight(int i) const {
+  if (!IsValidImgIndex(i)) return 0;
+  const TsMaskData& m = ma[static_cast<std::size_t>(i)];
+  if (m.WR > 0) return m.WR;
+  if (m.BorderWidth > 0) return m.BorderWidth;
+  return m.R.Width() / (AtLeastOne(m.ImageCount) * 3);
+}
+
+int TsSkinTables::MaskWidthBottom(int i) const {
+  if (!IsValidImgIndex(i)) return 0;
+  const TsMaskData& m = ma[static_cast<std::size_t>(i)];
+  if (m.WB > 0) return m.WB;
+  if (m.BorderWidth > 0) return m.BorderWidth;
+  return m.R.Height() / (AtLeastOne(m.MaskType + 1) * 3);
+}
+
+std::pair<int, int> TsSkinTables::MaskFrameSize(int i) const {
+  if (!IsValidImgIndex(i)) return {0, 0};
+  const TsMaskData& m = ma[static_cast<std::size_t>(i)];
+  if (m.Bmp) return {m.Bmp->Width() / 3, m.Bmp->Height() / 2};
+  return {m.R.Width() / AtLeastOne(m.ImageCount), m.R.Height() / AtLeastOne(m.MaskType + 1)};
+}
+
+TColor TsSkinTables::GlobalColor() const {
+  const int i = IndexOfSection("GLOBALINFO");
+  return i >= 0 ? ColorToRGB(gd[static_cast<std::size_t>(i)].Color) : GetSystemColor(COLOR_BTNFACE_INDEX);
+}
+
+TColor TsSkinTables::GlobalFontColor() const {
+  const int i = IndexOfSection("GLOBALINFO");
+  return i >= 0 ? ColorToRGB(gd[static_cast<std::size_t>(i)].FontColor[0]) : clFuchsia;
+}
+
+TColor TsSkinTables::GlobalHotColor() const {
+  const int i = IndexOfSection("GLOBALINFO");
+  return i >= 0 ? ColorToRGB(gd[static_cast<std::size_t>(i)].HotColor) : GetSystemColor(COLOR_WINDOW_INDEX);
+}
+
+void TsSkinTables::ApplyColorShift(int hueOffset, int saturation) {
+  if (hueOffset == 0 && saturation == 0) return;
+  // System colours (negative) name a platform colour, not channel values:
+  // they are left alone, as are the "none" values of the contour slots.
+  auto shift = [&](TColor& c) {
+    if (c < 0) return;
+    c = ShiftSaturation(ShiftHue(c, hueOffset), saturation);
+  };
+  ShiftBitmapColors(MasterBitmap, hueOffset, saturation);
+  for (auto& m : ma)
+    if (m.Bmp) ShiftBitmapColors(*m.Bmp, hueOffset, saturation);
+  for (auto& g : gd) {
+    shift(g.Color);
+    shift(g.HotColor);
+    for (auto& c : g.FontColor) shift(c);
+    for (auto& c : g.HotFontColor) shift(c);
+    for (auto& stop : g.GradientArray) shift(stop.Color1), shift(stop.Color2);
+    for (auto& stop : g.HotGradientArray) shift(stop.Color1), shift(stop.Color2);
+  }
+  shift(SkinData.Shadow1Color);
+  shift(SkinData.BorderColor);
+}
+
+void TsSkinTables::UpdateConstData() {
+  TsConstData& c = ConstData;
+  c = TsConstData{};
+  auto section = [&](const char* name) { return IndexOfSection(name); };
+  auto mask = [&](int index, const char* sectionName, const char* key) {
+    return index >= 0 ? IndexOfMask(index, sectionName, key) : -1;
+  };
+
+  c.IndexGlobalInfo = section("GLOBALINFO");
+  if (c.IndexGlobalInfo >= 0) {
+    const int g = c.IndexGlobalInfo;
+    c.CheckBoxChecked = mask(g, "GLOBALINFO", "BOXCHECKED");
+    c.CheckBoxUnchecked = mask(g, "GLOBALINFO", "BOXUNCHECKED");
+    c.CheckBoxGrayed = mask(g, "GLOBALINFO", "BOXGRAYED");
+    c.RadioChecked = mask(g, "GLOBALINFO", "RADIOCHECKED");
+    c.RadioUnchecked = mask(g, "GLOBALINFO", "RADIOUNCHECKED");
+    c.RadioGrayed = mask(g, "GLOBALINFO", "RADIOGRAYED");
+    c.SmallCheckBoxChecked = mask(g, "GLOBALINFO", "SMALLCHECKED");
+    c.SmallCheckBoxUnchecked = mask(g, "GLOBALINFO", "SMALLUNCHECKED");
+    c.SmallCheckBoxGrayed = mask(g, "GLOBALINFO", "SMALLGRAYED");
+  }
+
+  struct Tab {
+    const char* name;
+    int *index, *mask;
+  };
+  for (const Tab& t : {Tab{"TABTOP", &c.IndexTabTop, &c.MaskTabTop}, Tab{"TABBOTTOM", &c.IndexTabBottom, &c.MaskTabBottom},
+                       Tab{"TABLEFT", &c.IndexTabLeft, &c.MaskTabLeft}, Tab{"TABRIGHT", &c.IndexTabRight, &c.MaskTabRight}}) {
+    *t.index = section(t.name);
+    *t.mask = mask(*t.index, t.name, "BORDERSMASK");
+  }
+
+  struct Scroll {
+    const char* name;
+    int *index, *mask, *arrow, *pattern, *hotPattern;
+  };
+  for (const Scroll& s :
+       {Scroll{"SCROLLBTNTOP", &c.IndexScrollTop, &c.MaskScrollTop, &c.ArrowScrollTop, &c.PatternScrollTop,
+               &c.HotPatternScrollTop},
+        Scroll{"SCROLLBTNBOTTOM", &c.IndexScrollBottom, &c.MaskScrollBottom, &c.ArrowScrollBottom,
+               &c.PatternScrollBottom, &c.HotPatternScrollBottom},
+        Scroll{"SCROLLBTNLEFT", &c.IndexScrollLeft, &c.MaskScrollLeft, &c.ArrowScrollLeft, &c.PatternScrollLeft,
+               &c.HotPatternScrollLeft},
+        Scroll{"SCROLLBTNRIGHT", &c.IndexScrollRight, &c.MaskScrollRight, &c.ArrowScrollRight, &c.PatternScrollRight,
+               &c.HotPatternScrollRight},
+        Scroll{"SCROLLSLIDERV", &c.IndexSliderVert, &c.MaskSliderVert, &c.GlyphSliderVert, &c.PatternSliderVert,
+               &c.HotPatternSliderVert},
+        Scroll{"SCROLLSLIDERH", &c.IndexSliderHorz, &c.MaskSliderHorz, &c.GlyphSliderHorz, &c.PatternSliderHorz,
+               &c.HotPatternSliderHorz}}) {
+    *s.index = section(s.name);
+    *s.mask = mask(*s.index, s.name, "BORDERSMASK");
+    *s.arrow = mask(*s.index, s.name, "GLYPHMASK");
+    *s.pattern = mask(*s.index, s.name, "PATTERN");
+    *s.hotPattern = mask(*s.index, s.name, "HOTPATTERN");
+  }
+
+  struct Bar {
+    const char* name;
+    int *index, *mask, *pattern, *hotPattern;
+  };
+  for (const Bar& b : {Bar{"SCROLLBAR1H", &c.IndexScrollBar1H, &c.MaskScrollBar1H, &c.PatternScrollBar1H,
+                           &c.HotPatternScrollBar1H},
+                       Bar{"SCROLLBAR1V", &c.IndexScrollBar1V, &c.MaskScrollBar1V, &c.PatternScrollBar1V,
+                           &c.HotPatternScrollBar1V},
+                       Bar{"SCROLLBAR2H", &c.IndexScrollBar2H, &c.MaskScrollBar2H, &c.PatternScrollBar2H,
+                           &c.HotPatternScrollBar2H},
+                       Bar{"SCROLLBAR2V", &c.IndexScrollBar2V, &c.MaskScrollBar2V, &c.PatternScrollBar2V,
+                           &c.HotPatternScrollBar2V}}) {
+    *b.index = section(b.name);
+    *b.mask = mask(*b.index, b.name, "BORDERSMASK");
+    *b.pattern = mask(*b.index, b.name, "PATTERN");
+    *b.hotPattern = mask(*b.index, b.name, "HOTPATTERN");
+  }
+
+  c.ComboBtnIndex = section("COMBOBTN");
+  c.ComboBtnBorder = IndexOfOwnMask("COMBOBTN", "BORDERSMASK");
+  c.ComboBtnPattern = IndexOfTextureMask(c.ComboBtnIndex, "COMBOBTN", "PATTERN");
+  c.ComboBtnHotPattern = IndexOfTextureMask(c.ComboBtnIndex, "COMBOBTN", "HOTPATTERN");
+  c.ComboBoxGlyph = IndexOfOwnMask("COMBOBOX", "GLYPHMASK");
+}
+
+}  // namespace skin

@@ -1,0 +1,188 @@
+#include "vxSkinPack.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "sSkinFileSystem.h"
+#include "sSkinWarning.h"
+#include "toolkit/core/TextCase.h"
+
+namespace skin {
+
+namespace {
+
+constexpr std::size_t kInflateBlock = 64 * 1024;
+
+std::string UpperExtension(std::string_view name) {
+  const std::size_t dot = name.find_last_of('.');
+  const std::size_t sep = name.find_last_of("\\/:");
+  if (dot == std::string_view::npos || (sep != std::string_view::npos && sep > dot)) return {};
+  return tk::UpperCase(name.substr(dot));
+}
+
+[[noreturn]] void MemberError(const std::string& name, const std::string& what) {
+  throw ESkinPackageError("Skin package member \"" + name + "\" " + what);
+}
+
+// One zlib inflater over the container, released on every path out.
+class Inflater {
+public:
+  Inflater() {
+    std::memset(&z_, 0, sizeof z_);
+    if (inflateInit(&z_) != Z_OK) throw ESkinPackageError("zlib could not be initialised");
+  }
+  ~Inflater() { inflateEnd(&z_); }
+  z_stream& Z() { return z_; }
+
+private:
+  z_stream z_;
+};
+
+// Inflates one member of exactly size bytes from the container's current
+// position and leaves the container on the first byte after the stream.
+std::unique_ptr<tk::MemoryStream> InflateMember(tk::MemoryStream& in, const std::string& name, std::int32_t size) {
+  if (size < 0) MemberError(name, "declares a negative size");
+  if (size > kMaxPackedMemberSize) MemberError(name, "declares " + std::to_string(size) + " bytes, more than a skin may hold");
+  const auto declared = static_cast<std::size_t>(size);
+  std::vector<std::uint8_t> out(std::min<std::size_t>(declared, kInflateBlock));
+  std::vector<std::uint8_t> input(kInflateBlock);
+  Inflater inflater;
+  z_stream& z = inflater.Z();
+  std::size_t produced = 0;
+  std::uint8_t overflow[1];
+  for (;;) {
+    if (z.avail_in == 0) {
+      const std::size_t n = in.Read(input.data(), input.size());
+      if (n == 0) MemberError(name, "ends before its declared size of " + std::to_string(declared) + " bytes");
+      z.next_in = input.data();
+      z.avail_in = static_cast<uInt>(n);
+    }
+    // Grow the output as data actually arrives, never beyond the declared size.
+    if (produced == out.size() && out.size() < declared)
+      out.resize(std::min(declared, std::max<std::size_t>(out.size() * 2, kInflateBlock)));
+    const bool full = produced == declared;
+    z.next_out = full ? overflow : out.data() + produced;
+    z.avail_out = full ? 1u : static_cast<uInt>(out.size() - produced);
+    const int rc = inflate(&z, Z_NO_FLUSH);
+    if (full) {
+      if (z.avail_out == 0) MemberError(name, "holds more than its declared size of " + std::to_string(declared) + " bytes");
+    } else {
+      produced = out.size() - z.avail_out;
+    }
+    if (rc == Z_STREAM_END) break;
+    if (rc == Z_BUF_ERROR && z.avail_in == 0) continue;  // needs more input
+    if (rc != Z_OK) MemberError(name, std::string("is damaged: ") + (z.msg ? z.msg : "inflate failed"));
+  }
+  if (produced != declared) MemberError(name, "ends before its declared size of " + std::to_string(declared) + " bytes");
+  // Give back what was fetched beyond the end of the stream.
+  in.Seek(-static_cast<std::int64_t>(z.avail_in), tk::SeekOrigin::soCurrent);
+  out.resize(produced);
+  return std::make_unique<tk::MemoryStream>(std::move(out));
+}
+
+}  // namespace
+
+void TvxSkinConvertor::SetPackedData(tk::MemoryStream* stream) {
+  ownedPackedData_.reset();
+  packedData_ = stream;
+}
+
+void TvxSkinConvertor::SetOwnedPackedData(std::unique_ptr<tk::MemoryStream> stream) {
+  ownedPackedData_ = std::move(stream);
+  packedData_ = ownedPackedData_.get();
+}
+
+void TvxSkinConvertor::DetachPackedData() {
+  if (!ownedPackedData_) packedData_ = nullptr;
+}
+
+void TvxSkinConvertor::ClearPackedData() {
+  while (!Files.empty()) Files.pop_back();
+  Options.reset();
+  ownedPackedData_.reset();
+  packedData_ = nullptr;
+}
+
+void TvxSkinConvertor::ExtractPackedData() {
+  Accepted = false;
+  if (!packedData_) return;
+  tk::MemoryStream& in = *packedData_;
+  in.SetPosition(0);
+  char magic[4] = {};
+  if (in.Read(magic, 4) != 4 || std::memcmp(magic, "VXzf", 4) != 0) {
+    ShowSkinWarning(kBadPackageWarning);
+    ClearPackedData();
+    FileCount = 0;
+    return;
+  }
+  Accepted = true;
+  try {
+    ReadMembers();
+  } catch (...) {
+    // Nothing half-read survives a damaged package.
+    while (!Files.empty()) Files.pop_back();
+    Options.reset();
+    FileCount = 0;
+    throw;
+  }
+}
+
+TvxPackedMember ReadPackedMember(tk::MemoryStream& in) {
+  const std::int32_t nameLength = in.ReadInt32();
+  if (nameLength < 0 || static_cast<std::size_t>(nameLength) > in.Size() - std::min(in.Size(), in.Position()))
+    throw tk::EReadError();
+  TvxPackedMember member;
+  member.Name.assign(static_cast<std::size_t>(nameLength), '\0');
+  in.ReadBuffer(member.Name.data(), member.Name.size());
+  member.Data = InflateMember(in, member.Name, in.ReadInt32());
+  return member;
+}
+
+void TvxSkinConvertor::ReadMembers() {
+  tk::MemoryStream& in = *packedData_;
+  const std::int32_t count = in.ReadInt32();
+  FileCount = count - 1;
+  std::int64_t total = 0;
+  for (std::int32_t i = 0; i < count; ++i) {
+    TvxPackedMember member = ReadPackedMember(in);
+    total += static_cast<std::int64_t>(member.Data->Size());
+    if (total > kMaxPackedSkinSize) MemberError(member.Name, "makes the package larger than a skin may be");
+    if (tk::SameText(member.Name, "Options.dat")) {
+      Options = std::move(member.Data);  // a later one replaces an earlier one
+    } else {
+      TvxImageItem item;
+      item.IsBitmap = UpperExtension(member.Name) == ".BMP";
+      item.FileName = std::move(member.Name);
+      item.Data = std::move(member.Data);
+      Files.push_back(std::move(item));
+    }
+  }
+}
+
+const TvxImageItem* TvxSkinConvertor::FindFile(std::string_view upperName) const {
+  const std::size_t searched = std::min<std::size_t>(Files.size(), FileCount > 0 ? static_cast<std::size_t>(FileCount) : 0);
+  for (std::size_t i = 0; i < searched; ++i)
+    if (tk::UpperCase(Files[i].FileName) == upperName) return &Files[i];
+  return nullptr;
+}
+
+void LoadSkinPackage(const std::string& fileName, std::unique_ptr<TvxSkinConvertor>& convertor, bool freeSource,
+                     const TsSkinFileSystem& fileSystem) {
+  if (!fileSystem.FileExists(fileName)) return;
+  if (convertor) convertor->ClearPackedData();
+  else convertor = std::make_unique<TvxSkinConvertor>();
+  std::vector<std::uint8_t> bytes;
+  if (!fileSystem.ReadFile(fileName, bytes)) throw tk::EFOpenError(fileName);
+  convertor->SetOwnedPackedData(std::make_unique<tk::MemoryStream>(std::move(bytes)));
+  try {
+    convertor->ExtractPackedData();
+  } catch (...) {
+    if (freeSource) convertor->SetOwnedPackedData(nullptr);
+    throw;
+  }
+  if (freeSource) convertor->SetOwnedPackedData(nullptr);
+}
+
+}  // namespace skin
