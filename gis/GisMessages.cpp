@@ -52,8 +52,12 @@ void GisLocalizeMessages(const TGIS_LocalizeCallback& callback) {
 }
 
 std::size_t GisMessageCount() { return std::size(kCatalogue); }
-const char* GisMessageKey(std::size_t index) { return kCatalogue[index].key; }
-const char* GisMessageDefault(std::size_t index) { return kCatalogue[index].defaultText; }
+const char* GisMessageKey(std::size_t index) {
+  return index < std::size(kCatalogue) ? kCatalogue[index].key : nullptr;
+}
+const char* GisMessageDefault(std::size_t index) {
+  return index < std::size(kCatalogue) ? kCatalogue[index].defaultText : nullptr;
+}
 
 void GisMessagesStartup() {
   GisLocalizedNotification = std::make_unique<TGIS_LocalizedNotifcation>();

@@ -48,7 +48,8 @@ using TGIS_LocalizeCallback = std::function<void(std::string& text, const std::s
 // Either way the subscribers are notified once at the end.
 void GisLocalizeMessages(const TGIS_LocalizeCallback& callback = nullptr);
 
-// Number of entries and the key and default text of one (catalogue order).
+// Number of entries and the key and default text of one (catalogue order;
+// none past the end).
 std::size_t GisMessageCount();
 const char* GisMessageKey(std::size_t index);
 const char* GisMessageDefault(std::size_t index);

@@ -31,6 +31,8 @@ TEST(MessageCatalogue, HasThreeGeneralAndSeventyTwoErrorEntriesWithNumberedTexts
   EXPECT_EQ(keys[0], "GIS_RS_CHARSET");
   EXPECT_EQ(keys[3], "GIS_RS_ERR_UNIMPLEMENTED");
   EXPECT_EQ(keys.back(), "GIS_RS_ERR_SCALEFACTOR_FIXED");
+  EXPECT_EQ(GisMessageKey(GisMessageCount()), nullptr);
+  EXPECT_EQ(GisMessageDefault(GisMessageCount()), nullptr);
   for (std::size_t i = 3; i < GisMessageCount(); ++i) {
     const std::string text = GisMessageDefault(i);
     ASSERT_GE(text.size(), 5u) << keys[i];
