@@ -66,6 +66,28 @@ double TGIS_ProjectionAbstract::NormalizedCentralMeridian(double value) {
   return value > kPi ? value - kTwoPi : value;
 }
 
+void TGIS_ProjectionAbstract::SetUpFamily(double centralMeridian, TGIS_MeridianFix belowMinusPi,
+                                          double falseEasting, double falseNorthing) {
+  // The origin latitude the class keeps (its default) passes the check unchanged.
+  SetUpFamily(centralMeridian, belowMinusPi, falseEasting, falseNorthing, OriginLatitude, kHalfPi);
+}
+
+void TGIS_ProjectionAbstract::SetUpFamily(double centralMeridian, TGIS_MeridianFix belowMinusPi,
+                                          double falseEasting, double falseNorthing, double originLatitude,
+                                          double originLatitudeLimit) {
+  ResetWarningFlag();
+  Prepare();  // what the inherited SetUp does
+  const double latitude = FixOriginLatitude(originLatitude, originLatitudeLimit);
+  const double meridian = FixCentralMeridian(centralMeridian, belowMinusPi);
+  CheckFiniteParameter(falseEasting, "FalseEasting");
+  CheckFiniteParameter(falseNorthing, "FalseNorthing");
+  CentralMeridian = NormalizedCentralMeridian(meridian);
+  OriginLatitude = latitude;
+  FalseEasting = falseEasting;
+  FalseNorthing = falseNorthing;
+  Prepare();
+}
+
 void TGIS_ProjectionAbstract::FixLatitude(double& latitude, double limit) {
   if (std::isnan(latitude)) GisRaiseValue(GIS_RS_ERR_LATITUDE_INVALID, latitude);
   if (Clamp(latitude, -limit, limit)) AddWarning(GIS_RS_ERR_LATITUDE_FIXED);
@@ -116,4 +138,31 @@ void TGIS_ProjectionAbstract::CheckHeight(double z) {
 
 void TGIS_ProjectionAbstract::CheckSolvable(const TGIS_Point3& result) {
   if (!std::isfinite(result.X) || !std::isfinite(result.Y)) GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);
+}
+
+void TGIS_ProjectionAbstract::BeginProject(const TGIS_Point3& source, double& deltaLongitude, double& latitude,
+                                           double latitudeLimit) {
+  ResetWarningFlag();
+  double longitude = source.X;
+  latitude = source.Y;
+  FixGeodeticInput(longitude, latitude, latitudeLimit);
+  CheckHeight(source.Z);
+  deltaLongitude = LongitudeDelta(longitude, CentralMeridian);
+}
+
+void TGIS_ProjectionAbstract::BeginUnproject(const TGIS_Point3& source, double& dx, double& dy) {
+  ResetWarningFlag();
+  double x = source.X;
+  double y = source.Y;
+  FixPlaneInputToReach(x, y);
+  CheckHeight(source.Z);
+  dx = x - FalseEasting;
+  dy = y - FalseNorthing;
+}
+
+void TGIS_ProjectionAbstract::EndUnproject(double deltaLongitude, double latitude, const TGIS_Point3& source,
+                                           TGIS_Point3& result) const {
+  double longitude = CentralMeridian + deltaLongitude;
+  NormalizeGeodeticResult(longitude, latitude);
+  result = TGIS_Point3{longitude, latitude, source.Z};
 }

@@ -148,6 +148,16 @@ protected:
   // A central meridian above pi is used as value - 2*pi (3*pi/2 and -pi/2
   // are the same meridian).
   static double NormalizedCentralMeridian(double value);
+  // The whole SetUp of the classes that read the central meridian, the false
+  // origin and perhaps an origin latitude: resets the warning flag, runs the
+  // inherited SetUp (Prepare), checks the central meridian (FixCentralMeridian),
+  // the false origin (finite) and the origin latitude (FixOriginLatitude with
+  // its limit) before storing any of them, so a raise leaves the projection as
+  // it was; then stores them (the meridian normalized) and prepares.
+  void SetUpFamily(double centralMeridian, TGIS_MeridianFix belowMinusPi, double falseEasting,
+                   double falseNorthing);
+  void SetUpFamily(double centralMeridian, TGIS_MeridianFix belowMinusPi, double falseEasting, double falseNorthing,
+                   double originLatitude, double originLatitudeLimit);
 
   // Project: latitude into [-limit, limit] (0240; NaN raises 0210).
   void FixLatitude(double& latitude, double limit = kHalfPi);
@@ -175,6 +185,22 @@ protected:
   // clamps let through: a non-finite X or Y raises 0235 instead of leaving
   // NaN or infinity in a result.
   static void CheckSolvable(const TGIS_Point3& result);
+
+  // The frame of Project and Unproject of the classes whose reach is
+  // MaxEastingOffset / MaxNorthingOffset around the false origin, so that a
+  // class writes only its formulas:
+  // Project: resets the warning flag, clamps the input (FixGeodeticInput),
+  // checks the height; gives the longitude difference from the central
+  // meridian (wrapped into [-pi, pi]) and the latitude.
+  void BeginProject(const TGIS_Point3& source, double& deltaLongitude, double& latitude,
+                    double latitudeLimit = kHalfPi);
+  // Unproject: resets the warning flag, clamps to the reach
+  // (FixPlaneInputToReach), checks the height; gives the offsets from the
+  // false origin.
+  void BeginUnproject(const TGIS_Point3& source, double& dx, double& dy);
+  // Unproject's result: the central meridian plus the longitude difference,
+  // normalized (NormalizeGeodeticResult), with the source's height.
+  void EndUnproject(double deltaLongitude, double latitude, const TGIS_Point3& source, TGIS_Point3& result) const;
 };
 
 // The registry: one prototype per projection class under its code, sorted,

@@ -1,0 +1,40 @@
+#pragma once
+// Authalic latitude beta: the latitude on the sphere of the ellipsoid's area
+// (radius a*sqrt(qp/2)) whose zone from the equator has the area of the
+// ellipsoid's zone up to phi, sin(beta) = q(phi)/qp. The transverse
+// cylindrical equal-area projection maps through this sphere.
+//
+// The textbook beta = asin(q/qp) loses half the digits near the poles, where
+// q/qp is close to 1. Here qp - q is written as cos^2(phi) * H(sin phi) with
+// H free of cancellation, so beta comes from atan2 with a cosine that is exact
+// to the last bits at every latitude, and the ratio cos(phi)/(cos(beta) W(phi))
+// that the projection needs stays finite at the pole itself.
+
+#include "gis/projections/GisEllipsoidMath.h"
+
+class TGIS_AuthalicLatitude {
+public:
+  TGIS_AuthalicLatitude() = default;
+  // e2: first eccentricity squared (0 for a sphere).
+  explicit TGIS_AuthalicLatitude(double e2);
+
+  // q(phi) from sin(phi), and its value at the north pole.
+  double Q(double sinPhi) const;
+  double QPole() const { return qp_; }
+
+  // phi -> beta and back, both in [-pi/2, pi/2].
+  double FromGeodetic(double phi) const;
+  double ToGeodetic(double beta) const;
+
+  // cos(phi) / (cos(beta) * sqrt(1 - e^2 sin^2 phi)): 1 at the equator,
+  // sqrt(qp/2) at the poles (its limit there), in between monotone.
+  double ScaleRatio(double phi) const;
+
+private:
+  // (qp - q(phi)) / cos^2(phi) as a function of sin(phi).
+  double H(double sinPhi) const;
+
+  double e2_ = 0;
+  double e_ = 0;
+  double qp_ = 2;
+};

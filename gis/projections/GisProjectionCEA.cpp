@@ -1,0 +1,49 @@
+#include "gis/projections/GisProjectionCEA.h"
+
+#include "gis/projections/GisEllipsoidMath.h"
+
+#include <cmath>
+
+using gis_ellipsoid::AuthalicQ;
+
+TGIS_ProjectionCEA::TGIS_ProjectionCEA() { Prepare(); }
+
+std::unique_ptr<TGIS_ProjectionAbstract> TGIS_ProjectionCEA::Create() const {
+  return std::make_unique<TGIS_ProjectionCEA>();
+}
+
+void TGIS_ProjectionCEA::Prepare() {
+  TGIS_ProjectionAbstract::Prepare();
+  e2_ = static_cast<double>(E2);
+  e_ = static_cast<double>(E);
+  const double a = static_cast<double>(A);
+  const double k0 = gis_ellipsoid::ParallelRadiusRatio(OriginLatitude, e2_);
+  eastScale_ = a * k0;
+  northScale_ = a / (2 * k0);
+  MaxEastingOffset = kPi * eastScale_;
+  MaxNorthingOffset = northScale_ * gis_ellipsoid::AuthalicQPole(e_, e2_);
+}
+
+void TGIS_ProjectionCEA::SetUp(std::int32_t, double centralMeridian, double originLatitude, double falseEasting,
+                               double falseNorthing, double, double, double, double, double, double, double,
+                               double, double, double) {
+  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
+  // cos(pi/2) is 6e-17, not 0: the map stays finite and invertible, but
+  // every longitude lands within a nanometre of the meridian.
+  if (std::cos(OriginLatitude) < 1e-9) AddWarning(GIS_RS_ERR_PRJ_DISTORTED);
+}
+
+void TGIS_ProjectionCEA::Project(const TGIS_Point3& source, TGIS_Point3& result) {
+  double dlon;
+  double lat;
+  BeginProject(source, dlon, lat);
+  result = TGIS_Point3{FalseEasting + eastScale_ * dlon, FalseNorthing + northScale_ * AuthalicQ(lat, e_, e2_),
+                       source.Z};
+}
+
+void TGIS_ProjectionCEA::Unproject(const TGIS_Point3& source, TGIS_Point3& result) {
+  double dx;
+  double dy;
+  BeginUnproject(source, dx, dy);
+  EndUnproject(dx / eastScale_, gis_ellipsoid::LatitudeFromQ(dy / northScale_, e_, e2_), source, result);
+}
