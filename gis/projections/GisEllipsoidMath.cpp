@@ -80,6 +80,12 @@ TGIS_MeridianArc::TGIS_MeridianArc(double a, double b) : a_(a), e2_((a * a - b *
   c8_ = scale * (315 * n4 / 512);
   c10_ = scale * (693 * n5 / 1280);
   quadrant_ = c0_ * kHalfPi;
+  // The inverse series: latitude from the rectifying latitude mu = M / c0.
+  d2_ = 3 * n / 2 - 27 * n3 / 32 + 269 * n5 / 512;
+  d4_ = 21 * n2 / 16 - 55 * n4 / 32;
+  d6_ = 151 * n3 / 96 - 417 * n5 / 128;
+  d8_ = 1097 * n4 / 512;
+  d10_ = 8011 * n5 / 2560;
 }
 
 double TGIS_MeridianArc::Distance(double phi) const {
@@ -89,14 +95,17 @@ double TGIS_MeridianArc::Distance(double phi) const {
 
 double TGIS_MeridianArc::Latitude(double distance) const {
   if (std::fabs(distance) >= quadrant_) return std::copysign(kHalfPi, distance);
-  double phi = distance / quadrant_ * kHalfPi;
-  for (int i = 0; i < 12; ++i) {
+  const double mu = distance / c0_;
+  double phi = mu + d2_ * std::sin(2 * mu) + d4_ * std::sin(4 * mu) + d6_ * std::sin(6 * mu) +
+               d8_ * std::sin(8 * mu) + d10_ * std::sin(10 * mu);
+  // The series are good to about 1e-12; Newton's method polishes the rest.
+  for (int i = 0; i < 4; ++i) {
     const double s = std::sin(phi);
     const double w = std::sqrt(1 - e2_ * s * s);
     const double meridianRadius = a_ * (1 - e2_) / (w * w * w);
     const double step = (distance - Distance(phi)) / meridianRadius;
     phi += step;
-    if (std::fabs(step) <= 1e-15) break;
+    if (std::fabs(step) <= 1e-14) break;
   }
   return std::fmax(-kHalfPi, std::fmin(kHalfPi, phi));
 }

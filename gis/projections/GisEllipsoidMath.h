@@ -47,8 +47,8 @@ public:
 
   // M(phi), metres; odd in phi.
   double Distance(double phi) const;
-  // The latitude phi with M(phi) = distance (Newton's method from the
-  // rectifying-latitude estimate); distances beyond the pole give the pole.
+  // The latitude phi with M(phi) = distance (the inverse series in n, then
+  // Newton's method); distances beyond the pole give the pole.
   double Latitude(double distance) const;
   // The quarter meridian, M(pi/2).
   double Quadrant() const { return quadrant_; }
@@ -57,6 +57,7 @@ private:
   double a_ = 0;
   double e2_ = 0;
   double c0_ = 0, c2_ = 0, c4_ = 0, c6_ = 0, c8_ = 0, c10_ = 0;
+  double d2_ = 0, d4_ = 0, d6_ = 0, d8_ = 0, d10_ = 0;
   double quadrant_ = 0;
 };
 

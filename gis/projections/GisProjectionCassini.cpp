@@ -110,7 +110,7 @@ void TGIS_ProjectionCassini::Unproject(const TGIS_Point3& source, TGIS_Point3& r
     if (!std::isfinite(dLon) || !std::isfinite(dLat)) break;
     p.X += dLon;
     p.Y = std::fmax(-kHalfPi, std::fmin(kHalfPi, p.Y + dLat));
-    if (std::fabs(dLon) + std::fabs(dLat) <= 1e-15) break;
+    if (std::fabs(dLon) + std::fabs(dLat) <= 1e-14) break;
   }
   double lon = CentralMeridian + p.X;
   double lat = p.Y;
