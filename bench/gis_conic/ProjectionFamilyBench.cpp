@@ -3,6 +3,17 @@
 // (inside each projection's sensible domain) in the same run. Benchmarks are
 // named <code>/<ours|proj>/<forward|inverse>; the ratio per class is
 // ours/proj of the times per point.
+#include <benchmark/benchmark.h>
+#include <proj.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <numbers>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "gis/GisEngine.h"
 #include "gis/projections/GisProjectionAlbers.h"
 #include "gis/projections/GisProjectionBonne.h"
@@ -14,17 +25,6 @@
 #include "gis/projections/GisProjectionOrthographic.h"
 #include "gis/projections/GisProjectionPolarStereographic.h"
 #include "gis/projections/GisProjectionPolyconic.h"
-
-#include <benchmark/benchmark.h>
-#include <proj.h>
-
-#include <cstdio>
-#include <functional>
-#include <memory>
-#include <numbers>
-#include <random>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -52,8 +52,8 @@ std::function<std::unique_ptr<TGIS_ProjectionAbstract>()> Configured(
 // SetUp with angles in degrees: meridian, origin latitude, parallels, scale,
 // azimuth and the two points.
 std::function<void(TGIS_ProjectionAbstract&)> Degrees(double cm, double lat0, double sp1 = 0, double sp2 = 0,
-                                                       double k = 1, double az = 0, double lon1 = 0,
-                                                       double lat1 = 0, double lon2 = 0, double lat2 = 0) {
+                                                      double k = 1, double az = 0, double lon1 = 0, double lat1 = 0,
+                                                      double lon2 = 0, double lat2 = 0) {
   return [=](TGIS_ProjectionAbstract& p) {
     p.SetUp(0, cm * kDeg, lat0 * kDeg, 0, 0, sp1 * kDeg, sp2 * kDeg, k, 0, 0, az * kDeg, lon1 * kDeg, lat1 * kDeg,
             lon2 * kDeg, lat2 * kDeg);
@@ -69,11 +69,11 @@ std::vector<Case> Cases() {
       {"GEC", Configured<TGIS_ProjectionGeocentric>(), std::string("+proj=cart") + kWgs84, -180, 180, -89, 89, 100},
       {"LAM", Configured<TGIS_ProjectionLambert>(), std::string("+proj=lcc +lat_0=45 +lat_1=40 +lat_2=50") + kWgs84,
        -60, 60, 20, 80},
-      {"ALB", Configured<TGIS_ProjectionAlbers>(), std::string("+proj=aea +lat_0=45 +lat_1=40 +lat_2=50") + kWgs84,
-       -60, 60, 20, 80},
+      {"ALB", Configured<TGIS_ProjectionAlbers>(), std::string("+proj=aea +lat_0=45 +lat_1=40 +lat_2=50") + kWgs84, -60,
+       60, 20, 80},
       {"BON", Configured<TGIS_ProjectionBonne>(), std::string("+proj=bonne +lat_1=45") + kWgs84, -150, 150, -80, 80},
-      {"CAS", Configured<TGIS_ProjectionCassini>(Degrees(10, 50)), std::string("+proj=cass +lon_0=10 +lat_0=50") + kWgs84,
-       6, 14, 30, 70},
+      {"CAS", Configured<TGIS_ProjectionCassini>(Degrees(10, 50)),
+       std::string("+proj=cass +lon_0=10 +lat_0=50") + kWgs84, 6, 14, 30, 70},
       {"POL", Configured<TGIS_ProjectionPolarStereographic>(Degrees(0, 71)),
        std::string("+proj=stere +lat_0=90 +lat_ts=71") + kWgs84, -180, 180, 40, 90},
       {"ORT", Configured<TGIS_ProjectionOrthographic>(Degrees(0, 45)), "+proj=ortho +lat_0=45" + sphere, -60, 60, 10,

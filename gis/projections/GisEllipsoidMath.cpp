@@ -62,9 +62,7 @@ double LatitudeFromQ(double q, double e, double e2) {
   return std::fmax(-kHalfPi, std::fmin(kHalfPi, phi));
 }
 
-double AuthalicRadius(double a, double e2) {
-  return a * (1 - e2 / 6 - 17 * e2 * e2 / 360 - 67 * e2 * e2 * e2 / 3024);
-}
+double AuthalicRadius(double a, double e2) { return a * (1 - e2 / 6 - 17 * e2 * e2 / 360 - 67 * e2 * e2 * e2 / 3024); }
 
 TGIS_MeridianArc::TGIS_MeridianArc(double a, double b) : a_(a), e2_((a * a - b * b) / (a * a)) {
   const double n = (a - b) / (a + b);
@@ -96,8 +94,8 @@ double TGIS_MeridianArc::Distance(double phi) const {
 double TGIS_MeridianArc::Latitude(double distance) const {
   if (std::fabs(distance) >= quadrant_) return std::copysign(kHalfPi, distance);
   const double mu = distance / c0_;
-  double phi = mu + d2_ * std::sin(2 * mu) + d4_ * std::sin(4 * mu) + d6_ * std::sin(6 * mu) +
-               d8_ * std::sin(8 * mu) + d10_ * std::sin(10 * mu);
+  double phi = mu + d2_ * std::sin(2 * mu) + d4_ * std::sin(4 * mu) + d6_ * std::sin(6 * mu) + d8_ * std::sin(8 * mu) +
+               d10_ * std::sin(10 * mu);
   // The series are good to about 1e-12; Newton's method polishes the rest.
   for (int i = 0; i < 4; ++i) {
     const double s = std::sin(phi);

@@ -41,7 +41,7 @@ double AuthalicRadius(double a, double e2);
 // in the third flattening n = (a - b)/(a + b) to the fifth power (truncation
 // error far below a micrometre on any earth ellipsoid), and its inverse.
 class TGIS_MeridianArc {
-public:
+ public:
   TGIS_MeridianArc() = default;
   TGIS_MeridianArc(double a, double b);
 
@@ -53,7 +53,7 @@ public:
   // The quarter meridian, M(pi/2).
   double Quadrant() const { return quadrant_; }
 
-private:
+ private:
   double a_ = 0;
   double e2_ = 0;
   double c0_ = 0, c2_ = 0, c4_ = 0, c6_ = 0, c8_ = 0, c10_ = 0;

@@ -1,9 +1,9 @@
 #include "gis/projections/GisProjectionAlbers.h"
 
-#include "gis/projections/GisEllipsoidMath.h"
-
 #include <cmath>
 #include <numbers>
+
+#include "gis/projections/GisEllipsoidMath.h"
 
 using gis_ellipsoid::AuthalicQ;
 using gis_ellipsoid::ParallelRadiusRatio;
@@ -51,15 +51,15 @@ void TGIS_ProjectionAlbers::Prepare() {
   k_ = Derive(OriginLatitude, StandardParallel1, StandardParallel2);
 }
 
-void TGIS_ProjectionAlbers::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
-                                  double falseEasting, double falseNorthing, double standardParallel1,
-                                  double standardParallel2, double scaleFactor, double reserved1, double reserved2,
-                                  double azimuth, double point1Longitude, double point1Latitude,
-                                  double point2Longitude, double point2Latitude) {
+void TGIS_ProjectionAlbers::SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
+                                  double falseNorthing, double standardParallel1, double standardParallel2,
+                                  double scaleFactor, double reserved1, double reserved2, double azimuth,
+                                  double point1Longitude, double point1Latitude, double point2Longitude,
+                                  double point2Latitude) {
   ResetWarningFlag();
-  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing,
-                                 standardParallel1, standardParallel2, scaleFactor, reserved1, reserved2, azimuth,
-                                 point1Longitude, point1Latitude, point2Longitude, point2Latitude);
+  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing, standardParallel1,
+                                 standardParallel2, scaleFactor, reserved1, reserved2, azimuth, point1Longitude,
+                                 point1Latitude, point2Longitude, point2Latitude);
   const double lat0 = FixOriginLatitude(originLatitude);
   const double lon0 = FixCentralMeridian(centralMeridian, TGIS_MeridianFix::mfToPi);
   const double parallel1 = FixStandardParallel1(standardParallel1);
@@ -78,31 +78,26 @@ void TGIS_ProjectionAlbers::SetUp(std::int32_t zone, double centralMeridian, dou
 }
 
 void TGIS_ProjectionAlbers::Project(const TGIS_Point3& source, TGIS_Point3& result) {
-  ResetWarningFlag();
-  double lon = source.X;
-  double lat = source.Y;
-  FixGeodeticInput(lon, lat);
-  CheckHeight(source.Z);
+  double dLon;
+  double lat;
+  BeginProject(source, dLon, lat);
 
   const double q = AuthalicQ(lat, static_cast<double>(E), static_cast<double>(E2));
   const double rho = static_cast<double>(A) * std::sqrt(std::fmax(0.0, k_.c - k_.n * q)) / k_.n;
-  const double theta = k_.n * LongitudeDelta(lon, CentralMeridian);
-  const TGIS_Point3 projected{rho * std::sin(theta) + FalseEasting,
-                              k_.rho0 - rho * std::cos(theta) + FalseNorthing, source.Z};
+  const double theta = k_.n * dLon;
+  const TGIS_Point3 projected{rho * std::sin(theta) + FalseEasting, k_.rho0 - rho * std::cos(theta) + FalseNorthing,
+                              source.Z};
   CheckSolvable(projected);
   result = projected;
 }
 
 void TGIS_ProjectionAlbers::Unproject(const TGIS_Point3& source, TGIS_Point3& result) {
-  ResetWarningFlag();
-  double x = source.X;
-  double y = source.Y;
-  FixPlaneInputToReach(x, y);
-  CheckHeight(source.Z);
+  double dx;
+  double dy;
+  BeginUnproject(source, dx, dy);
 
   const double a = static_cast<double>(A);
-  double dx = x - FalseEasting;
-  double dy = k_.rho0 - (y - FalseNorthing);
+  dy = k_.rho0 - dy;
   double rho = std::hypot(dx, dy);
   if (k_.n < 0) {
     rho = -rho;
@@ -110,8 +105,6 @@ void TGIS_ProjectionAlbers::Unproject(const TGIS_Point3& source, TGIS_Point3& re
     dy = -dy;
   }
   const double q = (k_.c - rho * rho * k_.n * k_.n / (a * a)) / k_.n;
-  double lat = gis_ellipsoid::LatitudeFromQ(q, static_cast<double>(E), static_cast<double>(E2));
-  double lon = rho == 0 ? CentralMeridian : std::atan2(dx, dy) / k_.n + CentralMeridian;
-  NormalizeGeodeticResult(lon, lat);
-  result = TGIS_Point3{lon, lat, source.Z};
+  EndUnproject(rho == 0 ? 0 : std::atan2(dx, dy) / k_.n,
+               gis_ellipsoid::LatitudeFromQ(q, static_cast<double>(E), static_cast<double>(E2)), source, result);
 }

@@ -5,7 +5,7 @@
 #include "gis/GisProjections.h"
 
 class TGIS_ProjectionAlbers : public TGIS_ProjectionAbstract {
-public:
+ public:
   // Origin latitude 45 degrees, parallels 40 and 50 degrees, reach 40000 km.
   TGIS_ProjectionAlbers();
 
@@ -29,7 +29,7 @@ public:
   void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
 
-private:
+ private:
   struct Constants {
     double n;     // cone constant
     double c;     // m1^2 + n q1

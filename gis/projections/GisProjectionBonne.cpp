@@ -32,35 +32,18 @@ void TGIS_ProjectionBonne::Prepare() {
               : static_cast<double>(A) * ParallelRadiusRatio(phi1, static_cast<double>(E2)) / std::sin(phi1);
 }
 
-void TGIS_ProjectionBonne::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
-                                 double falseEasting, double falseNorthing, double standardParallel1,
-                                 double standardParallel2, double scaleFactor, double reserved1, double reserved2,
-                                 double azimuth, double point1Longitude, double point1Latitude,
-                                 double point2Longitude, double point2Latitude) {
-  ResetWarningFlag();
-  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing,
-                                 standardParallel1, standardParallel2, scaleFactor, reserved1, reserved2, azimuth,
-                                 point1Longitude, point1Latitude, point2Longitude, point2Latitude);
-  const double lat0 = FixOriginLatitude(originLatitude);
-  const double lon0 = FixCentralMeridian(centralMeridian, TGIS_MeridianFix::mfToPi);
-  CheckFiniteParameter(falseEasting, "FalseEasting");
-  CheckFiniteParameter(falseNorthing, "FalseNorthing");
-  CentralMeridian = NormalizedCentralMeridian(lon0);
-  OriginLatitude = lat0;
-  FalseEasting = falseEasting;
-  FalseNorthing = falseNorthing;
-  Prepare();
+void TGIS_ProjectionBonne::SetUp(std::int32_t, double centralMeridian, double originLatitude, double falseEasting,
+                                 double falseNorthing, double, double, double, double, double, double, double, double,
+                                 double, double) {
+  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
 }
 
 void TGIS_ProjectionBonne::Project(const TGIS_Point3& source, TGIS_Point3& result) {
-  ResetWarningFlag();
-  double lon = source.X;
-  double lat = source.Y;
-  FixGeodeticInput(lon, lat);
-  CheckHeight(source.Z);
+  double dLon;
+  double lat;
+  BeginProject(source, dLon, lat);
 
   const double a = static_cast<double>(A);
-  const double dLon = LongitudeDelta(lon, CentralMeridian);
   const double m = ParallelRadiusRatio(lat, static_cast<double>(E2));
   const double arc = arc_.Distance(lat);
   double x;
@@ -80,21 +63,17 @@ void TGIS_ProjectionBonne::Project(const TGIS_Point3& source, TGIS_Point3& resul
 }
 
 void TGIS_ProjectionBonne::Unproject(const TGIS_Point3& source, TGIS_Point3& result) {
-  ResetWarningFlag();
-  double x = source.X;
-  double y = source.Y;
-  FixPlaneInputToReach(x, y);
-  CheckHeight(source.Z);
+  double dx;
+  double dy;
+  BeginUnproject(source, dx, dy);
 
   const double a = static_cast<double>(A);
-  const double dx = x - FalseEasting;
-  const double dy = y - FalseNorthing;
   double lat;
-  double lon;
+  double dLon;
   if (Sinusoidal()) {
     lat = arc_.Latitude(dy);
     const double m = ParallelRadiusRatio(lat, static_cast<double>(E2));
-    lon = m < 1e-12 ? CentralMeridian : CentralMeridian + dx / (a * m);
+    dLon = m < 1e-12 ? 0 : dx / (a * m);
   } else {
     // The radius takes the sign of the standard parallel, so that the apex
     // side is right for southern cones too.
@@ -102,9 +81,7 @@ void TGIS_ProjectionBonne::Unproject(const TGIS_Point3& source, TGIS_Point3& res
     const double rho = sign * std::hypot(dx, apex_ - dy);
     lat = arc_.Latitude(apex_ + arc1_ - rho);
     const double m = ParallelRadiusRatio(lat, static_cast<double>(E2));
-    lon = m < 1e-12 ? CentralMeridian
-                    : CentralMeridian + rho * std::atan2(sign * dx, sign * (apex_ - dy)) / (a * m);
+    dLon = m < 1e-12 ? 0 : rho * std::atan2(sign * dx, sign * (apex_ - dy)) / (a * m);
   }
-  NormalizeGeodeticResult(lon, lat);
-  result = TGIS_Point3{lon, lat, source.Z};
+  EndUnproject(dLon, lat, source, result);
 }

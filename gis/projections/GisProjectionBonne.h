@@ -8,7 +8,7 @@
 #include "gis/projections/GisEllipsoidMath.h"
 
 class TGIS_ProjectionBonne : public TGIS_ProjectionAbstract {
-public:
+ public:
   // Origin latitude 45 degrees, reach 25000 km both ways.
   TGIS_ProjectionBonne();
 
@@ -26,10 +26,10 @@ public:
   void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
 
-private:
+ private:
   bool Sinusoidal() const { return apex_ == 0; }
 
   gis_ellipsoid::TGIS_MeridianArc arc_;
-  double apex_ = 0;   // a m1 / sin phi1: distance of the apex from the origin (0: sinusoidal)
-  double arc1_ = 0;   // meridian arc of the standard parallel
+  double apex_ = 0;  // a m1 / sin phi1: distance of the apex from the origin (0: sinusoidal)
+  double arc1_ = 0;  // meridian arc of the standard parallel
 };

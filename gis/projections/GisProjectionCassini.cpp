@@ -22,24 +22,10 @@ void TGIS_ProjectionCassini::Prepare() {
   maxY_ = FalseNorthing - arc0_ + kNorthingReach;
 }
 
-void TGIS_ProjectionCassini::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
-                                   double falseEasting, double falseNorthing, double standardParallel1,
-                                   double standardParallel2, double scaleFactor, double reserved1,
-                                   double reserved2, double azimuth, double point1Longitude,
-                                   double point1Latitude, double point2Longitude, double point2Latitude) {
-  ResetWarningFlag();
-  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing,
-                                 standardParallel1, standardParallel2, scaleFactor, reserved1, reserved2, azimuth,
-                                 point1Longitude, point1Latitude, point2Longitude, point2Latitude);
-  const double lat0 = FixOriginLatitude(originLatitude);
-  const double lon0 = FixCentralMeridian(centralMeridian, TGIS_MeridianFix::mfToPi);
-  CheckFiniteParameter(falseEasting, "FalseEasting");
-  CheckFiniteParameter(falseNorthing, "FalseNorthing");
-  CentralMeridian = NormalizedCentralMeridian(lon0);
-  OriginLatitude = lat0;
-  FalseEasting = falseEasting;
-  FalseNorthing = falseNorthing;
-  Prepare();
+void TGIS_ProjectionCassini::SetUp(std::int32_t, double centralMeridian, double originLatitude, double falseEasting,
+                                   double falseNorthing, double, double, double, double, double, double, double, double,
+                                   double, double) {
+  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
 }
 
 TGIS_Point2 TGIS_ProjectionCassini::Forward(double dLon, double lat) const {

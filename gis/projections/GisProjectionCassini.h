@@ -9,7 +9,7 @@
 #include "gis/projections/GisEllipsoidMath.h"
 
 class TGIS_ProjectionCassini : public TGIS_ProjectionAbstract {
-public:
+ public:
   // Easting bounds +-20037508.4 m, northing reach 56575846 m, both measured
   // from the false origin with the origin latitude on the equator.
   TGIS_ProjectionCassini();
@@ -35,7 +35,7 @@ public:
   static constexpr double kWarnDistance = 0.0698131700798;  // 4 degrees
   static constexpr int kRefinements = 8;
 
-private:
+ private:
   // The series, relative to the central meridian and the false origin:
   // (longitude difference, latitude) -> (x, y) and an approximate inverse.
   TGIS_Point2 Forward(double dLon, double lat) const;

@@ -6,7 +6,7 @@
 #include "gis/GisProjections.h"
 
 class TGIS_ProjectionGeocentric : public TGIS_ProjectionAbstract {
-public:
+ public:
   TGIS_ProjectionGeocentric();
 
   std::string Code() const override { return "GEC"; }

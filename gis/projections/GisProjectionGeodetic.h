@@ -5,7 +5,7 @@
 #include "gis/GisProjections.h"
 
 class TGIS_ProjectionGeodetic : public TGIS_ProjectionAbstract {
-public:
+ public:
   std::string Code() const override { return "GED"; }
   std::string Description() const override { return "Geodetic (unprojected)"; }
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;

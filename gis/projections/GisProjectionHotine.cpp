@@ -1,10 +1,10 @@
 #include "gis/projections/GisProjectionHotine.h"
 
-#include "gis/projections/GisEllipsoidMath.h"
-
 #include <cmath>
 #include <limits>
 #include <numbers>
+
+#include "gis/projections/GisEllipsoidMath.h"
 
 using gis_ellipsoid::ConformalT;
 
@@ -30,7 +30,7 @@ void TGIS_ProjectionHotine::CheckOriginLatitude(double originLatitude) {
 }
 
 TGIS_ProjectionHotine::Parameters TGIS_ProjectionHotine::StoredParameters() const {
-  return {CentralMeridian, OriginLatitude,  ScaleFactor,     Azimuth,
+  return {CentralMeridian, OriginLatitude, ScaleFactor,     Azimuth,
           Point1Longitude, Point1Latitude, Point2Longitude, Point2Latitude};
 }
 
@@ -39,9 +39,8 @@ TGIS_ProjectionHotine::Constants TGIS_ProjectionHotine::Derive(const Parameters&
   return DeriveFromCentre(p.centralMeridian, p.originLatitude, p.azimuth, p.scale);
 }
 
-TGIS_ProjectionHotine::Constants TGIS_ProjectionHotine::DeriveFromCentre(double centreLongitude,
-                                                                         double centreLatitude, double azimuth,
-                                                                         double scale) const {
+TGIS_ProjectionHotine::Constants TGIS_ProjectionHotine::DeriveFromCentre(double centreLongitude, double centreLatitude,
+                                                                         double azimuth, double scale) const {
   const double a = static_cast<double>(A);
   const double e = static_cast<double>(E);
   const double e2 = static_cast<double>(E2);
@@ -90,15 +89,15 @@ void TGIS_ProjectionHotine::Prepare() {
   }
 }
 
-void TGIS_ProjectionHotine::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
-                                  double falseEasting, double falseNorthing, double standardParallel1,
-                                  double standardParallel2, double scaleFactor, double reserved1, double reserved2,
-                                  double azimuth, double point1Longitude, double point1Latitude,
-                                  double point2Longitude, double point2Latitude) {
+void TGIS_ProjectionHotine::SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
+                                  double falseNorthing, double standardParallel1, double standardParallel2,
+                                  double scaleFactor, double reserved1, double reserved2, double azimuth,
+                                  double point1Longitude, double point1Latitude, double point2Longitude,
+                                  double point2Latitude) {
   ResetWarningFlag();
-  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing,
-                                 standardParallel1, standardParallel2, scaleFactor, reserved1, reserved2, azimuth,
-                                 point1Longitude, point1Latitude, point2Longitude, point2Latitude);
+  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing, standardParallel1,
+                                 standardParallel2, scaleFactor, reserved1, reserved2, azimuth, point1Longitude,
+                                 point1Latitude, point2Longitude, point2Latitude);
   const TGIS_ParameterSet reads = ParameterSet();
   Parameters p = StoredParameters();
   p.originLatitude = FixOriginLatitude(originLatitude);

@@ -9,15 +9,14 @@
 #include "gis/GisProjections.h"
 
 class TGIS_ProjectionHotine : public TGIS_ProjectionAbstract {
-public:
+ public:
   // Centre at latitude 45 degrees on meridian 0, azimuth 0.
   TGIS_ProjectionHotine();
 
   std::string Code() const override { return "HOT"; }
   std::string Description() const override { return "Hotine Olique Mercator Azimuth Center"; }
   TGIS_ParameterSet ParameterSet() const override {
-    return ppCentralMeridian | ppOriginLatitude | ppFalseEasting | ppFalseNorthing | ppScaleFactor |
-           ppAzimuth;
+    return ppCentralMeridian | ppOriginLatitude | ppFalseEasting | ppFalseNorthing | ppScaleFactor | ppAzimuth;
   }
   // Derives the constants. Parameters that give no projection (SetUp rejects
   // them first, 0220 for a centre on the equator or at a pole) leave the
@@ -41,7 +40,7 @@ public:
   // Raises 0235 for a plane point too far from the centre line to map back.
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
 
-protected:
+ protected:
   // The parameters a Prepare works from (stored fields or SetUp candidates).
   struct Parameters {
     double centralMeridian, originLatitude, scale, azimuth;
@@ -54,8 +53,8 @@ protected:
     double h = 0;           // F t0^B
     double gamma0 = 0;      // azimuth of the centre line where it crosses the aposphere's equator
     double sinGamma0 = 0, cosGamma0 = 1;
-    double lambda0 = 0;     // longitude of that crossing (natural origin)
-    double uc = 0;          // distance of the centre point from the natural origin
+    double lambda0 = 0;                 // longitude of that crossing (natural origin)
+    double uc = 0;                      // distance of the centre point from the natural origin
     double sinAlpha = 0, cosAlpha = 1;  // the grid turns by the centre line's azimuth
   };
 

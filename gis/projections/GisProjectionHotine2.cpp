@@ -1,8 +1,8 @@
 #include "gis/projections/GisProjectionHotine2.h"
 
-#include "gis/projections/GisEllipsoidMath.h"
-
 #include <cmath>
+
+#include "gis/projections/GisEllipsoidMath.h"
 
 using gis_ellipsoid::ConformalT;
 
@@ -41,19 +41,19 @@ TGIS_ProjectionHotine2::Centre TGIS_ProjectionHotine2::CentreOf(const Parameters
   // Take the second point's longitude within half a turn of the first.
   const double lon1 = p.point1Longitude;
   const double lon2 = lon1 - LongitudeDelta(lon1, p.point2Longitude);
-  const double lambda0 =
-      (lon1 + lon2) / 2 - std::atan(j * std::tan(b * (lon1 - lon2) / 2) / pp) / b;
+  const double lambda0 = (lon1 + lon2) / 2 - std::atan(j * std::tan(b * (lon1 - lon2) / 2) / pp) / b;
   const double gamma0 = std::atan(std::sin(b * LongitudeDelta(lon1, lambda0)) / g);
   const double azimuth = std::asin(std::fmax(-1.0, std::fmin(1.0, d * std::sin(gamma0))));
   // The centre form puts the natural origin at centre - asin(G tan gamma0)/B.
-  const double shift = std::fmax(-1.0, std::fmin(1.0, (d2 - 1 < 0 ? 0 : std::sqrt(d2 - 1)) *
-                                                          std::copysign(1.0, lat0) * std::tan(gamma0)));
+  const double shift = std::fmax(
+      -1.0, std::fmin(1.0, (d2 - 1 < 0 ? 0 : std::sqrt(d2 - 1)) * std::copysign(1.0, lat0) * std::tan(gamma0)));
   return {lambda0 + std::asin(shift) / b, azimuth};
 }
 
 TGIS_ProjectionHotine::Constants TGIS_ProjectionHotine2::Derive(const Parameters& p) const {
   CheckOriginLatitude(p.originLatitude);
-  if (std::fabs(p.point1Latitude - p.point2Latitude) <= kLatitudeTolerance) GisRaise(GIS_RS_ERR_LATITUDEPOINT12_INVALID);
+  if (std::fabs(p.point1Latitude - p.point2Latitude) <= kLatitudeTolerance)
+    GisRaise(GIS_RS_ERR_LATITUDEPOINT12_INVALID);
   if (std::fabs(p.point1Latitude) <= kLatitudeTolerance ||
       std::fabs(std::fabs(p.point1Latitude) - kHalfPi) <= kLatitudeTolerance)
     GisRaiseValue(GIS_RS_ERR_ORIGINLATITUDE_INVALID, p.point1Latitude);

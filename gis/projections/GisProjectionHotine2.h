@@ -7,7 +7,7 @@
 #include "gis/projections/GisProjectionHotine.h"
 
 class TGIS_ProjectionHotine2 : public TGIS_ProjectionHotine {
-public:
+ public:
   // Origin latitude 45 degrees, scale 1. Both points start at (0, 0), which
   // fixes no centre line: Project and Unproject raise 0235 until a SetUp
   // with two usable points.
@@ -21,13 +21,13 @@ public:
   }
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
 
-protected:
+ protected:
   // The origin-latitude checks of the centre form, then 0223 for points whose
   // latitudes differ by 1e-10 or less and 0220 for a first point on the
   // equator or a pole.
   Constants Derive(const Parameters& parameters) const override;
 
-private:
+ private:
   struct Centre {
     double longitude, azimuth;
   };

@@ -1,9 +1,9 @@
 #include "gis/projections/GisProjectionLambert.h"
 
-#include "gis/projections/GisEllipsoidMath.h"
-
 #include <cmath>
 #include <numbers>
+
+#include "gis/projections/GisEllipsoidMath.h"
 
 using gis_ellipsoid::ConformalT;
 using gis_ellipsoid::ParallelRadiusRatio;
@@ -63,13 +63,13 @@ void TGIS_ProjectionLambert::Prepare() {
 
 void TGIS_ProjectionLambert::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
                                    double falseEasting, double falseNorthing, double standardParallel1,
-                                   double standardParallel2, double scaleFactor, double reserved1,
-                                   double reserved2, double azimuth, double point1Longitude,
-                                   double point1Latitude, double point2Longitude, double point2Latitude) {
+                                   double standardParallel2, double scaleFactor, double reserved1, double reserved2,
+                                   double azimuth, double point1Longitude, double point1Latitude,
+                                   double point2Longitude, double point2Latitude) {
   ResetWarningFlag();
-  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing,
-                                 standardParallel1, standardParallel2, scaleFactor, reserved1, reserved2, azimuth,
-                                 point1Longitude, point1Latitude, point2Longitude, point2Latitude);
+  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing, standardParallel1,
+                                 standardParallel2, scaleFactor, reserved1, reserved2, azimuth, point1Longitude,
+                                 point1Latitude, point2Longitude, point2Latitude);
   const double lat0 = FixOriginLatitude(originLatitude);
   const double lon0 = FixCentralMeridian(centralMeridian, TGIS_MeridianFix::mfToPi);
   const double parallel1 = FixStandardParallel1(standardParallel1, kParallelLimit);
@@ -88,11 +88,9 @@ void TGIS_ProjectionLambert::SetUp(std::int32_t zone, double centralMeridian, do
 }
 
 void TGIS_ProjectionLambert::Project(const TGIS_Point3& source, TGIS_Point3& result) {
-  ResetWarningFlag();
-  double lon = source.X;
-  double lat = source.Y;
-  FixGeodeticInput(lon, lat);
-  CheckHeight(source.Z);
+  double dLon;
+  double lat;
+  BeginProject(source, dLon, lat);
 
   const double n = static_cast<double>(n_);
   double rho;
@@ -105,7 +103,7 @@ void TGIS_ProjectionLambert::Project(const TGIS_Point3& source, TGIS_Point3& res
   } else {
     rho = static_cast<double>(aF_) * std::pow(ConformalT(lat, static_cast<double>(E)), n);
   }
-  const double theta = n * LongitudeDelta(lon, CentralMeridian);
+  const double theta = n * dLon;
   const TGIS_Point3 projected{rho * std::sin(theta) + FalseEasting,
                               static_cast<double>(rho0_) - rho * std::cos(theta) + FalseNorthing, source.Z};
   CheckSolvable(projected);
@@ -113,34 +111,25 @@ void TGIS_ProjectionLambert::Project(const TGIS_Point3& source, TGIS_Point3& res
 }
 
 void TGIS_ProjectionLambert::Unproject(const TGIS_Point3& source, TGIS_Point3& result) {
-  ResetWarningFlag();
-  double x = source.X;
-  double y = source.Y;
-  FixPlaneInputToReach(x, y);
-  CheckHeight(source.Z);
+  double dx;
+  double dy;
+  BeginUnproject(source, dx, dy);
 
   const double n = static_cast<double>(n_);
-  double dx = x - FalseEasting;
-  double dy = static_cast<double>(rho0_) - (y - FalseNorthing);
+  dy = static_cast<double>(rho0_) - dy;
   double rho = std::hypot(dx, dy);
   if (n < 0) {
     rho = -rho;
     dx = -dx;
     dy = -dy;
   }
-  double lon;
-  double lat;
   lastIterations_ = 0;
   if (rho == 0) {
-    lat = n > 0 ? kHalfPi : -kHalfPi;
-    lon = CentralMeridian;
-  } else {
-    const double theta = std::atan2(dx, dy);
-    const double t = std::pow(rho / static_cast<double>(aF_), 1 / n);
-    lat = gis_ellipsoid::LatitudeFromT(t, static_cast<double>(E), kIterationTolerance, kMaxIterations,
-                                       &lastIterations_);
-    lon = theta / n + CentralMeridian;
+    EndUnproject(0, n > 0 ? kHalfPi : -kHalfPi, source, result);
+    return;
   }
-  NormalizeGeodeticResult(lon, lat);
-  result = TGIS_Point3{lon, lat, source.Z};
+  const double t = std::pow(rho / static_cast<double>(aF_), 1 / n);
+  const double lat =
+      gis_ellipsoid::LatitudeFromT(t, static_cast<double>(E), kIterationTolerance, kMaxIterations, &lastIterations_);
+  EndUnproject(std::atan2(dx, dy) / n, lat, source, result);
 }

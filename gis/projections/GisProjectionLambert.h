@@ -6,7 +6,7 @@
 #include "gis/GisProjections.h"
 
 class TGIS_ProjectionLambert : public TGIS_ProjectionAbstract {
-public:
+ public:
   // Origin latitude 45 degrees, standard parallels 40 and 50 degrees, reach
   // 40000 km both ways.
   TGIS_ProjectionLambert();
@@ -41,9 +41,9 @@ public:
   int LastIterations() const { return lastIterations_; }
 
   static constexpr double kParallelLimit = 1.5533430342749533;  // 89 degrees
-  static constexpr int kMaxIterations = 50;  // converges in < 10 inside the reach
+  static constexpr int kMaxIterations = 50;                     // converges in < 10 inside the reach
 
-private:
+ private:
   struct Constants {
     long double n, aF, rho0;
   };

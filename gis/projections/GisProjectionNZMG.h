@@ -8,7 +8,7 @@
 #include "gis/GisProjections.h"
 
 class TGIS_ProjectionNZMG : public TGIS_ProjectionAbstract {
-public:
+ public:
   // Datum "GEO" (International 1924 ellipsoid), meridian 173 degrees, origin
   // latitude -41 degrees, false origin (2510000, 6023150).
   TGIS_ProjectionNZMG();

@@ -1,8 +1,8 @@
 #include "gis/projections/GisProjectionOrthographic.h"
 
-#include "gis/projections/GisEllipsoidMath.h"
-
 #include <cmath>
+
+#include "gis/projections/GisEllipsoidMath.h"
 
 TGIS_ProjectionOrthographic::TGIS_ProjectionOrthographic() { Prepare(); }
 
@@ -19,34 +19,17 @@ void TGIS_ProjectionOrthographic::Prepare() {
   cosLat0_ = std::cos(OriginLatitude);
 }
 
-void TGIS_ProjectionOrthographic::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
-                                        double falseEasting, double falseNorthing, double standardParallel1,
-                                        double standardParallel2, double scaleFactor, double reserved1,
-                                        double reserved2, double azimuth, double point1Longitude,
-                                        double point1Latitude, double point2Longitude, double point2Latitude) {
-  ResetWarningFlag();
-  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing,
-                                 standardParallel1, standardParallel2, scaleFactor, reserved1, reserved2, azimuth,
-                                 point1Longitude, point1Latitude, point2Longitude, point2Latitude);
-  const double lat0 = FixOriginLatitude(originLatitude);
-  const double lon0 = FixCentralMeridian(centralMeridian, TGIS_MeridianFix::mfToPi);
-  CheckFiniteParameter(falseEasting, "FalseEasting");
-  CheckFiniteParameter(falseNorthing, "FalseNorthing");
-  CentralMeridian = NormalizedCentralMeridian(lon0);
-  OriginLatitude = lat0;
-  FalseEasting = falseEasting;
-  FalseNorthing = falseNorthing;
-  Prepare();
+void TGIS_ProjectionOrthographic::SetUp(std::int32_t, double centralMeridian, double originLatitude,
+                                        double falseEasting, double falseNorthing, double, double, double, double,
+                                        double, double, double, double, double, double) {
+  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
 }
 
 void TGIS_ProjectionOrthographic::Project(const TGIS_Point3& source, TGIS_Point3& result) {
-  ResetWarningFlag();
-  double lon = source.X;
-  double lat = source.Y;
-  FixGeodeticInput(lon, lat);
-  CheckHeight(source.Z);
+  double dLon;
+  double lat;
+  BeginProject(source, dLon, lat);
 
-  const double dLon = LongitudeDelta(lon, CentralMeridian);
   const double sinLat = std::sin(lat);
   const double cosLat = std::cos(lat);
   const double cosDLon = std::cos(dLon);
@@ -54,24 +37,19 @@ void TGIS_ProjectionOrthographic::Project(const TGIS_Point3& source, TGIS_Point3
   const double cosC = sinLat0_ * sinLat + cosLat0_ * cosLat * cosDLon;
   if (cosC < 0) AddWarning(GIS_RS_ERR_PRJ_DISTORTED);
   const TGIS_Point3 projected{radius_ * cosLat * std::sin(dLon) + FalseEasting,
-                              radius_ * (cosLat0_ * sinLat - sinLat0_ * cosLat * cosDLon) + FalseNorthing,
-                              source.Z};
+                              radius_ * (cosLat0_ * sinLat - sinLat0_ * cosLat * cosDLon) + FalseNorthing, source.Z};
   CheckSolvable(projected);
   result = projected;
 }
 
 void TGIS_ProjectionOrthographic::Unproject(const TGIS_Point3& source, TGIS_Point3& result) {
-  ResetWarningFlag();
-  double x = source.X;
-  double y = source.Y;
-  FixPlaneInputToReach(x, y);
-  CheckHeight(source.Z);
+  double dx;
+  double dy;
+  BeginUnproject(source, dx, dy);
 
-  const double dx = x - FalseEasting;
-  const double dy = y - FalseNorthing;
   const double rho = std::hypot(dx, dy);
   double lat = OriginLatitude;
-  double lon = CentralMeridian;
+  double dLon = 0;
   if (rho > 0) {
     const double sinC = std::fmin(1.0, rho / radius_);
     const double cosC = std::sqrt(1 - sinC * sinC);
@@ -82,8 +60,7 @@ void TGIS_ProjectionOrthographic::Unproject(const TGIS_Point3& source, TGIS_Poin
     const double east = dx * sinC / rho;
     const double along = cosC * cosLat0_ - dy * sinC * sinLat0_ / rho;
     lat = std::atan2(up, std::hypot(east, along));
-    lon = CentralMeridian + std::atan2(east, along);
+    dLon = std::atan2(east, along);
   }
-  NormalizeGeodeticResult(lon, lat);
-  result = TGIS_Point3{lon, lat, source.Z};
+  EndUnproject(dLon, lat, source, result);
 }

@@ -7,7 +7,7 @@
 #include "gis/GisProjections.h"
 
 class TGIS_ProjectionOrthographic : public TGIS_ProjectionAbstract {
-public:
+ public:
   TGIS_ProjectionOrthographic();
 
   std::string Code() const override { return "ORT"; }
@@ -28,7 +28,7 @@ public:
 
   double Radius() const { return radius_; }
 
-private:
+ private:
   double radius_ = 0;
   double sinLat0_ = 0, cosLat0_ = 1;
 };

@@ -6,7 +6,7 @@
 #include "gis/GisProjections.h"
 
 class TGIS_ProjectionPolarStereographic : public TGIS_ProjectionAbstract {
-public:
+ public:
   // North pole with true scale there; reach 12713601 m (the equator) both ways.
   TGIS_ProjectionPolarStereographic();
 
@@ -26,7 +26,7 @@ public:
   void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
 
-private:
+ private:
   bool south_ = false;
   double rhoPerT_ = 0;  // rho = rhoPerT_ * t(phi), on the north-pole form
 };

@@ -7,7 +7,7 @@
 #include "gis/projections/GisEllipsoidMath.h"
 
 class TGIS_ProjectionPolyconic : public TGIS_ProjectionAbstract {
-public:
+ public:
   // Easting bounds +-20037509 m and northing bounds +-15348215 m, both
   // measured from the false origin with the origin latitude on the equator.
   TGIS_ProjectionPolyconic();
@@ -35,7 +35,7 @@ public:
   static constexpr double kNorthingBound = 15348215;
   static constexpr int kMaxIterations = 40;
 
-private:
+ private:
   gis_ellipsoid::TGIS_MeridianArc arc_;
   double arc0_ = 0;  // meridian arc of the origin latitude
   double minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0;

@@ -1,17 +1,16 @@
 // What sets each conic, azimuthal and polyconic class apart: its degenerate
 // parameters, its special points and its own warnings.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ConicTestSupport.h"
 #include "gis/projections/GisProjectionAlbers.h"
 #include "gis/projections/GisProjectionBonne.h"
 #include "gis/projections/GisProjectionCassini.h"
 #include "gis/projections/GisProjectionOrthographic.h"
 #include "gis/projections/GisProjectionPolarStereographic.h"
 #include "gis/projections/GisProjectionPolyconic.h"
-
-#include "ConicTestSupport.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
 
 namespace {
 

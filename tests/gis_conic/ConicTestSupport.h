@@ -2,10 +2,10 @@
 // Helpers of the projection-family tests: a SetUp that names its arguments,
 // and the creation of a configured projection by class.
 
-#include "GisTestSupport.h"
-
 #include <memory>
 #include <string>
+
+#include "GisTestSupport.h"
 
 namespace conictest {
 
@@ -26,9 +26,9 @@ struct Parameters {
 };
 
 inline void SetUpDegrees(TGIS_ProjectionAbstract& p, const Parameters& q) {
-  p.SetUp(0, q.centralMeridian * kDeg, q.originLatitude * kDeg, q.falseEasting, q.falseNorthing,
-          q.parallel1 * kDeg, q.parallel2 * kDeg, q.scale, 0, 0, q.azimuth * kDeg, q.point1Longitude * kDeg,
-          q.point1Latitude * kDeg, q.point2Longitude * kDeg, q.point2Latitude * kDeg);
+  p.SetUp(0, q.centralMeridian * kDeg, q.originLatitude * kDeg, q.falseEasting, q.falseNorthing, q.parallel1 * kDeg,
+          q.parallel2 * kDeg, q.scale, 0, 0, q.azimuth * kDeg, q.point1Longitude * kDeg, q.point1Latitude * kDeg,
+          q.point2Longitude * kDeg, q.point2Latitude * kDeg);
 }
 
 // A new projection of the class on the datum, set up.

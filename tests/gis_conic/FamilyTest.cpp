@@ -1,6 +1,14 @@
 // What every class of this half of the family shares: its identity and
 // creation defaults, Unproject(Project(p)) over its domain, and the family's
 // clamps, warnings and refusals of non-numbers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <memory>
+
+#include "ConicTestSupport.h"
 #include "gis/projections/GisProjectionAlbers.h"
 #include "gis/projections/GisProjectionBonne.h"
 #include "gis/projections/GisProjectionCassini.h"
@@ -12,15 +20,6 @@
 #include "gis/projections/GisProjectionOrthographic.h"
 #include "gis/projections/GisProjectionPolarStereographic.h"
 #include "gis/projections/GisProjectionPolyconic.h"
-
-#include "ConicTestSupport.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <functional>
-#include <limits>
-#include <memory>
 
 namespace {
 
@@ -114,7 +113,8 @@ TEST(Family, UnprojectInvertsProjectWithinANanoradian) {
   const auto visibleFrom = [](double lon0, double lat0) {
     return [lon0, lat0](double lon, double lat) {
       return std::sin(lat0 * kDeg) * std::sin(lat * kDeg) +
-                 std::cos(lat0 * kDeg) * std::cos(lat * kDeg) * std::cos((lon - lon0) * kDeg) > 0.02;
+                 std::cos(lat0 * kDeg) * std::cos(lat * kDeg) * std::cos((lon - lon0) * kDeg) >
+             0.02;
     };
   };
   const RoundTrip table[] = {
@@ -125,18 +125,15 @@ TEST(Family, UnprojectInvertsProjectWithinANanoradian) {
       {"BON equator", SetUpAs<TGIS_ProjectionBonne>({0, 0}), -179, 179, -89.9, 89.9, nullptr},
       {"CAS", SetUpAs<TGIS_ProjectionCassini>({20, 50, 1e5, 2e5}), 16, 24, -85, 85, nullptr},
       {"LAM", New<TGIS_ProjectionLambert>(), -179, 179, -60, 89.9, nullptr},
-      {"LAM south", SetUpAs<TGIS_ProjectionLambert>({135, -30, 0, 0, -20, -40}, "EUR-M"), -44, 314, -89.9, 60,
-       nullptr},
+      {"LAM south", SetUpAs<TGIS_ProjectionLambert>({135, -30, 0, 0, -20, -40}, "EUR-M"), -44, 314, -89.9, 60, nullptr},
       {"ORT", New<TGIS_ProjectionOrthographic>(), -180, 180, -90, 90, visibleFrom(0, 0)},
       {"ORT oblique", SetUpAs<TGIS_ProjectionOrthographic>({116, 40}), -180, 180, -90, 90, visibleFrom(116, 40)},
       {"POL", New<TGIS_ProjectionPolarStereographic>(), -180, 180, 0, 90, nullptr},
       {"POL south 71", SetUpAs<TGIS_ProjectionPolarStereographic>({70, -71}), -180, 180, -90, 0, nullptr},
       {"PLC", SetUpAs<TGIS_ProjectionPolyconic>({-96, 30, 1e6, 0}, "NAS-C"), -186, -6, -85, 85, nullptr},
       {"HOT", SetUpAs<TGIS_ProjectionHotine>({10, 45, 0, 0, 0, 0, 1, 30}), -20, 40, 15, 75, nullptr},
-      {"HOT south", SetUpAs<TGIS_ProjectionHotine>({147, -35, 0, 0, 0, 0, 0.9996, 120}), 117, 177, -65, -5,
-       nullptr},
-      {"HT2", SetUpAs<TGIS_ProjectionHotine2>({0, 40, 0, 0, 0, 0, 1, 0, -5, 35, 15, 45}), -25, 35, 10, 70,
-       nullptr},
+      {"HOT south", SetUpAs<TGIS_ProjectionHotine>({147, -35, 0, 0, 0, 0, 0.9996, 120}), 117, 177, -65, -5, nullptr},
+      {"HT2", SetUpAs<TGIS_ProjectionHotine2>({0, 40, 0, 0, 0, 0, 1, 0, -5, 35, 15, 45}), -25, 35, 10, 70, nullptr},
       {"NZMG", New<TGIS_ProjectionNZMG>(), 166, 179, -48, -34, nullptr},
   };
   for (const RoundTrip& row : table) {
@@ -181,9 +178,8 @@ TEST(Family, GeocentricRoundTripNearTheSurface) {
 
 // The classes that follow the family pattern of Project and Unproject.
 std::vector<Factory> PatternClasses() {
-  return {New<TGIS_ProjectionAlbers>(),      New<TGIS_ProjectionBonne>(),
-          New<TGIS_ProjectionCassini>(),     New<TGIS_ProjectionLambert>(),
-          New<TGIS_ProjectionOrthographic>(), New<TGIS_ProjectionPolarStereographic>(),
+  return {New<TGIS_ProjectionAlbers>(),   New<TGIS_ProjectionBonne>(),        New<TGIS_ProjectionCassini>(),
+          New<TGIS_ProjectionLambert>(),  New<TGIS_ProjectionOrthographic>(), New<TGIS_ProjectionPolarStereographic>(),
           New<TGIS_ProjectionPolyconic>()};
 }
 

@@ -1,13 +1,12 @@
 // Hotine oblique Mercator in both forms: the centre and the centre line land
 // where they should, and the parameters that give no projection are refused.
-#include "gis/projections/GisProjectionHotine2.h"
-
-#include "ConicTestSupport.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "ConicTestSupport.h"
+#include "gis/projections/GisProjectionHotine2.h"
 
 namespace {
 

@@ -1,22 +1,21 @@
 // The Lambert conformal conic, the family member told in full: its reference
 // values on WGS 84 with the creation defaults (origin 45, parallels 40 and 50
 // degrees, meridian 0), its pole handling and its parameter checks.
-#include "gis/projections/GisProjectionLambert.h"
-
-#include "ConicTestSupport.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
+#include "ConicTestSupport.h"
+#include "gis/projections/GisProjectionLambert.h"
+
 namespace {
 
 using conictest::Parameters;
+using conictest::RaisedMessage;
 using conictest::SetUpDegrees;
 using gistest::kDeg;
 using gistest::Project;
-using conictest::RaisedMessage;
 using gistest::Unproject;
 constexpr double kHalfPi = std::numbers::pi / 2;
 

@@ -1,11 +1,10 @@
 // New Zealand Map Grid: fixed origin on the International 1924 ellipsoid,
 // deaf to SetUp, X and Y only, and a refused inverse instead of a made-up
 // answer where the iteration does not settle.
-#include "gis/projections/GisProjectionNZMG.h"
+#include <gtest/gtest.h>
 
 #include "ConicTestSupport.h"
-
-#include <gtest/gtest.h>
+#include "gis/projections/GisProjectionNZMG.h"
 
 namespace {
 

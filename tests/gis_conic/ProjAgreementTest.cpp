@@ -4,6 +4,16 @@
 // the two plane points. Inverse: both unproject PROJ's plane point and the
 // ground distance between the two answers is taken. The worst of each is
 // printed per class.
+#include <gtest/gtest.h>
+#include <proj.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "ConicTestSupport.h"
 #include "gis/projections/GisProjectionAlbers.h"
 #include "gis/projections/GisProjectionBonne.h"
@@ -16,16 +26,6 @@
 #include "gis/projections/GisProjectionPolarStereographic.h"
 #include "gis/projections/GisProjectionPolyconic.h"
 
-#include <gtest/gtest.h>
-#include <proj.h>
-
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <functional>
-#include <string>
-#include <vector>
-
 namespace {
 
 using conictest::kDeg;
@@ -34,7 +34,7 @@ using conictest::Parameters;
 constexpr double kPi = std::numbers::pi;
 
 class ProjOperation {
-public:
+ public:
   explicit ProjOperation(const std::string& definition) : ctx_(proj_context_create()) {
     pj_ = proj_create(ctx_, definition.c_str());
   }
@@ -52,7 +52,7 @@ public:
   }
   PJ_COORD Inverse(double x, double y, double z = 0) const { return proj_trans(pj_, PJ_INV, proj_coord(x, y, z, 0)); }
 
-private:
+ private:
   PJ_CONTEXT* ctx_;
   PJ* pj_ = nullptr;
 };
@@ -198,15 +198,13 @@ TEST(ProjAgreement, AlbersEqualArea) {
 
 TEST(ProjAgreement, Bonne) {
   Report report{"Bonne (bonne)", {}};
-  const ConicCase cases[] = {{{0, 45}, "WGE"},
-                             {{10, 60, 200000, 100000}, "EUR-M"},
-                             {{-60, -30, 0, 5000000}, "WGE"}};
+  const ConicCase cases[] = {{{0, 45}, "WGE"}, {{10, 60, 200000, 100000}, "EUR-M"}, {{-60, -30, 0, 5000000}, "WGE"}};
   for (const ConicCase& c : cases) {
     auto p = Make<TGIS_ProjectionBonne>(c.q, c.datum);
-    const std::string def = "+proj=bonne +lon_0=" + Num(c.q.centralMeridian) + " +lat_1=" +
-                            Num(c.q.originLatitude) + FalseOrigin(c.q) + EllipsoidOf(*p);
-    report.Add(Compare("BON " + def, *p, def,
-                       Grid(c.q.centralMeridian - 150, c.q.centralMeridian + 150, -85, 85, 30), 1.0));
+    const std::string def = "+proj=bonne +lon_0=" + Num(c.q.centralMeridian) + " +lat_1=" + Num(c.q.originLatitude) +
+                            FalseOrigin(c.q) + EllipsoidOf(*p);
+    report.Add(
+        Compare("BON " + def, *p, def, Grid(c.q.centralMeridian - 150, c.q.centralMeridian + 150, -85, 85, 30), 1.0));
   }
   // With the standard parallel on the equator Bonne is the sinusoidal projection.
   const Parameters equator{25, 0, 100000, -200000};
@@ -224,25 +222,23 @@ TEST(ProjAgreement, Cassini) {
                              {{13.5, 52.4, 40000, 10000}, "EUR-M"}};
   for (const ConicCase& c : cases) {
     auto p = Make<TGIS_ProjectionCassini>(c.q, c.datum);
-    const std::string def = "+proj=cass +lon_0=" + Num(c.q.centralMeridian) + " +lat_0=" +
-                            Num(c.q.originLatitude) + FalseOrigin(c.q) + EllipsoidOf(*p);
+    const std::string def = "+proj=cass +lon_0=" + Num(c.q.centralMeridian) + " +lat_0=" + Num(c.q.originLatitude) +
+                            FalseOrigin(c.q) + EllipsoidOf(*p);
     // The series are meant for a few degrees around the meridian.
-    report.Add(Compare("CAS " + def, *p, def, Grid(c.q.centralMeridian - 4, c.q.centralMeridian + 4, -80, 80, 40),
-                       1.0));
+    report.Add(
+        Compare("CAS " + def, *p, def, Grid(c.q.centralMeridian - 4, c.q.centralMeridian + 4, -80, 80, 40), 1.0));
   }
 }
 
 TEST(ProjAgreement, Polyconic) {
   Report report{"Polyconic (poly)", {}};
-  const ConicCase cases[] = {{{0, 0}, "WGE"},
-                             {{-96, 30, 1000000, 500000}, "NAS-C"},
-                             {{120, -25}, "WGE"}};
+  const ConicCase cases[] = {{{0, 0}, "WGE"}, {{-96, 30, 1000000, 500000}, "NAS-C"}, {{120, -25}, "WGE"}};
   for (const ConicCase& c : cases) {
     auto p = Make<TGIS_ProjectionPolyconic>(c.q, c.datum);
-    const std::string def = "+proj=poly +lon_0=" + Num(c.q.centralMeridian) + " +lat_0=" +
-                            Num(c.q.originLatitude) + FalseOrigin(c.q) + EllipsoidOf(*p);
-    report.Add(Compare("PLC " + def, *p, def, Grid(c.q.centralMeridian - 60, c.q.centralMeridian + 60, -80, 80, 32),
-                       1.0));
+    const std::string def = "+proj=poly +lon_0=" + Num(c.q.centralMeridian) + " +lat_0=" + Num(c.q.originLatitude) +
+                            FalseOrigin(c.q) + EllipsoidOf(*p);
+    report.Add(
+        Compare("PLC " + def, *p, def, Grid(c.q.centralMeridian - 60, c.q.centralMeridian + 60, -80, 80, 32), 1.0));
   }
 }
 
@@ -250,10 +246,8 @@ TEST(ProjAgreement, Polyconic) {
 
 TEST(ProjAgreement, PolarStereographic) {
   Report report{"Polar stereo (stere)", {}};
-  const ConicCase cases[] = {{{0, 90}, "WGE"},
-                             {{-45, 70, 2000000, 2000000}, "WGE"},
-                             {{0, -90}, "WGE"},
-                             {{140, -71, 0, 0}, "EUR-M"}};
+  const ConicCase cases[] = {
+      {{0, 90}, "WGE"}, {{-45, 70, 2000000, 2000000}, "WGE"}, {{0, -90}, "WGE"}, {{140, -71, 0, 0}, "EUR-M"}};
   for (const ConicCase& c : cases) {
     auto p = Make<TGIS_ProjectionPolarStereographic>(c.q, c.datum);
     const double pole = c.q.originLatitude < 0 ? -90 : 90;
@@ -287,21 +281,21 @@ TEST(ProjAgreement, UniversalPolarStereographicAtTrueScale) {
 
 TEST(ProjAgreement, OrthographicOnTheAuthalicSphere) {
   Report report{"Orthographic (ortho)", {}};
-  const ConicCase cases[] = {{{0, 0}, "WGE"}, {{116, 40, 100000, 0}, "WGE"}, {{-70, -90}, "PUK"},
-                             {{30, 90}, "WGE"}};
+  const ConicCase cases[] = {{{0, 0}, "WGE"}, {{116, 40, 100000, 0}, "WGE"}, {{-70, -90}, "PUK"}, {{30, 90}, "WGE"}};
   for (const ConicCase& c : cases) {
     auto p = Make<TGIS_ProjectionOrthographic>(c.q, c.datum);
     const TGIS_Ellipsoid& ellipsoid = *p->Ellipsoid;
     const double e2 = static_cast<double>(ellipsoid.E2);
     const double ra = static_cast<double>(ellipsoid.A) * (1 - e2 / 6 - 17 * e2 * e2 / 360 - 67 * e2 * e2 * e2 / 3024);
-    const std::string def = "+proj=ortho +lon_0=" + Num(c.q.centralMeridian) + " +lat_0=" +
-                            Num(c.q.originLatitude) + FalseOrigin(c.q) + " +R=" + Num(ra);
+    const std::string def = "+proj=ortho +lon_0=" + Num(c.q.centralMeridian) + " +lat_0=" + Num(c.q.originLatitude) +
+                            FalseOrigin(c.q) + " +R=" + Num(ra);
     // The visible hemisphere, short of its rim where the inverse is ill-conditioned.
     const double lat0 = c.q.originLatitude * kDeg;
     const double lon0 = c.q.centralMeridian * kDeg;
     const auto visible = [&](double lon, double lat) {
       return std::sin(lat0) * std::sin(lat * kDeg) +
-                 std::cos(lat0) * std::cos(lat * kDeg) * std::cos(lon * kDeg - lon0) > 0.1;
+                 std::cos(lat0) * std::cos(lat * kDeg) * std::cos(lon * kDeg - lon0) >
+             0.1;
     };
     report.Add(Compare("ORT " + def, *p, def, Grid(-180, 180, -89, 89, 40, visible), 1.0));
   }
@@ -323,8 +317,8 @@ TEST(ProjAgreement, HotineCentreAndAzimuth) {
                             " +alpha=" + Num(c.q.azimuth) + " +k_0=" + Num(c.q.scale) + FalseOrigin(c.q) +
                             EllipsoidOf(*p);
     report.Add(Compare("HOT " + def, *p, def,
-                       Grid(c.q.centralMeridian - 15, c.q.centralMeridian + 15, std::max(-85.0, c.q.originLatitude - 15),
-                            std::min(85.0, c.q.originLatitude + 15), 30),
+                       Grid(c.q.centralMeridian - 15, c.q.centralMeridian + 15,
+                            std::max(-85.0, c.q.originLatitude - 15), std::min(85.0, c.q.originLatitude + 15), 30),
                        1.0));
   }
 }
@@ -373,13 +367,12 @@ TEST(ProjAgreement, Geocentric) {
         const double lat = latDeg * kDeg;
         const PJ_COORD xyz = cart.Forward(lon, lat, h);
         const TGIS_Point3 mine = gistest::Project(*p, lon, lat, h);
-        const double forwardMm =
-            1000 * std::sqrt(std::pow(mine.X - xyz.xyz.x, 2) + std::pow(mine.Y - xyz.xyz.y, 2) +
-                             std::pow(mine.Z - xyz.xyz.z, 2));
+        const double forwardMm = 1000 * std::sqrt(std::pow(mine.X - xyz.xyz.x, 2) + std::pow(mine.Y - xyz.xyz.y, 2) +
+                                                  std::pow(mine.Z - xyz.xyz.z, 2));
         const TGIS_Point3 back = gistest::Unproject(*p, xyz.xyz.x, xyz.xyz.y, xyz.xyz.z);
         const PJ_COORD theirs = cart.Inverse(xyz.xyz.x, xyz.xyz.y, xyz.xyz.z);
-        const double angle = std::hypot(back.Y - theirs.lpz.phi,
-                                        std::remainder(back.X - theirs.lpz.lam, 2 * kPi) * std::cos(lat));
+        const double angle =
+            std::hypot(back.Y - theirs.lpz.phi, std::remainder(back.X - theirs.lpz.lam, 2 * kPi) * std::cos(lat));
         const double heightMm = 1000 * std::fabs(back.Z - theirs.lpz.z);
         EXPECT_LT(forwardMm, 1.0) << datum << " " << lonDeg << ", " << latDeg << ", " << h;
         EXPECT_LT(angle, 1e-9) << datum << " " << lonDeg << ", " << latDeg << ", " << h;
@@ -391,9 +384,10 @@ TEST(ProjAgreement, Geocentric) {
       }
     }
   }
-  std::printf("%-22s vs PROJ, %5d points: forward worst %.3g mm, inverse worst %.3g rad (%.3g mm) and %.3g mm "
-              "in height\n",
-              "Geocentric (cart)", points, forwardWorstMm, angleWorst, angleWorst * 6378137e3, heightWorstMm);
+  std::printf(
+      "%-22s vs PROJ, %5d points: forward worst %.3g mm, inverse worst %.3g rad (%.3g mm) and %.3g mm "
+      "in height\n",
+      "Geocentric (cart)", points, forwardWorstMm, angleWorst, angleWorst * 6378137e3, heightWorstMm);
 }
 
 }  // namespace

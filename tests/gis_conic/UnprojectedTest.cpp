@@ -1,11 +1,10 @@
 // The two unprojected classes: geodetic passes points through, geocentric
 // converts to earth-centred X, Y, Z on the projection's ellipsoid.
-#include "gis/projections/GisProjectionGeocentric.h"
-#include "gis/projections/GisProjectionGeodetic.h"
+#include <gtest/gtest.h>
 
 #include "ConicTestSupport.h"
-
-#include <gtest/gtest.h>
+#include "gis/projections/GisProjectionGeocentric.h"
+#include "gis/projections/GisProjectionGeodetic.h"
 
 namespace {
 
