@@ -1,0 +1,63 @@
+#pragma once
+// Places the master-bitmap images of one skin, writes the master bitmap and
+// produces each image's key value ("@…", "^…", "~…") from the same
+// rectangles.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "MaskSpec.h"
+#include "toolkit/core/Bitmap.h"
+
+namespace skingen {
+
+struct Placement {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+class MasterLayout {
+public:
+  // Places every spec (pinned ones where they ask, the others packed into
+  // the free space, widest rows first) within `width` pixels; the height
+  // follows. Throws std::invalid_argument for duplicate names, pins that
+  // overlap, or specs whose numbers the value syntax cannot hold.
+  MasterLayout(std::vector<MaskSpec> specs, int width);
+
+  const std::vector<MaskSpec>& Specs() const { return specs_; }
+  const Placement& PlacementOf(const std::string& name) const;
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  // The key value of a spec, e.g. "^0000^0024^0009^0042^0003^0003^0003^0003^1^1^1^0".
+  std::string ValueOf(const std::string& name) const;
+  // Every image name with its value, for the options template.
+  std::map<std::string, std::string> Values() const;
+
+  // The master bitmap: clFuchsia where nothing is drawn, each image's frames
+  // and (for MaskType 1) their masks below them.
+  tk::Bitmap Render() const;
+
+private:
+  std::vector<MaskSpec> specs_;
+  std::vector<Placement> placements_;
+  int width_;
+  int height_ = 0;
+};
+
+// Frames of `frames` rasters side by side into `target` at (x, y), with
+// their transparency masks below when `withMask` is set. Pixels that are
+// fully transparent become clFuchsia (mask 255); partly transparent pixels
+// keep their colour and get the mask 256 × (1 − alpha), which the engine's
+// combine (image + (target − image) × mask / 256) turns back into alpha.
+void EncodeFrames(const std::vector<Raster>& frames, bool withMask, tk::Bitmap& target, int x, int y);
+
+// An own-file image: the bitmap and its "!" value.
+tk::Bitmap RenderOwnImage(const OwnImageSpec& spec);
+std::string OwnImageValue(const OwnImageSpec& spec);
+
+// The frames a spec paints, checked for the declared size.
+std::vector<Raster> PaintFrames(const std::function<Raster(int)>& paint, int frames, int width, int height,
+                                const std::string& name);
+
+}  // namespace skingen
