@@ -80,6 +80,18 @@ TEST(StrToFloat, LongDigitStringsAreRoundedCorrectly) {
   EXPECT_FALSE(tk::TryStrToFloat(big, ".").has_value());  // 1e400 does not fit
 }
 
+TEST(StrToFloat, TextsAroundSixtyFourCharactersReadLikeShortOnes) {
+  // Short texts are copied on the stack, long ones on the heap; both read alike.
+  for (size_t length = 60; length <= 68; ++length) {
+    const std::string ones = "1." + std::string(length - 2, '0');
+    EXPECT_EQ(tk::TryStrToFloat(ones, "."), 1.0) << length;
+    const std::string huge = "1" + std::string(length - 5, '0') + "e400";
+    EXPECT_FALSE(tk::TryStrToFloat(huge, ".").has_value()) << length;
+    const std::string tiny = "1" + std::string(length - 6, '0') + "e-400";
+    EXPECT_EQ(tk::TryStrToFloat(tiny, "."), 0.0) << length;
+  }
+}
+
 struct IntCase {
   const char* text;
   std::int32_t value;

@@ -45,6 +45,27 @@ Digits15 RoundTo15(double magnitude) {
   return d;
 }
 
+// The validated ASCII copy of a number that from_chars reads: on the stack
+// for every length a field realistically holds, on the heap only beyond.
+class AsciiNumber {
+public:
+  explicit AsciiNumber(size_t maxLength)
+      : data_(maxLength < sizeof small_ ? small_ : (large_.resize(maxLength + 1), large_.data())) {}
+  void push_back(char c) { data_[size_++] = c; }
+  const char* data() const { return data_; }
+  size_t size() const { return size_; }
+  const char* c_str() {
+    data_[size_] = '\0';
+    return data_;
+  }
+
+private:
+  char small_[64];
+  std::string large_;
+  char* data_;
+  size_t size_ = 0;
+};
+
 }  // namespace
 
 std::string FloatToStrGeneral(double value, std::string_view separator) {
@@ -97,8 +118,7 @@ std::optional<double> TryStrToFloat(std::string_view text, std::string_view sepa
 
   // Validate our own grammar and build an ASCII copy with '.' for from_chars,
   // which alone would accept "inf", "nan" and hexadecimal forms.
-  std::string ascii;
-  ascii.reserve(end - i);
+  AsciiNumber ascii(end - i);
   bool negative = false;
   if (text[i] == '+' || text[i] == '-') {
     negative = text[i] == '-';
