@@ -3,6 +3,7 @@
 // clamps, warnings and refusals of non-numbers.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -82,6 +83,18 @@ TEST(Family, IdentityDefaultsAndReach) {
   TGIS_ProjectionAlbers albers;
   EXPECT_NEAR(albers.StandardParallel1, 40 * kDeg, 1e-15);
   EXPECT_NEAR(albers.StandardParallel2, 50 * kDeg, 1e-15);
+
+  // Every class is registered under its code (found in any case) and the
+  // registry hands out working instances of it.
+  for (const Identity& row : table) {
+    std::string lower = row.code;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const TGIS_ProjectionAbstract* prototype = GisProjectionList->Find(lower);
+    ASSERT_NE(prototype, nullptr) << row.code;
+    EXPECT_EQ(prototype->Description(), row.description);
+    EXPECT_EQ(GisProjectionList->CreateByCode(row.code)->ParameterSet(), row.parameters);
+  }
+  ASSERT_NE(GisProjectionList->Find("nzmg"), nullptr);
 
   TGIS_ProjectionNZMG nzmg;
   EXPECT_EQ(nzmg.Code(), "NZMG");
