@@ -1,0 +1,110 @@
+#include "WindowTestSupport.h"
+
+#include <vector>
+
+#include "toolkit/win/Application.h"
+#include "toolkit/win/Control.h"
+
+namespace testing_support {
+
+bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    tk::Application().ProcessMessages();
+    if (condition()) return true;
+    const auto left = deadline - std::chrono::steady_clock::now();
+    if (left <= std::chrono::milliseconds(0)) return false;
+    const auto wait = std::min<std::chrono::milliseconds>(std::chrono::duration_cast<std::chrono::milliseconds>(left),
+                                                          std::chrono::milliseconds(20));
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(wait.count()), QS_ALLINPUT);
+  }
+}
+
+void PumpPending() {
+  // Input injected a moment ago may still be on its way through the server.
+  PumpUntil([] { return false; }, std::chrono::milliseconds(60));
+}
+
+bool BringToFront(HWND window) {
+  SetForegroundWindow(window);
+  SetActiveWindow(window);
+  return PumpUntil([&] { return GetForegroundWindow() == window || GetActiveWindow() == window; });
+}
+
+namespace {
+void SendKeyboard(WORD key, DWORD flags, WORD scan = 0) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = scan ? scan : static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = flags;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+void SendMouse(DWORD flags, POINT screen = POINT{0, 0}) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  if (flags & MOUSEEVENTF_ABSOLUTE) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx = static_cast<LONG>((screen.x * 65535 + width / 2) / (width - 1));
+    input.mi.dy = static_cast<LONG>((screen.y * 65535 + height / 2) / (height - 1));
+  }
+  SendInput(1, &input, sizeof(INPUT));
+}
+}  // namespace
+
+void KeyDown(WORD key) { SendKeyboard(key, 0); }
+void KeyUp(WORD key) { SendKeyboard(key, KEYEVENTF_KEYUP); }
+
+void PressKey(WORD key) {
+  KeyDown(key);
+  KeyUp(key);
+}
+
+void PressChord(std::initializer_list<WORD> keys) {
+  std::vector<WORD> order(keys);
+  for (WORD key : order) KeyDown(key);
+  for (auto it = order.rbegin(); it != order.rend(); ++it) KeyUp(*it);
+}
+
+void TypeText(const std::wstring& text) {
+  for (wchar_t ch : text) {
+    // Digits, letters and the point as their own keys, like a keyboard; the
+    // rest as Unicode characters.
+    const SHORT mapped = VkKeyScanW(ch);
+    if (mapped != -1 && !(mapped & 0x0600) && ch < 0x80) {
+      const WORD key = static_cast<WORD>(mapped & 0xFF);
+      const bool shift = (mapped & 0x0100) != 0;
+      if (shift) KeyDown(VK_SHIFT);
+      PressKey(key);
+      if (shift) KeyUp(VK_SHIFT);
+    } else {
+      SendKeyboard(0, KEYEVENTF_UNICODE, ch);
+      SendKeyboard(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, ch);
+    }
+  }
+}
+
+void MoveMouseTo(POINT screen) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen); }
+void LeftButtonDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
+void LeftButtonUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
+
+void ClickAt(POINT screen) {
+  MoveMouseTo(screen);
+  LeftButtonDown();
+  LeftButtonUp();
+}
+
+POINT ScreenPointOf(const tk::TControl& control, int x, int y) { return control.ClientToScreen(POINT{x, y}); }
+
+POINT CentreOf(const tk::TControl& control) {
+  return ScreenPointOf(control, control.Width() / 2, control.Height() / 2);
+}
+
+void ClickControl(const tk::TControl& control) { ClickAt(CentreOf(control)); }
+
+HWND FocusWindow() { return GetFocus(); }
+
+}  // namespace testing_support

@@ -1,0 +1,238 @@
+#pragma once
+// TControl: anything placed on a parent - bounds, visibility, enabled state,
+// text, font, colour, hint, action link and mouse handling. Graphic controls
+// (TGraphicControl) have no window and paint on their parent; windowed
+// controls (TWinControl) own a real HWND.
+//
+// Every control has a window procedure in two layers:
+//   WindowProc  - a replaceable method (std::function). Whoever wants to see
+//                 or answer a control's messages first (a skin's form
+//                 skinning, a wrapper) saves the current value and puts its
+//                 own in place, calling the saved one for what it passes on.
+//   WndProc     - the class's own handling (virtual); subclasses handle what
+//                 they add and call the base for the rest, which ends in
+//                 DefaultHandler (the system window procedure for windows).
+// Perform() and Deliver() hand a message record straight to WindowProc; for
+// windowed controls the window system goes through WindowProc as well.
+//
+// Notifications (Messages.h): CM_MOUSEENTER / CM_MOUSELEAVE (LParam = the
+// control), CM_ENABLEDCHANGED, CM_VISIBLECHANGED, CM_FONTCHANGED,
+// CM_COLORCHANGED, CM_TEXTCHANGED, CM_PARENTFONTCHANGED,
+// CM_PARENTCOLORCHANGED, CM_ACTIONUPDATE; windowed controls add focus, enter
+// and exit, dialog keys and characters.
+//
+// Moves and resizes of graphic controls are reported as WM_MOVE, WM_SIZE and
+// WM_WINDOWPOSCHANGED through WindowProc, like the system does for windows.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "toolkit/win/Colors.h"
+#include "toolkit/win/Component.h"
+#include "toolkit/win/Font.h"
+#include "toolkit/win/Messages.h"
+
+namespace tk {
+
+class TWinControl;
+class TCustomForm;
+class TBasicAction;
+
+using TWndMethod = std::function<void(TMessage&)>;
+
+// How a control class behaves (fixed per class, changed by subclasses).
+enum TControlStyleFlag : unsigned {
+  csAcceptsControls = 1,    // may be the parent of other controls
+  csCaptureMouse = 2,       // keeps the mouse while a button is held on it
+  csClickEvents = 4,        // a press and release inside it is a Click
+  csFramed = 8,
+  csSetCaption = 16,        // the text follows the Name until set otherwise
+  csOpaque = 32,            // paints its whole rectangle
+  csDoubleClicks = 64,
+  csNoDesignVisible = 128,  // hidden at design time
+  csReplicatable = 256,
+  csParentBackground = 512, // shows the parent's background where it does not paint
+};
+using TControlStyle = unsigned;
+
+// Transient state of a control.
+enum TControlStateFlag : unsigned {
+  csLButtonDown = 1,
+  csClicked = 2,
+  csFocusing = 4,
+  csCreating = 8,       // inside the constructor chain of a layout read
+  csReadingState = 16,
+  csAligning = 32,
+  csDestroyingHandle = 64,
+};
+using TControlState = unsigned;
+
+class TControl : public TComponent {
+  TK_CLASS(TControl)
+public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  TWndMethod WindowProc;
+  LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  // Direct delivery of a record: the handler's writes (LParam too) come back.
+  void Deliver(TMessage& message) { WindowProc(message); }
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+  void SetParentComponent(TComponent* parent) override;
+  TComponent* GetParentComponent() const override;
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetLeft(int value) { SetBounds(value, top_, width_, height_); }
+  void SetTop(int value) { SetBounds(left_, value, width_, height_); }
+  void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
+  void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const { return RECT{left_, top_, left_ + width_, top_ + height_}; }
+  void SetBoundsRect(const RECT& r) { SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+
+  // The area children and contents use, in the control's own coordinates.
+  virtual RECT ClientRect() const;
+  int ClientWidth() const { return RectWidth(ClientRect()); }
+  int ClientHeight() const { return RectHeight(ClientRect()); }
+  virtual void SetClientSize(int width, int height);
+  // Screen position of the client area's top-left corner.
+  virtual POINT ClientOrigin() const;
+  POINT ClientToScreen(POINT p) const;
+  POINT ScreenToClient(POINT p) const;
+
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Visible, and so is every parent up to a form whose window is shown.
+  virtual bool Showing() const;
+
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool enabled);
+
+  // Caption and Text are the same string (UTF-8); windowed controls read it
+  // from their window, where the user may have changed it.
+  virtual std::string Text() const { return text_; }
+  virtual void SetText(std::string_view text);
+  std::string Caption() const { return Text(); }
+  void SetCaption(std::string_view text) { SetText(text); }
+
+  TFont& Font() { return font_; }
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& font) { font_.Assign(font); }
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool value);
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+
+  const std::string& Hint() const { return hint_; }
+  void SetHint(std::string_view hint) { hint_ = hint; }
+  // The stored switch; see EffectiveShowHint for what applies.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool value);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool value);
+  bool EffectiveShowHint() const;
+
+  TControlStyle ControlStyle() const { return controlStyle_; }
+  void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
+  TControlState ControlState() const { return controlState_; }
+  void SetControlState(TControlState state) { controlState_ = state; }
+
+  TBasicAction* Action() const { return action_; }
+  void SetAction(TBasicAction* action);
+
+  // Repaint requests: Invalidate marks the area, Update paints what is marked
+  // now, Repaint does both.
+  virtual void Invalidate();
+  virtual void Update();
+  void Repaint();
+  void Refresh() { Repaint(); }
+
+  // True while the mouse is over this control (the toolkit's own record,
+  // kept by CM_MOUSEENTER / CM_MOUSELEAVE).
+  bool MouseInControl() const;
+
+  virtual void Click();
+  virtual void DblClick();
+
+  void SetName(std::string_view name) override;
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+
+protected:
+  friend class TWinControl;
+  friend class TBasicAction;
+
+  virtual void WndProc(TMessage& message);
+  // What happens to a message nobody handled: text messages for graphic
+  // controls, the system window procedure for windowed ones.
+  virtual void DefaultHandler(TMessage& message);
+
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+
+  // The linked action changed (or was just linked); copies its caption,
+  // enabled state, hint and visibility.
+  virtual void ActionChange(TBasicAction* sender, bool checkDefaults);
+  void Notification(TComponent* component, TOperation operation) override;
+  void BeforeDestruction() override;
+
+  // Stores new bounds without moving anything (windowed controls call it when
+  // the system moved their window).
+  void UpdateBoundsRect(const RECT& r);
+  // Asks the parent to repaint this control's rectangle.
+  void InvalidateControl(bool wasVisible, bool opaque);
+  // True when the control is this one or one of its children, at any depth.
+  bool IsParentOf(const TControl* control) const;
+
+  int left_ = 0;
+  int top_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  std::string text_;
+  bool visible_ = true;
+  bool enabled_ = true;
+
+private:
+  void FontChanged();
+  void SetColorFromParent(TColor color);
+  void HandleMouseButton(TMessage& message, TMouseButton button, bool down, bool doubleClick);
+
+  TWinControl* parent_ = nullptr;
+  TFont font_;
+  bool parentFont_ = true;
+  bool updatingParentFont_ = false;
+  TColor color_ = clWindow;
+  bool parentColor_ = false;
+  std::string hint_;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
+  TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+  TControlState controlState_ = 0;
+  TBasicAction* action_ = nullptr;
+};
+
+// The form a control sits on (the control itself when it is a form).
+TCustomForm* GetParentForm(const TControl* control);
+
+// "&Save" has the accelerator 's'; "&&" is a literal '&'.
+bool IsAccel(wchar_t key, std::string_view caption);
+
+}  // namespace tk

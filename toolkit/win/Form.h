@@ -1,0 +1,146 @@
+#pragma once
+// Forms: top-level windows with a border style and title-bar buttons, a
+// start position, key preview, the active control and Tab navigation, the
+// default and cancel buttons' dialog keys, and the close/modal protocol.
+// A form class reads its stored layout (LoadStoredLayout) before OnCreate.
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
+#include "toolkit/win/CustomControl.h"
+
+namespace tk {
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+// Edits and other controls use the first two values.
+using TBorderStyle = TFormBorderStyle;
+
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = unsigned;
+
+enum TPosition {
+  poDesigned,
+  poDefault,
+  poDefaultPosOnly,
+  poDefaultSizeOnly,
+  poScreenCenter,
+  poDesktopCenter,
+  poMainFormCenter,
+  poOwnerFormCenter,
+};
+
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+
+class TCustomForm : public TCustomControl {
+  TK_CLASS(TCustomForm)
+public:
+  explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
+
+  // Reads the layout stored in the executable as an RCDATA resource named
+  // after the class (upper case, e.g. "TFORM1"); nothing when there is none.
+  void LoadStoredLayout();
+  // Reads a layout text into this form (see LayoutReader.h).
+  void ReadLayout(std::string_view text);
+  // Runs OnCreate (once).
+  void DoCreate();
+
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons icons);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition position) { position_ = position; }
+  bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool value) { keyPreview_ = value; }
+  // Stored design facts, kept for code that asks; the toolkit does not scale.
+  int PixelsPerInch = 96;
+  int DesignTextHeight = 0;
+
+  void SetClientSize(int width, int height) override;
+  void SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
+  void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+  RECT ClientRect() const override;
+  POINT ClientOrigin() const override;
+
+  // The control that has (or gets, when the form is activated) the focus.
+  TWinControl* ActiveControl() const { return activeControl_; }
+  void SetActiveControl(TWinControl* control);
+  // Called by a windowed control of this form that received the focus.
+  void SetFocusedControl(TWinControl* control);
+  // A control that is hidden, disabled or going away hands the focus on.
+  void DefocusControl(TWinControl* control, bool removing);
+  void SelectFirst();
+  bool Active() const;
+
+  void SetVisible(bool visible) override;
+  void SetFocus() override;
+  bool CanFocus() const override;
+  // CloseQuery, OnClose, then hide / free / minimize as the action says; the
+  // main form ends the application.
+  void Close();
+  bool CloseQuery();
+  // Shows the form and runs messages until ModalResult is set or it closes.
+  TModalResult ShowModal();
+  // Frees the form once the current message is done.
+  void Release();
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult result) { modalResult_ = result; }
+
+  // Shortcut keys of the form's action lists; true when one executed.
+  bool IsShortCut(WORD key, TShiftState shift);
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TNotifyEvent OnPaint;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+  void SetParent(TWinControl* parent) override;
+
+protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WndProc(TMessage& message) override;
+  void Paint() override;
+  void BeforeDestruction() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  DWORD WindowStyle() const;
+  DWORD WindowExStyle() const;
+
+private:
+  void PlaceOnScreen(int& x, int& y, int width, int height) const;
+  void TrimSystemMenu();
+  void Activated(bool active, bool minimized);
+  bool HandleDialogKey(TMessage& message);
+
+  TFormBorderStyle borderStyle_ = bsSizeable;
+  TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+  TPosition position_ = poDesigned;
+  bool keyPreview_ = false;
+  int clientWidth_ = -1;
+  int clientHeight_ = -1;
+  TWinControl* activeControl_ = nullptr;
+  TWinControl* focusedControl_ = nullptr;
+  TModalResult modalResult_ = mrNone;
+  bool created_ = false;
+  bool shownOnce_ = false;
+  bool modal_ = false;
+};
+
+class TForm : public TCustomForm {
+  TK_CLASS(TForm)
+public:
+  explicit TForm(TComponent* owner) : TCustomForm(owner) {}
+};
+
+}  // namespace tk

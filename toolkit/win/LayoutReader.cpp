@@ -1,0 +1,217 @@
+#include "toolkit/win/LayoutReader.h"
+
+#include <set>
+#include <vector>
+
+#include "toolkit/core/TextCase.h"
+#include "toolkit/win/Control.h"
+#include "toolkit/win/WinControl.h"
+
+namespace tk {
+
+class TLayoutReading final : public TReadContext {
+public:
+  TLayoutReading(TClassRegistry& registry, TComponent& root, const TClassInfo& rootInfo)
+      : registry_(registry), root_(root), rootInfo_(rootInfo) {}
+
+  void Run(const LayoutObject& tree) {
+    if (!SameText(tree.className, root_.ClassName()))
+      throw ELayoutError("the layout describes a " + tree.className + ", not a " + root_.ClassName(), tree.line,
+                         tree.column);
+    if (!tree.name.empty()) root_.SetName(tree.name);
+    SetState(root_, csReading, true);
+    ReadProperties(root_, tree.properties);
+    SetState(root_, csReading, false);
+    for (const LayoutObject& child : tree.children) ReadChild(child, root_, 1);
+    for (const Fixup& fixup : fixups_) ResolveFixup(fixup);
+    CheckFields(tree);
+    if (auto* container = dynamic_cast<TWinControl*>(&root_)) container->FixupTabList();
+    for (TComponent* c : created_)
+      if (auto* container = dynamic_cast<TWinControl*>(c)) container->FixupTabList();
+  }
+
+  void Loaded() {
+    root_.Loaded();
+    for (TComponent* c : std::vector<TComponent*>(created_)) c->Loaded();
+  }
+
+  // Frees what the read created and takes the root out of the loading state.
+  void Undo() noexcept {
+    for (auto it = created_.rbegin(); it != created_.rend(); ++it) {
+      try {
+        TComponent::Free(*it);
+      } catch (...) {
+      }
+    }
+    created_.clear();
+    registry_.ForEachInChain(rootInfo_, [&](const TClassInfo& info) {
+      for (const auto& [name, bind] : info.fields) bind(root_, nullptr);
+    });
+  }
+
+  void ReadProperties(TPersistent& target, const std::vector<LayoutProperty>& properties) override {
+    for (const LayoutProperty& property : properties) ApplyProperty(target, property);
+  }
+
+  void AddFixup(const LayoutValue& value, std::function<void(TComponent*)> assign) override {
+    if (value.kind != LayoutValue::Kind::Identifier)
+      FailValue(value, std::string("expected a component name, found ") + DescribeKind(value.kind));
+    fixups_.push_back(Fixup{value, std::move(assign)});
+  }
+
+  std::any FindMethod(const std::string& name) override {
+    std::any result;
+    registry_.ForEachInChain(rootInfo_, [&](const TClassInfo& info) {
+      if (result.has_value()) return;
+      auto it = info.methods.find(name);
+      if (it != info.methods.end()) result = it->second(root_);
+    });
+    return result;
+  }
+
+private:
+  struct Fixup {
+    LayoutValue value;
+    std::function<void(TComponent*)> assign;
+  };
+
+  static void SetState(TComponent& component, TComponentState flags, bool on) {
+    TLayoutReader::SetState(component, flags, on);
+  }
+
+  const TClassInfo& InfoOf(const TPersistent& object, int line, int column) const {
+    const TClassInfo* info = registry_.Find(object.ClassName());
+    if (!info) throw ELayoutError(std::string("the class ") + object.ClassName() + " is not registered", line, column);
+    return *info;
+  }
+
+  void ApplyProperty(TPersistent& target, const LayoutProperty& property) {
+    TPersistent* object = &target;
+    std::string_view path = property.name;
+    for (;;) {
+      const TClassInfo& info = InfoOf(*object, property.line, property.column);
+      const std::size_t dot = path.find('.');
+      const std::string_view name = path.substr(0, dot);
+      const TPropertyInfo* found = registry_.FindProperty(info, name);
+      if (!found)
+        throw ELayoutError("the class " + info.name + " has no property " + std::string(name), property.line,
+                           property.column);
+      if (dot == std::string_view::npos) {
+        if (!found->set)
+          throw ELayoutError(std::string(name) + " is an object: set its properties (" + std::string(name) + ".Name = ...)",
+                             property.line, property.column);
+        try {
+          found->set(*object, property.value, *this);
+        } catch (const ELayoutError&) {
+          throw;
+        } catch (const std::exception& e) {
+          throw ELayoutError(property.name + ": " + e.what(), property.line, property.column);
+        }
+        return;
+      }
+      if (!found->object)
+        throw ELayoutError(std::string(name) + " is not an object property of " + info.name, property.line,
+                           property.column);
+      object = &found->object(*object);
+      path = path.substr(dot + 1);
+    }
+  }
+
+  void ReadChild(const LayoutObject& node, TComponent& parent, int depth) {
+    const TClassInfo* info = registry_.Find(node.className);
+    if (!info) throw ELayoutError("the class " + node.className + " is not registered", node.line, node.column);
+    if (!info->factory) throw ELayoutError("the class " + node.className + " cannot be created from a layout", node.line, node.column);
+    if (!node.name.empty() && (root_.FindComponent(node.name) || SameText(node.name, root_.Name())))
+      throw ELayoutError("a component named " + node.name + " already exists", node.line, node.column);
+    auto* control = dynamic_cast<TControl*>(&parent);
+    TComponent* component = info->factory(&root_);
+    created_.push_back(component);
+    SetState(*component, csLoading, true);
+    try {
+      component->AfterConstruction();
+      component->SetName(node.name);
+      if (auto* childControl = dynamic_cast<TControl*>(component)) {
+        auto* container = dynamic_cast<TWinControl*>(&parent);
+        if (&parent != &root_ || control) {
+          if (!container || !(container->ControlStyle() & csAcceptsControls))
+            throw ELayoutError(std::string(parent.ClassName()) + " " + parent.Name() + " cannot contain controls",
+                               node.line, node.column);
+        }
+        if (container) childControl->SetParent(container);
+      } else {
+        component->SetParentComponent(&parent);
+      }
+      BindField(node, component);
+      SetState(*component, csReading, true);
+      ReadProperties(*component, node.properties);
+      SetState(*component, csReading, false);
+    } catch (const ELayoutError&) {
+      throw;
+    } catch (const std::exception& e) {
+      throw ELayoutError(node.name + ": " + e.what(), node.line, node.column);
+    }
+    for (const LayoutObject& child : node.children) ReadChild(child, *component, depth + 1);
+  }
+
+  void BindField(const LayoutObject& node, TComponent* component) {
+    if (node.name.empty()) return;
+    registry_.ForEachInChain(rootInfo_, [&](const TClassInfo& info) {
+      auto it = info.fields.find(node.name);
+      if (it == info.fields.end()) return;
+      if (!it->second(root_, component))
+        throw ELayoutError("the field " + node.name + " of " + root_.ClassName() + " cannot hold a " + node.className,
+                           node.line, node.column);
+      bound_.insert(node.name);
+    });
+  }
+
+  void CheckFields(const LayoutObject& tree) {
+    registry_.ForEachInChain(rootInfo_, [&](const TClassInfo& info) {
+      for (const auto& [name, bind] : info.fields)
+        if (!bound_.count(name))
+          throw ELayoutError("the layout has no component for the field " + name + " of " + root_.ClassName(),
+                             tree.line, tree.column);
+    });
+  }
+
+  void ResolveFixup(const Fixup& fixup) {
+    const std::string& name = fixup.value.text;
+    TComponent* found = nullptr;
+    if (name != "nil") {
+      found = SameText(name, root_.Name()) ? &root_ : root_.FindComponent(name);
+      if (!found) FailValue(fixup.value, "there is no component named " + name);
+    }
+    try {
+      fixup.assign(found);
+    } catch (const ELayoutError&) {
+      throw;
+    } catch (const std::exception& e) {
+      FailValue(fixup.value, e.what());
+    }
+  }
+
+  TClassRegistry& registry_;
+  TComponent& root_;
+  const TClassInfo& rootInfo_;
+  std::vector<TComponent*> created_;
+  std::vector<Fixup> fixups_;
+  std::set<std::string, std::less<>> bound_;
+};
+
+void TLayoutReader::ReadRoot(TComponent& root, std::string_view text) {
+  const LayoutObject tree = ParseLayout(text);
+  const TClassInfo* rootInfo = registry_.Find(root.ClassName());
+  if (!rootInfo) throw ELayoutError(std::string("the class ") + root.ClassName() + " is not registered", 0, 0);
+  TLayoutReading reading(registry_, root, *rootInfo);
+  SetState(root, csLoading, true);
+  try {
+    reading.Run(tree);
+  } catch (...) {
+    reading.Undo();
+    SetState(root, csLoading | csReading, false);
+    throw;
+  }
+  reading.Loaded();
+}
+
+}  // namespace tk

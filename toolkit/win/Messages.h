@@ -1,0 +1,64 @@
+#pragma once
+// The message record every control's window procedure receives, and the
+// toolkit's own notification numbers.
+//
+// A record reaches a control either through the window system (its window
+// procedure builds the record from the four arguments and returns Result) or
+// by direct delivery (TControl::Deliver / Perform), in which case the caller
+// sees every field the handler wrote - LParam included. Graphic controls have
+// no window and are only ever reached directly.
+//
+// Toolkit notifications use private numbers from 0xB000 (inside WM_APP's
+// range); reflected notifications of system controls use 0xBC00 + the
+// original message. 0xA100 belongs to the skin engine's command message and
+// is never used here.
+
+#include <windows.h>
+
+namespace tk {
+
+struct TMessage {
+  UINT Msg = 0;
+  WPARAM WParam = 0;
+  LPARAM LParam = 0;
+  LRESULT Result = 0;
+};
+
+constexpr UINT CM_BASE = 0xB000;
+
+// Notifications the toolkit sends to a control (Perform: WindowProc first).
+constexpr UINT CM_ACTIVATE = CM_BASE + 0;         // form activated
+constexpr UINT CM_DEACTIVATE = CM_BASE + 1;       // form deactivated
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;        // WParam = virtual key the focused control did not want; Result 1 = handled
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;       // WParam = accelerator character (Alt+key); Result 1 = handled
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;     // LParam = the control that now has the focus (broadcast to the form)
+constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
+constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;
+constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;  // WParam = new visibility (0/1)
+constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
+constexpr UINT CM_COLORCHANGED = CM_BASE + 13;
+constexpr UINT CM_FONTCHANGED = CM_BASE + 14;
+constexpr UINT CM_CTL3DCHANGED = CM_BASE + 16;
+constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;     // Caption/Text set by code
+constexpr UINT CM_MOUSEENTER = CM_BASE + 19;      // LParam = the control the mouse entered (the receiver)
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;      // LParam = the control the mouse left (the receiver)
+constexpr UINT CM_SHOWHINTCHANGED = CM_BASE + 25;
+constexpr UINT CM_ENTER = CM_BASE + 27;           // the control (or a child) receives the focus
+constexpr UINT CM_EXIT = CM_BASE + 28;            // the control (or a child) loses the focus
+constexpr UINT CM_UIACTIVATE = CM_BASE + 41;      // the form, on activation, gave this control the focus (0xB029)
+constexpr UINT CM_RELEASE = CM_BASE + 33;         // posted to a form by Release()
+constexpr UINT CM_ACTIONUPDATE = CM_BASE + 44;    // LParam = the linked action, after its Update
+constexpr UINT CM_CHANGED = CM_BASE + 55;         // an edit's text changed, by the user or by code (0xB037)
+
+// Notifications of system controls, reflected from the parent back to the
+// control that caused them (WParam/LParam as in the original message; for the
+// colour messages the result is the brush).
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
+constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
+constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+
+}  // namespace tk
