@@ -18,14 +18,16 @@ constexpr long long kMinPatternPixels = 90000;
 // most sections): decode it once per load.
 class TsPictureCache {
 public:
-  const tk::Bitmap* Get(const TsSkinImageSource& images, const std::string& name, bool filesOnly) {
+  std::shared_ptr<const tk::Bitmap> Get(const TsSkinImageSource& images, const std::string& name, bool filesOnly) {
     auto [it, added] = pictures_.try_emplace(std::make_pair(name, filesOnly));
-    if (added) it->second = images.Jpeg(name, filesOnly);
-    return it->second ? &*it->second : nullptr;
+    if (added) {
+      if (auto picture = images.Jpeg(name, filesOnly)) it->second = std::make_shared<const tk::Bitmap>(std::move(*picture));
+    }
+    return it->second;
   }
 
 private:
-  std::map<std::pair<std::string, bool>, std::optional<tk::Bitmap>> pictures_;
+  std::map<std::pair<std::string, bool>, std::shared_ptr<const tk::Bitmap>> pictures_;
 };
 
 void TsSkinTables::LoadPatterns(const TsLoadSource& source) {
@@ -45,10 +47,10 @@ void TsSkinTables::ScanPatterns(const TsIniDocument& ini, const TsLoadSource& so
     for (const std::string& key : ini.Keys(section)) {
       const std::string value = tk::UpperCase(ini.Find(section, key).value_or("-"));
       if (value.find(".JPG") == std::string::npos && value.find(".JPEG") == std::string::npos) continue;
-      const tk::Bitmap* picture = cache.Get(images, value, common);
+      const std::shared_ptr<const tk::Bitmap> picture = cache.Get(images, value, common);
       if (!picture || picture->Width() <= 0) continue;
       if (static_cast<long long>(picture->Width()) * picture->Height() >= kMinPatternPixels) {
-        pa.push_back({*picture, tk::UpperCase(section), tk::UpperCase(key)});
+        pa.push_back({picture, tk::UpperCase(section), tk::UpperCase(key)});
       } else {
         TsMaskData m;
         m.Bmp = std::make_unique<tk::Bitmap>(*picture);
@@ -66,6 +68,7 @@ void TsSkinTables::ScanPatterns(const TsIniDocument& ini, const TsLoadSource& so
 }
 
 void TsSkinTables::LoadLegacyPatterns(const TsStoredSkin& stored) {
+  std::map<const tk::Bitmap*, std::shared_ptr<const tk::Bitmap>> copies;
   for (const TsSkinPattern& p : stored.Patterns) {
     const tk::Bitmap* picture = &p.Image;
     if (picture->Empty()) {
@@ -76,7 +79,9 @@ void TsSkinTables::LoadLegacyPatterns(const TsStoredSkin& stored) {
           break;
         }
     }
-    pa.push_back({*picture, tk::UpperCase(p.SectionName), tk::UpperCase(p.PropertyName)});
+    auto& copy = copies[picture];
+    if (!copy) copy = std::make_shared<const tk::Bitmap>(*picture);
+    pa.push_back({copy, tk::UpperCase(p.SectionName), tk::UpperCase(p.PropertyName)});
   }
 }
 

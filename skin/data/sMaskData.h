@@ -72,7 +72,9 @@ struct TsMaskData {
 using TsMaskArray = std::vector<TsMaskData>;
 
 struct TsPatternData {
-  tk::Bitmap Img;  // the decoded JPEG picture
+  // The decoded JPEG picture. Patterns are never changed after loading, so
+  // the keys naming the same picture share one bitmap instead of a copy each.
+  std::shared_ptr<const tk::Bitmap> Img;
   std::string SectionName;
   std::string PropertyName;
 };

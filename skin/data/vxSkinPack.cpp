@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "sSkinFileSystem.h"
 #include "sSkinWarning.h"
@@ -143,7 +144,8 @@ TvxPackedMember ReadPackedMember(tk::MemoryStream& in) {
 void TvxSkinConvertor::ReadMembers() {
   tk::MemoryStream& in = *packedData_;
   const std::int32_t count = in.ReadInt32();
-  FileCount = count - 1;
+  // N - 1, without overflowing for the smallest count a header can claim.
+  FileCount = count == std::numeric_limits<std::int32_t>::min() ? count : count - 1;
   std::int64_t total = 0;
   for (std::int32_t i = 0; i < count; ++i) {
     TvxPackedMember member = ReadPackedMember(in);

@@ -93,7 +93,7 @@ PATTERN=FBG.JPG
   EXPECT_EQ(t.SkinData.Shadow1Color, 0x00FF00);
   EXPECT_EQ(t.SkinData.BorderColor, 0x00FF00);
   // JPEG patterns keep their colours.
-  const std::uint32_t p = fixtures::PixelAt(t.pa.at(0).Img, 5, 5);
+  const std::uint32_t p = fixtures::PixelAt(*t.pa.at(0).Img, 5, 5);
   EXPECT_GT(p & 0xFF, 0xF0u);
   EXPECT_LT((p >> 8) & 0xFF, 0x10u);
 }

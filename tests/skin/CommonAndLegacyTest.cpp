@@ -68,7 +68,7 @@ TEST(CommonSections, OlderLayoutNeedsAMasterBitmapAndPicturesAreFiles) {
   EXPECT_GE(t.IndexOfOwnMask("BUTTON", "BORDERSMASK"), 0);
   const int pattern = t.IndexOfPattern(t.IndexOfSection("BUTTON"), "BUTTON", "PATTERN");
   ASSERT_GE(pattern, 0);
-  EXPECT_EQ(t.pa[static_cast<std::size_t>(pattern)].Img.Width(), 320);
+  EXPECT_EQ(t.pa[static_cast<std::size_t>(pattern)].Img->Width(), 320);
   EXPECT_EQ(fs.reads, std::vector<std::string>{"C:\\Skins\\BIG.JPG"});
 }
 
@@ -147,7 +147,7 @@ TEST(LegacyStoredSkin, CollectionsBecomeTheTables) {
 
   ASSERT_EQ(t.pa.size(), 2u);
   EXPECT_EQ(t.pa[0].SectionName, "FORM");
-  EXPECT_EQ(t.pa[1].Img.Width(), 400);  // borrowed from the item of the same name
+  EXPECT_EQ(t.pa[1].Img->Width(), 400);  // borrowed from the item of the same name
 
   ASSERT_EQ(t.gd.size(), 1u);
   EXPECT_EQ(t.gd[0].Color, 77);

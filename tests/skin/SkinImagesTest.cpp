@@ -152,7 +152,7 @@ TEST(SkinPatterns, LargePicturesArePatternsSmallOnesTextureMasks) {
   ASSERT_GE(pattern, 0);
   ASSERT_GE(hot, 0);
   EXPECT_NE(pattern, hot);
-  EXPECT_EQ(t.pa[static_cast<std::size_t>(pattern)].Img.Width(), 300);
+  EXPECT_EQ(t.pa[static_cast<std::size_t>(pattern)].Img->Width(), 300);
   EXPECT_GE(t.IndexOfPattern(t.IndexOfSection("PANEL"), "PANEL", "PATTERN"), 0);
 
   // 299 x 300 = 89,700 pixels: a texture mask with its own bitmap.
