@@ -29,7 +29,8 @@ TitleButtonLook TitleButtons() {
   l.closePlate = {l.plate[0], plate(Rgb(238, 100, 84), Rgb(196, 44, 34), Rgb(110, 16, 10), R(1, A(kWhite, 0.55), A(kWhite, 0.1))),
                   plate(Rgb(150, 30, 22), Rgb(200, 60, 46), Rgb(80, 10, 6), pressed)};
   l.glyph = {kWhite, kNavy, Rgb(230, 242, 255)};
-  l.glyphShadow = {A(Rgb(6, 30, 66), 0.55), A(kWhite, 0.6), A(Rgb(4, 20, 50), 0.5)};
+  l.closeGlyph = {kClear, kWhite, kWhite};  // white on the red plates
+  l.glyphShadow = {A(Rgb(6, 30, 66), 0.55), A(Rgb(0, 40, 90), 0.22), A(Rgb(4, 20, 50), 0.5)};
   return l;
 }
 
@@ -109,7 +110,7 @@ SkinLook GlacierLook() {
   l.titleButtons = TitleButtons();
 
   l.toggles = Toggles();
-  l.menuCheck = {Rgb(26, 92, 168), Rgb(255, 255, 255), Rgb(14, 70, 138)};
+  l.menuCheck = {Rgb(26, 92, 168), Rgb(10, 60, 130), Rgb(14, 70, 138)};
   l.gripLight = Rgb(132, 160, 192);
   l.gripShadow = A(kWhite, 0.9);
   l.arrow = {Rgb(60, 88, 124), Rgb(20, 112, 204), Rgb(14, 64, 128)};

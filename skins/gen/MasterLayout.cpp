@@ -58,18 +58,50 @@ std::vector<Raster> PaintFrames(const std::function<Raster(int)>& paint, int fra
   return out;
 }
 
-void EncodeFrames(const std::vector<Raster>& frames, bool withMask, tk::Bitmap& target, int x, int y) {
+namespace {
+constexpr double kClearAlpha = 1.0 / 512;
+
+// The clear pixels reachable from the frame's edge through clear pixels.
+std::vector<bool> OutsideOf(const Raster& r) {
+  const int w = r.Width(), h = r.Height();
+  std::vector<bool> outside(static_cast<std::size_t>(w) * h, false);
+  std::vector<int> stack;
+  auto visit = [&](int i, int j) {
+    if (i < 0 || j < 0 || i >= w || j >= h) return;
+    const std::size_t k = static_cast<std::size_t>(j) * w + i;
+    if (outside[k] || r.At(i, j).a >= kClearAlpha) return;
+    outside[k] = true;
+    stack.push_back(static_cast<int>(k));
+  };
+  for (int i = 0; i < w; ++i) visit(i, 0), visit(i, h - 1);
+  for (int j = 0; j < h; ++j) visit(0, j), visit(w - 1, j);
+  while (!stack.empty()) {
+    const int k = stack.back();
+    stack.pop_back();
+    const int i = k % w, j = k / w;
+    visit(i - 1, j), visit(i + 1, j), visit(i, j - 1), visit(i, j + 1);
+  }
+  return outside;
+}
+}  // namespace
+
+void EncodeFrames(const std::vector<Raster>& frames, bool withMask, tk::Bitmap& target, int x, int y,
+                  bool outsideOnly) {
   for (std::size_t f = 0; f < frames.size(); ++f) {
     const Raster& r = frames[f];
     const int fx = x + static_cast<int>(f) * r.Width();
+    const std::vector<bool> outside = outsideOnly ? OutsideOf(r) : std::vector<bool>();
     for (int j = 0; j < r.Height(); ++j) {
       std::uint8_t* image = target.ScanLine(y + j);
       std::uint8_t* mask = withMask ? target.ScanLine(y + r.Height() + j) : nullptr;
       for (int i = 0; i < r.Width(); ++i) {
         const Rgba& p = r.At(i, j);
         std::uint8_t* ip = image + (fx + i) * 3;
-        const bool clear = withMask ? p.a < 1.0 / 512 : p.a < 0.5;
-        if (clear) {
+        const bool clear = withMask ? p.a < kClearAlpha : p.a < 0.5;
+        const bool enclosed = clear && outsideOnly && !outside[static_cast<std::size_t>(j) * r.Width() + i];
+        if (enclosed) {
+          ip[0] = ip[1] = ip[2] = 0;
+        } else if (clear) {
           ip[0] = kFuchsia[0], ip[1] = kFuchsia[1], ip[2] = kFuchsia[2];
         } else {
           ip[0] = ToByte(p.b), ip[1] = ToByte(p.g), ip[2] = ToByte(p.r);
@@ -195,7 +227,7 @@ tk::Bitmap MasterLayout::Render() const {
   for (std::size_t i = 0; i < specs_.size(); ++i) {
     const MaskSpec& s = specs_[i];
     EncodeFrames(PaintFrames(s.paint, s.frames, s.frameWidth, s.frameHeight, s.name), s.transparencyMask, bitmap,
-                 placements_[i].left, placements_[i].top);
+                 placements_[i].left, placements_[i].top, s.syntax == ImageSyntax::Border);
   }
   return bitmap;
 }
@@ -204,7 +236,7 @@ tk::Bitmap RenderOwnImage(const OwnImageSpec& spec) {
   tk::Bitmap bitmap(spec.frameWidth * spec.frames, spec.frameHeight * (spec.transparencyMask ? 2 : 1));
   bitmap.Fill(0xFF00FF);
   EncodeFrames(PaintFrames(spec.paint, spec.frames, spec.frameWidth, spec.frameHeight, spec.name),
-               spec.transparencyMask, bitmap, 0, 0);
+               spec.transparencyMask, bitmap, 0, 0, spec.imageType == 0);
   return bitmap;
 }
 

@@ -46,11 +46,16 @@ private:
 };
 
 // Frames of `frames` rasters side by side into `target` at (x, y), with
-// their transparency masks below when `withMask` is set. Pixels that are
-// fully transparent become clFuchsia (mask 255); partly transparent pixels
-// keep their colour and get the mask 256 × (1 − alpha), which the engine's
-// combine (image + (target − image) × mask / 256) turns back into alpha.
-void EncodeFrames(const std::vector<Raster>& frames, bool withMask, tk::Bitmap& target, int x, int y);
+// their transparency masks below when `withMask` is set. Partly transparent
+// pixels keep their colour and get the mask 256 × (1 − alpha), which the
+// engine's combine (image + (target − image) × mask / 256) turns back into
+// alpha. Fully transparent pixels become clFuchsia with mask 255 — except,
+// with `outsideOnly`, those enclosed by the drawing: in the corners of a
+// border the engine cuts clFuchsia out of window regions and puts the
+// parent's pixels there, which inside a frame would punch holes. Enclosed
+// clear pixels are written black with mask 255 (the target shows through).
+void EncodeFrames(const std::vector<Raster>& frames, bool withMask, tk::Bitmap& target, int x, int y,
+                  bool outsideOnly = false);
 
 // An own-file image: the bitmap and its "!" value.
 tk::Bitmap RenderOwnImage(const OwnImageSpec& spec);

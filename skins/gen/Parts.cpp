@@ -82,7 +82,8 @@ Raster TitleButtonFrame(int width, int height, int state, const TitleButtonLook&
     case TitleGlyph::Help: shape = HelpGlyph(cx, cy, s * 1.2, stroke * 0.95); break;
     case TitleGlyph::None: break;
   }
-  DrawGlyph(r, shape, look.glyph[state], 1.0, look.glyphShadow[state]);
+  const bool ownColour = glyph == TitleGlyph::Close && look.closeGlyph[state].a > 0;
+  DrawGlyph(r, shape, ownColour ? look.closeGlyph[state] : look.glyph[state], 1.0, look.glyphShadow[state]);
   return r;
 }
 

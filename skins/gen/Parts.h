@@ -38,6 +38,7 @@ struct TitleButtonLook {
   std::array<FrameStyle, 3> plate;       // normal, hot, pressed
   std::array<FrameStyle, 3> closePlate;  // the close button's own hot colours
   std::array<Rgba, 3> glyph;
+  std::array<Rgba, 3> closeGlyph;  // clear entries fall back to `glyph`
   std::array<Rgba, 3> glyphShadow;
   double pressedShift = 1;
 };

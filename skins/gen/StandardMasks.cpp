@@ -153,6 +153,7 @@ MaskSpec ColumnHeader(const SkinLook& l) {
       r.Blend(i, 11, l.headerLine[state]);
     }
     for (int j = 1; j < 11; ++j) {
+      r.Blend(0, j, l.headerLight);  // closes the frame on the left as well
       r.Blend(10, j, l.headerDark);
       r.Blend(11, j, l.headerLight);
     }

@@ -3,6 +3,9 @@
 // the tiling guard, the picture encoders and the seamless noise.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include <zlib.h>
 
 #include "SkinFiles.h"
@@ -111,6 +114,25 @@ TEST(EncodeFrames, AlphaBecomesTheEnginesMaskAndClearPixelsBecomeFuchsia) {
   EXPECT_EQ(px(2, 0), (std::array<int, 3>{200, 100, 50}));
   EXPECT_EQ(px(2, 1), (std::array<int, 3>{128, 128, 128}));
   EXPECT_NE(px(3, 0), (std::array<int, 3>{255, 0, 255}));
+}
+
+TEST(EncodeFrames, InsideABorderClearPixelsStayOutOfTheCutColour) {
+  // A ring: clear outside its rounded corners and clear in the middle.
+  Raster ring(9, 9);
+  ring.FillBand([](double x, double y) { return std::max(std::abs(x - 4.5), std::abs(y - 4.5)) - 3.0; }, 0, 1,
+                Rgb(50, 60, 70));
+  tk::Bitmap target(9, 18);
+  EncodeFrames({ring}, true, target, 0, 0, true);
+  auto image = [&](int x, int y) {
+    const std::uint8_t* p = target.ScanLine(y) + x * 3;
+    return p[0] << 16 | p[1] << 8 | p[2];
+  };
+  EXPECT_EQ(image(0, 0), 0xFF00FF);     // outside the ring: cut away
+  EXPECT_EQ(image(4, 4), 0x000000);     // enclosed: shows what lies under it
+  EXPECT_EQ(target.ScanLine(9 + 4)[4 * 3], 255);
+  EXPECT_EQ(image(2, 2), 0x463C32);     // the ring itself (stored blue, green, red)
+  EncodeFrames({ring}, true, target, 0, 0, false);
+  EXPECT_EQ(image(4, 4), 0xFF00FF);     // glyphs keep every clear pixel transparent
 }
 
 TEST(OptionsTemplate, FillsPlaceholdersAndRefusesWhatCouldDrift) {

@@ -82,6 +82,35 @@ Rect DecodeMasterValue(const std::string& v) {
   return r;
 }
 
+// In the corner pieces of a border the engine cuts clFuchsia out of window
+// regions and shows the parent there, so every clFuchsia corner pixel must
+// lie outside the drawing: reachable from the frame's edge through
+// clFuchsia pixels, never enclosed by it.
+void ExpectNoEnclosedCutPixels(const Bmp24& bmp, int left, int top, int fw, int fh, int wl, int wt, int wr, int wb,
+                               const std::string& where) {
+  std::vector<char> outside(static_cast<std::size_t>(fw) * fh, 0);
+  std::vector<std::pair<int, int>> todo;
+  auto visit = [&](int i, int j) {
+    if (i < 0 || j < 0 || i >= fw || j >= fh || outside[j * fw + i] || bmp.At(left + i, top + j) != 0xFF00FF) return;
+    outside[j * fw + i] = 1;
+    todo.emplace_back(i, j);
+  };
+  for (int i = 0; i < fw; ++i) visit(i, 0), visit(i, fh - 1);
+  for (int j = 0; j < fh; ++j) visit(0, j), visit(fw - 1, j);
+  while (!todo.empty()) {
+    const auto [i, j] = todo.back();
+    todo.pop_back();
+    visit(i - 1, j), visit(i + 1, j), visit(i, j - 1), visit(i, j + 1);
+  }
+  for (int j = 0; j < fh; ++j)
+    for (int i = 0; i < fw; ++i) {
+      const bool corner = (i < wl || i >= fw - wr) && (j < wt || j >= fh - wb);
+      if (corner && bmp.At(left + i, top + j) == 0xFF00FF) {
+        ASSERT_TRUE(outside[j * fw + i]) << where << ": enclosed cut pixel at " << i << "," << j;
+      }
+    }
+}
+
 bool IsMasterValue(const std::string& v) { return !v.empty() && (v[0] == '@' || v[0] == '^' || v[0] == '~'); }
 
 void CheckImageKeys(const Package& p, const char* skin) {
@@ -118,6 +147,9 @@ void CheckImageKeys(const Package& p, const char* skin) {
               }
             }
         }
+        if (v[0] == '^')
+          for (int f = 0; f < r.frames; ++f)
+            ExpectNoEnclosedCutPixels(p.master, r.left + f * fw, r.top, fw, fh, r.wl, r.wt, r.wr, r.wb, where);
         if (v[0] == '~' && r.maskType == 0) {
           for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) {
@@ -135,6 +167,9 @@ void CheckImageKeys(const Package& p, const char* skin) {
         const int frames = v.at(v.find('!', 1) + 1) - '0';
         EXPECT_EQ(bmp.width % frames, 0) << where;
         EXPECT_EQ(bmp.height % 2, 0) << where;
+        const int fw = bmp.width / frames, fh = bmp.height / 2;
+        for (int f = 0; f < frames; ++f)
+          ExpectNoEnclosedCutPixels(bmp, f * fw, 0, fw, fh, fw / 3, fh / 3, fw / 3, fh / 3, where);
       } else if (Upper(v).find(".JPG") != std::string::npos || Upper(v).find(".BMP") != std::string::npos) {
         const PackedMember* m = p.Member(Upper(v));
         ASSERT_NE(m, nullptr) << where;
