@@ -54,9 +54,9 @@ std::int64_t ZoneOfLongitude(double longitude) {
   return static_cast<std::int64_t>(longitude) / 6 + 1;
 }
 
-bool Split(TFieldAccess& fields, TField decimal, TField d, TField m, TField s) noexcept {
+bool SplitCommand(TFieldAccess& fields, TField decimal, TField d, TField m, TField s) noexcept {
   return Guarded(fields, {d, m, s}, [&] {
-    const TDegMinSec dms = app::Split(tk::StrToFloat(fields.Text(decimal)));
+    const TDegMinSec dms = Split(tk::StrToFloat(fields.Text(decimal)));
     // The minutes of magnitudes near the largest double exceed it.
     if (!std::isfinite(static_cast<double>(dms.Minutes))) throw std::range_error("minutes out of range");
     const TDegMinSecTexts texts = ShowDegMinSec(dms);
@@ -66,10 +66,10 @@ bool Split(TFieldAccess& fields, TField decimal, TField d, TField m, TField s) n
   });
 }
 
-bool Join(TFieldAccess& fields, TField decimal, TField d, TField m, TField s) noexcept {
+bool JoinCommand(TFieldAccess& fields, TField decimal, TField d, TField m, TField s) noexcept {
   return Guarded(fields, {decimal}, [&] {
     const TDegMinSec dms = ReadDegMinSec(fields.Text(d), fields.Text(m), fields.Text(s));
-    fields.SetText(decimal, NumberText(app::Join(dms)));
+    fields.SetText(decimal, NumberText(Join(dms)));
   });
 }
 
@@ -123,19 +123,19 @@ bool TConversionCommands::GaussToGeodetic(TFieldAccess& fields) noexcept {
 }
 
 bool TConversionCommands::SplitLongitude(TFieldAccess& fields) noexcept {
-  return Split(fields, TField::edtLon, TField::edtLonD, TField::edtLonM, TField::edtLonS);
+  return SplitCommand(fields, TField::edtLon, TField::edtLonD, TField::edtLonM, TField::edtLonS);
 }
 
 bool TConversionCommands::JoinLongitude(TFieldAccess& fields) noexcept {
-  return Join(fields, TField::edtLon, TField::edtLonD, TField::edtLonM, TField::edtLonS);
+  return JoinCommand(fields, TField::edtLon, TField::edtLonD, TField::edtLonM, TField::edtLonS);
 }
 
 bool TConversionCommands::SplitLatitude(TFieldAccess& fields) noexcept {
-  return Split(fields, TField::edtLat, TField::edtLatD, TField::edtLatM, TField::edtLatS);
+  return SplitCommand(fields, TField::edtLat, TField::edtLatD, TField::edtLatM, TField::edtLatS);
 }
 
 bool TConversionCommands::JoinLatitude(TFieldAccess& fields) noexcept {
-  return Join(fields, TField::edtLat, TField::edtLatD, TField::edtLatM, TField::edtLatS);
+  return JoinCommand(fields, TField::edtLat, TField::edtLatD, TField::edtLatM, TField::edtLatS);
 }
 
 bool TConversionCommands::ClearAll(TFieldAccess& fields) noexcept {
