@@ -146,7 +146,7 @@ SkinLook EmberLook() {
     return f;
   };
   l.groupFrameSize = 9;
-  l.groupFramePinned = true;  // where the skin's first designer put it
+  l.groupFramePinned = true;  // a fixed place: the painting tests address it by its rectangle
   l.panelLight = A(kWarmWhite, 0.18);
   l.panelDark = A(kBlack, 0.55);
   l.dividerDark = A(kBlack, 0.6);
@@ -187,7 +187,7 @@ SkinLook EmberLook() {
 }
 
 // A steel rivet for the corners of bar panels.
-MaskSpec Rivet() {
+MasterImage Rivet() {
   return GlyphMask("rivet", 9, 9, 1, [](int) {
     Raster r(9, 9);
     r.FillShape(Circle(5.2, 5.4, 3.1), A(kBlack, 0.6));
@@ -203,7 +203,7 @@ MaskSpec Rivet() {
 // Behind the caption buttons of dialogs: a recess that fades in from the
 // left. No top or bottom pieces: the frame is taller than any title bar,
 // so its column is clipped, never repeated.
-MaskSpec TitleBarRecess() {
+MasterImage TitleBarRecess() {
   constexpr int W = 30, H = 30;
   return BorderMaskPainted(
       "titleBar", W, H, 2, {10, 0, 0, 0}, 0,
@@ -225,8 +225,8 @@ SkinDesign EmberDesign() {
   d.displayName = "EmberStyle (internal)";
   d.masterWidth = 320;
   d.masks = StandardMasks(look);
-  for (MaskSpec& m : d.masks)
-    if (m.name == "boxChecked") {  // where the skin's first designer put it
+  for (MasterImage& m : d.masks)
+    if (m.name == "boxChecked") {  // a fixed place: the painting tests address it by its rectangle
       m.pinned = true;
       m.pinX = 0;
       m.pinY = 78;

@@ -44,7 +44,7 @@ void Generate(const std::string& folder, const std::string& templatePath, const 
   const SkinDesign design = DesignByFolder(folder);
   const MasterLayout layout(design.masks, design.masterWidth);
   std::map<std::string, std::string> values = layout.Values();
-  for (const OwnImageSpec& own : design.ownImages) values[own.name] = OwnImageValue(own);
+  for (const OwnFileImage& own : design.ownImages) values[own.name] = OwnImageValue(own);
   const std::string options = FillOptionsTemplate(ReadFileText(templatePath), values);
 
   // Members other than Options.dat, by file name as stored.
@@ -53,7 +53,7 @@ void Generate(const std::string& folder, const std::string& templatePath, const 
   const tk::Bitmap master = layout.Render();
   members["Master.bmp"] = EncodeBmp24(master);
   decoded["MASTER.BMP"] = master;
-  for (const OwnImageSpec& own : design.ownImages) {
+  for (const OwnFileImage& own : design.ownImages) {
     const tk::Bitmap bmp = RenderOwnImage(own);
     members[own.fileName] = EncodeBmp24(bmp);
     decoded[UpperAscii(own.fileName)] = bmp;

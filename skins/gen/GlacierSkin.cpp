@@ -180,7 +180,7 @@ SkinLook GlacierLook() {
 }
 
 // A four-pointed frost glint for the corners of hints.
-MaskSpec Sparkle() {
+MasterImage Sparkle() {
   return GlyphMask("sparkle", 9, 9, 1, [](int) {
     Raster r(9, 9);
     const DistanceFn star = [](double x, double y) {
@@ -197,8 +197,8 @@ MaskSpec Sparkle() {
 
 // "TopRight.bmp": the frosted plate behind the caption buttons, fading in
 // from the left; two frames (inactive, active) and a third like the second.
-OwnImageSpec TopRightPlate() {
-  OwnImageSpec s = OwnImage("topRight", "TopRight.bmp", 40, 32, 3, [](int state) {
+OwnFileImage TopRightPlate() {
+  OwnFileImage s = OwnImage("topRight", "TopRight.bmp", 40, 32, 3, [](int state) {
     Raster r(40, 32);
     const double strength = state == 0 ? 0.16 : 0.24;
     for (int y = 0; y < 32; ++y)

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "MaskSpec.h"
+#include "MasterImage.h"
 #include "Raster.h"
 #include "Shapes.h"
 

@@ -25,7 +25,7 @@ bool Overlaps(const Placement& a, const Placement& b) {
   return a.left < b.right + kGap && b.left < a.right + kGap && a.top < b.bottom + kGap && b.top < a.bottom + kGap;
 }
 
-void CheckSpec(const MaskSpec& s) {
+void CheckImage(const MasterImage& s) {
   auto fail = [&](const std::string& why) { throw std::invalid_argument("image " + s.name + ": " + why); };
   if (s.name.empty()) throw std::invalid_argument("an image without a name");
   if (s.frameWidth < 1 || s.frameHeight < 1) fail("empty frame");
@@ -118,18 +118,18 @@ void EncodeFrames(const std::vector<Raster>& frames, bool withMask, tk::Bitmap& 
   }
 }
 
-MasterLayout::MasterLayout(std::vector<MaskSpec> specs, int width) : specs_(std::move(specs)), width_(width) {
+MasterLayout::MasterLayout(std::vector<MasterImage> images, int width) : images_(std::move(images)), width_(width) {
   std::set<std::string> names;
-  for (const MaskSpec& s : specs_) {
-    CheckSpec(s);
+  for (const MasterImage& s : images_) {
+    CheckImage(s);
     if (!names.insert(s.name).second) throw std::invalid_argument("two images are named " + s.name);
     if (s.Width() > width_) throw std::invalid_argument("image " + s.name + " is wider than the master bitmap");
   }
-  placements_.resize(specs_.size());
+  placements_.resize(images_.size());
   std::vector<Placement> taken;
   std::vector<std::size_t> order;
-  for (std::size_t i = 0; i < specs_.size(); ++i) {
-    const MaskSpec& s = specs_[i];
+  for (std::size_t i = 0; i < images_.size(); ++i) {
+    const MasterImage& s = images_[i];
     if (s.pinned) {
       Placement p{s.pinX, s.pinY, s.pinX + s.Width(), s.pinY + s.Height()};
       for (const Placement& t : taken)
@@ -143,7 +143,7 @@ MasterLayout::MasterLayout(std::vector<MaskSpec> specs, int width) : specs_(std:
   }
   // Tallest first, then widest, then by name: a stable, reproducible order.
   std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    const MaskSpec &x = specs_[a], &y = specs_[b];
+    const MasterImage &x = images_[a], &y = images_[b];
     if (x.Height() != y.Height()) return x.Height() > y.Height();
     if (x.Width() != y.Width()) return x.Width() > y.Width();
     return x.name < y.name;
@@ -152,7 +152,7 @@ MasterLayout::MasterLayout(std::vector<MaskSpec> specs, int width) : specs_(std:
   // right and bottom edges of what is already placed; the topmost, then
   // leftmost, free one wins.
   for (std::size_t i : order) {
-    const MaskSpec& s = specs_[i];
+    const MasterImage& s = images_[i];
     std::vector<int> xs = {0}, ys = {0};
     for (const Placement& t : taken) {
       xs.push_back(t.right + kGap);
@@ -184,15 +184,15 @@ MasterLayout::MasterLayout(std::vector<MaskSpec> specs, int width) : specs_(std:
 }
 
 const Placement& MasterLayout::PlacementOf(const std::string& name) const {
-  for (std::size_t i = 0; i < specs_.size(); ++i)
-    if (specs_[i].name == name) return placements_[i];
+  for (std::size_t i = 0; i < images_.size(); ++i)
+    if (images_[i].name == name) return placements_[i];
   throw std::out_of_range("no image named " + name);
 }
 
 std::string MasterLayout::ValueOf(const std::string& name) const {
-  for (std::size_t i = 0; i < specs_.size(); ++i) {
-    if (specs_[i].name != name) continue;
-    const MaskSpec& s = specs_[i];
+  for (std::size_t i = 0; i < images_.size(); ++i) {
+    if (images_[i].name != name) continue;
+    const MasterImage& s = images_[i];
     const Placement& p = placements_[i];
     const int maskType = s.transparencyMask ? 1 : 0;
     switch (s.syntax) {
@@ -217,35 +217,35 @@ std::string MasterLayout::ValueOf(const std::string& name) const {
 
 std::map<std::string, std::string> MasterLayout::Values() const {
   std::map<std::string, std::string> out;
-  for (const MaskSpec& s : specs_) out[s.name] = ValueOf(s.name);
+  for (const MasterImage& s : images_) out[s.name] = ValueOf(s.name);
   return out;
 }
 
 tk::Bitmap MasterLayout::Render() const {
   tk::Bitmap bitmap(width_, height_);
   bitmap.Fill(0xFF00FF);
-  for (std::size_t i = 0; i < specs_.size(); ++i) {
-    const MaskSpec& s = specs_[i];
+  for (std::size_t i = 0; i < images_.size(); ++i) {
+    const MasterImage& s = images_[i];
     EncodeFrames(PaintFrames(s.paint, s.frames, s.frameWidth, s.frameHeight, s.name), s.transparencyMask, bitmap,
                  placements_[i].left, placements_[i].top, s.syntax == ImageSyntax::Border);
   }
   return bitmap;
 }
 
-tk::Bitmap RenderOwnImage(const OwnImageSpec& spec) {
-  tk::Bitmap bitmap(spec.frameWidth * spec.frames, spec.frameHeight * (spec.transparencyMask ? 2 : 1));
+tk::Bitmap RenderOwnImage(const OwnFileImage& image) {
+  tk::Bitmap bitmap(image.frameWidth * image.frames, image.frameHeight * (image.transparencyMask ? 2 : 1));
   bitmap.Fill(0xFF00FF);
-  EncodeFrames(PaintFrames(spec.paint, spec.frames, spec.frameWidth, spec.frameHeight, spec.name),
-               spec.transparencyMask, bitmap, 0, 0, spec.imageType == 0);
+  EncodeFrames(PaintFrames(image.paint, image.frames, image.frameWidth, image.frameHeight, image.name),
+               image.transparencyMask, bitmap, 0, 0, image.imageType == 0);
   return bitmap;
 }
 
-std::string OwnImageValue(const OwnImageSpec& spec) {
-  std::string v = "!" + UpperAscii(spec.fileName) + "!" + std::to_string(spec.frames) + "!" + std::to_string(spec.transparencyMask ? 1 : 0) +
-                  "!" + std::to_string(spec.imageType);
-  if (spec.explicitBorders)
-    v += "!" + std::to_string(spec.borders.left) + "!" + std::to_string(spec.borders.top) + "!" +
-         std::to_string(spec.borders.right) + "!" + std::to_string(spec.borders.bottom);
+std::string OwnImageValue(const OwnFileImage& image) {
+  std::string v = "!" + UpperAscii(image.fileName) + "!" + std::to_string(image.frames) + "!" + std::to_string(image.transparencyMask ? 1 : 0) +
+                  "!" + std::to_string(image.imageType);
+  if (image.explicitBorders)
+    v += "!" + std::to_string(image.borders.left) + "!" + std::to_string(image.borders.top) + "!" +
+         std::to_string(image.borders.right) + "!" + std::to_string(image.borders.bottom);
   return v;
 }
 

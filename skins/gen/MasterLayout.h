@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "MaskSpec.h"
+#include "MasterImage.h"
 #include "toolkit/core/Bitmap.h"
 
 namespace skingen {
@@ -18,18 +18,18 @@ struct Placement {
 
 class MasterLayout {
 public:
-  // Places every spec (pinned ones where they ask, the others packed into
+  // Places every image (pinned ones where they ask, the others packed into
   // the free space, widest rows first) within `width` pixels; the height
   // follows. Throws std::invalid_argument for duplicate names, pins that
-  // overlap, or specs whose numbers the value syntax cannot hold.
-  MasterLayout(std::vector<MaskSpec> specs, int width);
+  // overlap, or images whose numbers the value syntax cannot hold.
+  MasterLayout(std::vector<MasterImage> images, int width);
 
-  const std::vector<MaskSpec>& Specs() const { return specs_; }
+  const std::vector<MasterImage>& Images() const { return images_; }
   const Placement& PlacementOf(const std::string& name) const;
   int Width() const { return width_; }
   int Height() const { return height_; }
 
-  // The key value of a spec, e.g. "^0000^0024^0009^0042^0003^0003^0003^0003^1^1^1^0".
+  // The key value of a image, e.g. "^0000^0024^0009^0042^0003^0003^0003^0003^1^1^1^0".
   std::string ValueOf(const std::string& name) const;
   // Every image name with its value, for the options template.
   std::map<std::string, std::string> Values() const;
@@ -39,7 +39,7 @@ public:
   tk::Bitmap Render() const;
 
 private:
-  std::vector<MaskSpec> specs_;
+  std::vector<MasterImage> images_;
   std::vector<Placement> placements_;
   int width_;
   int height_ = 0;
@@ -58,10 +58,10 @@ void EncodeFrames(const std::vector<Raster>& frames, bool withMask, tk::Bitmap& 
                   bool outsideOnly = false);
 
 // An own-file image: the bitmap and its "!" value.
-tk::Bitmap RenderOwnImage(const OwnImageSpec& spec);
-std::string OwnImageValue(const OwnImageSpec& spec);
+tk::Bitmap RenderOwnImage(const OwnFileImage& image);
+std::string OwnImageValue(const OwnFileImage& image);
 
-// The frames a spec paints, checked for the declared size.
+// The frames a image paints, checked for the declared size.
 std::vector<Raster> PaintFrames(const std::function<Raster(int)>& paint, int frames, int width, int height,
                                 const std::string& name);
 

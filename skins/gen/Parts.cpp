@@ -3,8 +3,8 @@
 namespace skingen {
 
 namespace {
-MaskSpec Base(const std::string& name, ImageSyntax syntax, int width, int height, int frames, bool masked) {
-  MaskSpec s;
+MasterImage Base(const std::string& name, ImageSyntax syntax, int width, int height, int frames, bool masked) {
+  MasterImage s;
   s.name = name;
   s.syntax = syntax;
   s.frameWidth = width;
@@ -15,9 +15,9 @@ MaskSpec Base(const std::string& name, ImageSyntax syntax, int width, int height
 }
 }  // namespace
 
-MaskSpec BorderMaskPainted(const std::string& name, int width, int height, int frames, Borders borders, int drawMode,
+MasterImage BorderMaskPainted(const std::string& name, int width, int height, int frames, Borders borders, int drawMode,
                            std::function<Raster(int state)> paint, bool tileable) {
-  MaskSpec s = Base(name, ImageSyntax::Border, width, height, frames, true);
+  MasterImage s = Base(name, ImageSyntax::Border, width, height, frames, true);
   s.borders = borders;
   s.drawMode = drawMode;
   // With all widths 0 the engine derives them: a third of the frame's width
@@ -33,29 +33,29 @@ MaskSpec BorderMaskPainted(const std::string& name, int width, int height, int f
   return s;
 }
 
-MaskSpec BorderMask(const std::string& name, int width, int height, int frames, Borders borders, int drawMode,
+MasterImage BorderMask(const std::string& name, int width, int height, int frames, Borders borders, int drawMode,
                     std::function<FrameStyle(int state)> look, bool tileable) {
   return BorderMaskPainted(
       name, width, height, frames, borders, drawMode,
       [=](int state) { return PaintFrame(width, height, look(state)); }, tileable);
 }
 
-MaskSpec TextureMask(const std::string& name, int width, int height, int drawMode, std::function<Raster()> paint) {
-  MaskSpec s = Base(name, ImageSyntax::Texture, width, height, 1, false);
+MasterImage TextureMask(const std::string& name, int width, int height, int drawMode, std::function<Raster()> paint) {
+  MasterImage s = Base(name, ImageSyntax::Texture, width, height, 1, false);
   s.drawMode = drawMode;
   s.paint = [paint](int) { return paint(); };
   return s;
 }
 
-MaskSpec GlyphMask(const std::string& name, int width, int height, int frames, std::function<Raster(int state)> paint) {
-  MaskSpec s = Base(name, ImageSyntax::Glyph, width, height, frames, true);
+MasterImage GlyphMask(const std::string& name, int width, int height, int frames, std::function<Raster(int state)> paint) {
+  MasterImage s = Base(name, ImageSyntax::Glyph, width, height, frames, true);
   s.paint = std::move(paint);
   return s;
 }
 
-OwnImageSpec OwnImage(const std::string& name, const std::string& fileName, int width, int height, int frames,
+OwnFileImage OwnImage(const std::string& name, const std::string& fileName, int width, int height, int frames,
                       std::function<Raster(int state)> paint) {
-  OwnImageSpec s;
+  OwnFileImage s;
   s.name = name;
   s.fileName = fileName;
   s.frameWidth = width;

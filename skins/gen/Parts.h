@@ -1,36 +1,36 @@
 #pragma once
 // Builders for the kinds of images every skin carries. A skin states its
 // look (colours, rings, radii) per state; these turn the look into a
-// MaskSpec with the right frame count, borders and painter.
+// MasterImage with the right frame count, borders and painter.
 
 #include <array>
 #include <functional>
 #include <string>
 
 #include "Kit.h"
-#include "MaskSpec.h"
+#include "MasterImage.h"
 
 namespace skingen {
 
 // A nine-part border ("^") whose frame of each state is a FrameStyle.
 // Tileable frames are checked (see CheckTileable); pass tileable = false
 // only for frames drawn no larger than themselves.
-MaskSpec BorderMask(const std::string& name, int width, int height, int frames, Borders borders, int drawMode,
+MasterImage BorderMask(const std::string& name, int width, int height, int frames, Borders borders, int drawMode,
                     std::function<FrameStyle(int state)> look, bool tileable = true);
 
 // A border whose frames come from a painter of rasters (for shapes that are
 // not a single rounded frame: tabs, dividers, channels).
-MaskSpec BorderMaskPainted(const std::string& name, int width, int height, int frames, Borders borders, int drawMode,
+MasterImage BorderMaskPainted(const std::string& name, int width, int height, int frames, Borders borders, int drawMode,
                            std::function<Raster(int state)> paint, bool tileable = true);
 
 // A texture ("~") without masks, painted opaque.
-MaskSpec TextureMask(const std::string& name, int width, int height, int drawMode, std::function<Raster()> paint);
+MasterImage TextureMask(const std::string& name, int width, int height, int drawMode, std::function<Raster()> paint);
 
 // A glyph ("@") of `frames` states with masks.
-MaskSpec GlyphMask(const std::string& name, int width, int height, int frames, std::function<Raster(int state)> paint);
+MasterImage GlyphMask(const std::string& name, int width, int height, int frames, std::function<Raster(int state)> paint);
 
 // An image in a bitmap file of its own, frames with masks below.
-OwnImageSpec OwnImage(const std::string& name, const std::string& fileName, int width, int height, int frames,
+OwnFileImage OwnImage(const std::string& name, const std::string& fileName, int width, int height, int frames,
                       std::function<Raster(int state)> paint);
 
 // Title-bar buttons: a plate per state and a glyph drawn on it.

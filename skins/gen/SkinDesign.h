@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "MaskSpec.h"
+#include "MasterImage.h"
 #include "toolkit/core/Bitmap.h"
 
 namespace skingen {
@@ -23,8 +23,8 @@ struct SkinDesign {
   std::string folder;       // source folder under skins/ and name of the packed file
   std::string displayName;  // the skin's name in the manager
   int masterWidth = 0;
-  std::vector<MaskSpec> masks;
-  std::vector<OwnImageSpec> ownImages;
+  std::vector<MasterImage> masks;
+  std::vector<OwnFileImage> ownImages;
   std::vector<Picture> pictures;
 };
 

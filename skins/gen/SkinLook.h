@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Kit.h"
-#include "MaskSpec.h"
+#include "MasterImage.h"
 #include "Parts.h"
 
 namespace skingen {
@@ -66,7 +66,7 @@ struct SkinLook {
 };
 
 // The images both skins share, named as the options templates use them.
-std::vector<MaskSpec> StandardMasks(const SkinLook& look);
-OwnImageSpec HugeButtonImage(const SkinLook& look);
+std::vector<MasterImage> StandardMasks(const SkinLook& look);
+OwnFileImage HugeButtonImage(const SkinLook& look);
 
 }  // namespace skingen

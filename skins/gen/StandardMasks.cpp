@@ -4,11 +4,11 @@ namespace skingen {
 
 namespace {
 
-MaskSpec FormBorder(const SkinLook& l) {
+MasterImage FormBorder(const SkinLook& l) {
   return BorderMask("formBorder", 12, 12, 2, {3, 3, 3, 3}, 0, l.formFrame);
 }
 
-MaskSpec TitleBorder(const SkinLook& l) {
+MasterImage TitleBorder(const SkinLook& l) {
   constexpr int W = 24, H = 30;
   return BorderMaskPainted("titleBorder", W, H, 2, {6, 6, 6, 3}, 0, [l](int state) {
     const TitleBorderLook& t = l.titleBorder[state];
@@ -28,25 +28,25 @@ MaskSpec TitleBorder(const SkinLook& l) {
   });
 }
 
-MaskSpec TitleButton(const SkinLook& l, const std::string& name, int w, int h, TitleGlyph glyph) {
+MasterImage TitleButton(const SkinLook& l, const std::string& name, int w, int h, TitleGlyph glyph) {
   const TitleButtonLook look = l.titleButtons;
   return GlyphMask(name, w, h, 3, [=](int state) { return TitleButtonFrame(w, h, state, look, glyph); });
 }
 
-MaskSpec Toggle(const SkinLook& l, const std::string& name, int size, bool radio, ToggleValue value) {
+MasterImage Toggle(const SkinLook& l, const std::string& name, int size, bool radio, ToggleValue value) {
   const ToggleLook look = l.toggles;
   return GlyphMask(name, size, size, 3, [=](int state) {
     return radio ? RadioFrame(size, state, look, value) : CheckBoxFrame(size, state, look, value);
   });
 }
 
-MaskSpec MenuCheck(const SkinLook& l) {
+MasterImage MenuCheck(const SkinLook& l) {
   return GlyphMask("menuCheck", 12, 12, 3, [l](int state) {
     return ShapeFrame(12, 12, CheckGlyph(6, 6.2, 7.5, 0.95), l.menuCheck[state], l.arrowShadow, 1);
   });
 }
 
-MaskSpec SizeGrip(const SkinLook& l) {
+MasterImage SizeGrip(const SkinLook& l) {
   return GlyphMask("sizeGrip", 12, 12, 1, [l](int) {
     Raster r(12, 12);
     for (int j = 0; j < 3; ++j)
@@ -60,14 +60,14 @@ MaskSpec SizeGrip(const SkinLook& l) {
   });
 }
 
-MaskSpec Arrow(const SkinLook& l, const std::string& name, int direction) {
+MasterImage Arrow(const SkinLook& l, const std::string& name, int direction) {
   return GlyphMask(name, 9, 9, 3, [=](int state) {
     const double shift = state == 2 ? 0.5 : 0;
     return ShapeFrame(9, 9, ArrowGlyph(4.5 + shift, 4.7 + shift, 7.2, direction), l.arrow[state], l.arrowShadow, 1);
   });
 }
 
-MaskSpec Ridges(const SkinLook& l, const std::string& name, bool horizontalRidges) {
+MasterImage Ridges(const SkinLook& l, const std::string& name, bool horizontalRidges) {
   return GlyphMask(name, 9, 9, 2, [=](int state) {
     Raster r(9, 9);
     const DistanceFn ridges = RidgesGlyph(4.5, 4.5, 6, horizontalRidges);
@@ -77,10 +77,10 @@ MaskSpec Ridges(const SkinLook& l, const std::string& name, bool horizontalRidge
   });
 }
 
-MaskSpec GroupFrame(const SkinLook& l) {
+MasterImage GroupFrame(const SkinLook& l) {
   // Borders left at 0: the engine takes a third of the frame on each side.
   const int n = l.groupFrameSize;
-  MaskSpec s = BorderMask("groupFrame", n, n, 1, {0, 0, 0, 0}, 1, [l](int) { return l.groupFrame(); });
+  MasterImage s = BorderMask("groupFrame", n, n, 1, {0, 0, 0, 0}, 1, [l](int) { return l.groupFrame(); });
   if (l.groupFramePinned) {
     s.pinned = true;
     s.pinX = 0;
@@ -89,7 +89,7 @@ MaskSpec GroupFrame(const SkinLook& l) {
   return s;
 }
 
-MaskSpec Panel(const SkinLook& l, const std::string& name, bool sunken) {
+MasterImage Panel(const SkinLook& l, const std::string& name, bool sunken) {
   return BorderMask(name, 12, 12, 1, {3, 3, 3, 3}, 0, [=](int) {
     const Rgba light = l.panelLight, dark = l.panelDark;
     auto fade = [](Rgba c, double f) { return WithAlpha(c, c.a * f); };
@@ -102,7 +102,7 @@ MaskSpec Panel(const SkinLook& l, const std::string& name, bool sunken) {
   });
 }
 
-MaskSpec Divider(const SkinLook& l, const std::string& name, bool vertical) {
+MasterImage Divider(const SkinLook& l, const std::string& name, bool vertical) {
   // A two-pixel etched rule that fades out at both ends.
   const int w = vertical ? 4 : 12, h = vertical ? 12 : 4;
   const Borders b = vertical ? Borders{2, 3, 2, 3} : Borders{3, 2, 3, 2};
@@ -131,7 +131,7 @@ Raster TabFrame(const TabLook& t, int state) {
   return r;
 }
 
-MaskSpec Tab(const SkinLook& l, const std::string& name, int turns, bool flip) {
+MasterImage Tab(const SkinLook& l, const std::string& name, int turns, bool flip) {
   // Drawn for the top side, then flipped or turned clockwise; the border
   // widths move with the sides.
   Borders t{6, 6, 6, 2};
@@ -145,7 +145,7 @@ MaskSpec Tab(const SkinLook& l, const std::string& name, int turns, bool flip) {
   });
 }
 
-MaskSpec ColumnHeader(const SkinLook& l) {
+MasterImage ColumnHeader(const SkinLook& l) {
   return BorderMaskPainted("columnHeader", 12, 12, 3, {3, 3, 3, 3}, 0, [l](int state) {
     Raster r(12, 12);
     for (int i = 0; i < 12; ++i) {
@@ -161,7 +161,7 @@ MaskSpec ColumnHeader(const SkinLook& l) {
   });
 }
 
-MaskSpec TrackThumb(const SkinLook& l) {
+MasterImage TrackThumb(const SkinLook& l) {
   return GlyphMask("trackThumb", 11, 19, 3, [l](int state) {
     FrameStyle f = l.scrollPlate(state, true);
     f.margin = 0.5;
@@ -175,7 +175,7 @@ MaskSpec TrackThumb(const SkinLook& l) {
 
 }  // namespace
 
-std::vector<MaskSpec> StandardMasks(const SkinLook& l) {
+std::vector<MasterImage> StandardMasks(const SkinLook& l) {
   return {
       Toggle(l, "boxChecked", 13, false, ToggleValue::Checked),
       Toggle(l, "boxUnchecked", 13, false, ToggleValue::Unchecked),
@@ -245,7 +245,7 @@ std::vector<MaskSpec> StandardMasks(const SkinLook& l) {
   };
 }
 
-OwnImageSpec HugeButtonImage(const SkinLook& l) {
+OwnFileImage HugeButtonImage(const SkinLook& l) {
   return OwnImage("hugeButton", "ButtonHuge.bmp", 60, 60, 3, [l](int state) { return PaintFrame(60, 60, l.hugeButton(state)); });
 }
 

@@ -26,8 +26,8 @@ Raster Solid(int w, int h, Rgba c) {
   return r;
 }
 
-MaskSpec Spec(const std::string& name, ImageSyntax syntax, int w, int h, int frames, bool masked) {
-  MaskSpec s;
+MasterImage Plain(const std::string& name, ImageSyntax syntax, int w, int h, int frames, bool masked) {
+  MasterImage s;
   s.name = name;
   s.syntax = syntax;
   s.frameWidth = w;
@@ -39,13 +39,13 @@ MaskSpec Spec(const std::string& name, ImageSyntax syntax, int w, int h, int fra
 }
 
 TEST(MasterLayout, ValuesFollowTheThreeSyntaxesAndPinnedImagesStayPut) {
-  MaskSpec check = Spec("check", ImageSyntax::Glyph, 13, 13, 3, true);
+  MasterImage check = Plain("check", ImageSyntax::Glyph, 13, 13, 3, true);
   check.pinned = true, check.pinX = 0, check.pinY = 78;
-  MaskSpec group = Spec("group", ImageSyntax::Border, 9, 9, 1, true);
+  MasterImage group = Plain("group", ImageSyntax::Border, 9, 9, 1, true);
   group.pinned = true, group.pinX = 0, group.pinY = 24, group.drawMode = 1;
-  MaskSpec button = Spec("button", ImageSyntax::Border, 14, 14, 3, true);
+  MasterImage button = Plain("button", ImageSyntax::Border, 14, 14, 3, true);
   button.borders = {5, 4, 3, 2}, button.borderWidth = 7;
-  MaskSpec face = Spec("face", ImageSyntax::Texture, 64, 32, 1, false);
+  MasterImage face = Plain("face", ImageSyntax::Texture, 64, 32, 1, false);
   face.drawMode = 10;
   const MasterLayout layout({check, group, button, face}, 200);
   EXPECT_EQ(layout.ValueOf("check"), "@0000@0078@0039@0104@3@1");
@@ -77,18 +77,18 @@ TEST(MasterLayout, ValuesFollowTheThreeSyntaxesAndPinnedImagesStayPut) {
 }
 
 TEST(MasterLayout, RefusesWhatTheValueSyntaxCannotHold) {
-  auto build = [](MaskSpec s) { return MasterLayout({s}, 300); };
-  MaskSpec tooManyFrames = Spec("a", ImageSyntax::Glyph, 4, 4, 10, true);
+  auto build = [](MasterImage s) { return MasterLayout({s}, 300); };
+  MasterImage tooManyFrames = Plain("a", ImageSyntax::Glyph, 4, 4, 10, true);
   EXPECT_THROW(build(tooManyFrames), std::invalid_argument);
-  MaskSpec wideBorders = Spec("b", ImageSyntax::Border, 10, 10, 1, true);
+  MasterImage wideBorders = Plain("b", ImageSyntax::Border, 10, 10, 1, true);
   wideBorders.borders = {6, 1, 6, 1};
   EXPECT_THROW(build(wideBorders), std::invalid_argument);
-  MaskSpec bigMode = Spec("c", ImageSyntax::Border, 10, 10, 1, true);
+  MasterImage bigMode = Plain("c", ImageSyntax::Border, 10, 10, 1, true);
   bigMode.drawMode = 10;
   EXPECT_THROW(build(bigMode), std::invalid_argument);
-  MaskSpec tooWide = Spec("d", ImageSyntax::Texture, 301, 4, 1, false);
+  MasterImage tooWide = Plain("d", ImageSyntax::Texture, 301, 4, 1, false);
   EXPECT_THROW(build(tooWide), std::invalid_argument);
-  MaskSpec p1 = Spec("e", ImageSyntax::Glyph, 10, 10, 1, true), p2 = Spec("f", ImageSyntax::Glyph, 10, 10, 1, true);
+  MasterImage p1 = Plain("e", ImageSyntax::Glyph, 10, 10, 1, true), p2 = Plain("f", ImageSyntax::Glyph, 10, 10, 1, true);
   p1.pinned = p2.pinned = true;
   p2.pinX = 5;
   EXPECT_THROW(MasterLayout({p1, p2}, 100), std::invalid_argument);
@@ -156,13 +156,13 @@ TEST(OptionsTemplate, FillsPlaceholdersAndRefusesWhatCouldDrift) {
 TEST(BorderMask, AFrameThatWouldShowSeamsWhenTiledIsRefused) {
   // A vertical gradient down the left edge repeats visibly when the edge is
   // tiled down a tall control.
-  const MaskSpec s = BorderMaskPainted("seams", 12, 12, 1, {3, 3, 3, 3}, 0, [](int) {
+  const MasterImage s = BorderMaskPainted("seams", 12, 12, 1, {3, 3, 3, 3}, 0, [](int) {
     Raster r(12, 12);
     for (int y = 0; y < 12; ++y) r.At(0, y) = Rgb(y * 20, 0, 0);
     return r;
   });
   EXPECT_THROW(s.paint(0), std::logic_error);
-  const MaskSpec fine = BorderMask("fine", 12, 12, 1, {3, 3, 3, 3}, 0, [](int) {
+  const MasterImage fine = BorderMask("fine", 12, 12, 1, {3, 3, 3, 3}, 0, [](int) {
     FrameStyle f;
     f.radius = 3;
     f.rings = {{0, 1, Rgb(0, 0, 0), Rgb(90, 90, 90)}, {1, 1, Rgb(255, 255, 255, 0.4), Rgb(0, 0, 0, 0.2)}};

@@ -287,8 +287,8 @@ TEST(PackagedSkins, EmberCarriesTheWindowsValuesExactly) {
     }
     EXPECT_EQ(s->Find("PARENTCLASS"), nullptr) << row.section;
   }
-  // Where the first designer put the group frame and the check box; the
-  // painting tests use these two frames.
+  // The group frame and the check box stay at fixed places: the painting
+  // tests address these two frames by their rectangles.
   EXPECT_EQ(*FindSection(Ember().options, "GROUPBOX")->Find("BORDERSMASK"),
             "^0000^0024^0009^0042^0000^0000^0000^0000^1^1^1^0");
   EXPECT_EQ(*FindSection(Ember().options, "GLOBALINFO")->Find("BOXCHECKED"), "@0000@0078@0039@0104@3@1");

@@ -22,7 +22,7 @@ struct Borders {
   int left = 0, top = 0, right = 0, bottom = 0;
 };
 
-struct MaskSpec {
+struct MasterImage {
   std::string name;  // referenced from the options template as {name}
   ImageSyntax syntax = ImageSyntax::Glyph;
   int frameWidth = 0;
@@ -44,7 +44,7 @@ struct MaskSpec {
 // An image with a bitmap file of its own ("!" values), such as the big
 // button frame: the frames side by side and, with MaskType 1, their masks
 // below. The value names the file in upper case, as the engine matches it.
-struct OwnImageSpec {
+struct OwnFileImage {
   std::string name;      // referenced from the template as {name}
   std::string fileName;  // member name in the package, e.g. "ButtonHuge.bmp"
   int frameWidth = 0;
