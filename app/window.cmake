@@ -1,4 +1,25 @@
-# The tool itself. Replaced by the real main window as the toolkit lands.
-add_executable(CoordConverter WIN32 WinMain.cpp)
+# The converter's window: the form with its stored layout (built into the
+# executable as the RCDATA resource TFORM1) and the start-up sequence. An
+# object library, so the resource reaches every executable that links it
+# (the product, the window tests, the start-up benchmark).
+enable_language(RC)
+set(GK_FORM1_LAYOUT ${CMAKE_CURRENT_LIST_DIR}/Unit1.layout)
+set(GK_FORM1_RC ${CMAKE_CURRENT_BINARY_DIR}/Unit1.rc)
+file(CONFIGURE OUTPUT ${GK_FORM1_RC} CONTENT "TFORM1 RCDATA \"${GK_FORM1_LAYOUT}\"\n" @ONLY)
+set_source_files_properties(${GK_FORM1_RC} PROPERTIES OBJECT_DEPENDS ${GK_FORM1_LAYOUT})
+
+add_library(app_window OBJECT
+  ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ConverterStartup.cpp
+  ${GK_FORM1_RC})
+target_include_directories(app_window PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
+target_link_libraries(app_window PUBLIC tk_win app_core)
+
+add_executable(CoordConverter WIN32 ${CMAKE_CURRENT_LIST_DIR}/WinMain.cpp)
 target_link_options(CoordConverter PRIVATE -municode)
-target_link_libraries(CoordConverter PRIVATE tk_core)
+target_link_libraries(CoordConverter PRIVATE app_window)
+
+# The start-up benchmark is a Windows program built from the same sources.
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/startup/CMakeLists.txt)
+  add_subdirectory(${CMAKE_SOURCE_DIR}/bench/startup ${CMAKE_BINARY_DIR}/bench/startup)
+endif()
