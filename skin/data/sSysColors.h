@@ -10,7 +10,7 @@ namespace skin {
 // Indexes of the system colours the tables ask for.
 constexpr int COLOR_WINDOW_INDEX = 5;
 constexpr int COLOR_BTNFACE_INDEX = 15;
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(0x80000000u | static_cast<unsigned>(index)); }
+constexpr TColor SystemColor(int index) { return static_cast<TColor>(0xFF000000u | static_cast<unsigned>(index)); }
 
 // The platform's current colour of system colour index (0x00BBGGRR).
 TColor GetSystemColor(int index);
