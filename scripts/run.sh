@@ -19,7 +19,7 @@ trap gk_stop_xvfb EXIT
 wine "$exe" &
 tool=$!
 
-# The main window's class is TForm1 (its title is Chinese).
+# Wine names the X window class after the executable.
 win=
 for _ in $(seq 1 200); do
     win=$(xdotool search --onlyvisible --classname 'coordconverter.exe' 2>/dev/null | head -n1 || true)
@@ -30,8 +30,19 @@ if [ -z "$win" ]; then
     echo "the main window did not appear" >&2
     exit 1
 fi
-sleep 1   # let the first paint finish
-import -window root "$GK_ROOT/build/screenshot.png"
+# The window alone (Wine draws its frame into the same X window), once two
+# captures in a row agree: the first paint is complete.
+shot="$GK_ROOT/build/screenshot.png"
+capture="$GK_ROOT/build/screenshot.tmp.png"
+previous=
+for _ in $(seq 1 50); do
+    sleep 0.2
+    import -window "$win" "$capture" 2>/dev/null || continue
+    current=$(md5sum < "$capture")
+    [ "$current" = "$previous" ] && break
+    previous=$current
+done
+mv "$capture" "$shot"
 echo "screenshot: build/screenshot.png"
 
 xdotool windowclose "$win" 2>/dev/null || true

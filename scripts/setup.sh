@@ -76,4 +76,56 @@ if [ ! -f "${WINEPREFIX:-$HOME/.wine}/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
 fi
+
+# The prefix as the tool's window needs it, headless under Xvfb without a
+# window manager. Every step looks at the prefix first.
+prefix=${WINEPREFIX:-$HOME/.wine}
+
+# True when a .reg file of the prefix has the line in the given key.
+reg_has() {  # file key line
+    REG_KEY="[$2]" REG_LINE="$3" awk '
+        index($0, ENVIRON["REG_KEY"]) == 1 { inside = 1; next }
+        /^\[/ { inside = 0 }
+        inside && $0 == ENVIRON["REG_LINE"] { found = 1 }
+        END { exit !found }' "$prefix/$1"
+}
+
+# Without a window manager, Wine must draw the title bar and frame itself.
+if ! reg_has user.reg 'Software\\Wine\\X11 Driver' '"Decorated"="N"'; then
+    log "Wine draws window frames itself"
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+fi
+
+# Wine's own fonts (Marlett draws the caption buttons, Tahoma the caption):
+# Debian's wine does not look in its data folder for them, so they go into
+# the prefix's font folder.
+for dir in /usr/share/wine/fonts /usr/lib/wine/fonts /opt/wine-stable/share/wine/fonts; do
+    [ -d "$dir" ] || continue
+    for font in "$dir"/*; do
+        [ -e "$prefix/drive_c/windows/Fonts/$(basename "$font")" ] || cp "$font" "$prefix/drive_c/windows/Fonts/"
+    done
+    break
+done
+
+# The caption font (Tahoma, bold) links to the CJK face for the Chinese
+# window title; the bold face is a font of its own and needs its own link.
+link_font() {  # face, then the links as REG_MULTI_SZ text
+    local line="\"$1\"=str(7):\"$2\\0\""
+    if ! reg_has system.reg 'Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink' "$line"; then
+        log "linking $1 to WenQuanYi Micro Hei"
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$1" \
+            /t REG_MULTI_SZ /d "$2" /f >/dev/null 2>&1
+    fi
+}
+link_font Tahoma 'wqy-microhei.ttc,WenQuanYi Micro Hei\0MSGOTHIC.TTC,MS UI Gothic\0MINGLIU.TTC,PMingLiU\0SIMSUN.TTC,SimSun\0MSYH.TTC,Microsoft YaHei UI'
+link_font 'Tahoma Bold' 'wqy-microhei.ttc,WenQuanYi Micro Hei'
+
+# The window tests and the start-up benchmark open and close many windows:
+# unmanaged, Wine does not wait for a window manager that is not there when
+# one is hidden.
+for exe in toolkit_tests.exe window_tests.exe startup_probe.exe; do
+    if ! reg_has user.reg "Software\\\\Wine\\\\AppDefaults\\\\$exe\\\\X11 Driver" '"Managed"="N"'; then
+        wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    fi
+done
 log "ready"
