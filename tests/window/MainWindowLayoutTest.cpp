@@ -85,8 +85,9 @@ TEST_F(MainWindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
       }
       EXPECT_EQ(control->Top(), p.top);
     }
-    if (auto* windowed = dynamic_cast<tk::TWinControl*>(control); windowed && p.tabOrder >= 0)
+    if (auto* windowed = dynamic_cast<tk::TWinControl*>(control); windowed && p.tabOrder >= 0) {
       EXPECT_EQ(windowed->TabOrder(), p.tabOrder);
+    }
   }
 }
 

@@ -63,8 +63,8 @@ enum TControlStateFlag : unsigned {
   csLButtonDown = 1,
   csClicked = 2,
   csFocusing = 4,
-  csCreating = 8,       // inside the constructor chain of a layout read
-  csReadingState = 16,
+  csCreating = 8,       // its window is being created
+  csReadingState = 16,  // a layout reader is setting its stored properties
   csAligning = 32,
   csDestroyingHandle = 64,
 };

@@ -236,11 +236,12 @@ private:
     return value;
   }
 
-  // 'abc''d' #65 'x' + 'y': pieces next to each other or joined by '+'.
+  // 'abc''d'#65'x' + 'y': pieces written without a gap between them, or
+  // joined by '+' (across lines too). Pieces with only blanks between them
+  // are separate values (list items).
   std::string ParseString() {
     std::string result;
     for (;;) {
-      SkipBlanks();
       if (Peek() == '\'') {
         const int line = line_, column = Column();
         Advance();
@@ -269,12 +270,20 @@ private:
         }
         if (code >= 0xD800 && code <= 0xDFFF) Fail("the character code is a lone surrogate");
         AppendUtf8(result, code);
-      } else if (Peek() == '+') {
+      } else {
+        // A '+' after blanks joins the next piece.
+        const std::size_t save = pos_, saveLineStart = lineStart_;
+        const int saveLine = line_;
+        SkipBlanks();
+        if (Peek() != '+') {
+          pos_ = save;
+          lineStart_ = saveLineStart;
+          line_ = saveLine;
+          return result;
+        }
         Advance();
         SkipBlanks();
         if (Peek() != '\'' && Peek() != '#') Fail("expected a string after '+'");
-      } else {
-        return result;
       }
     }
   }

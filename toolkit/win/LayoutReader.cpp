@@ -142,8 +142,11 @@ private:
         component->SetParentComponent(&parent);
       }
       BindField(node, component);
+      auto* asControl = dynamic_cast<TControl*>(component);
       SetState(*component, csReading, true);
+      if (asControl) asControl->SetControlState(asControl->ControlState() | csReadingState);
       ReadProperties(*component, node.properties);
+      if (asControl) asControl->SetControlState(asControl->ControlState() & ~csReadingState);
       SetState(*component, csReading, false);
     } catch (const ELayoutError&) {
       throw;

@@ -87,6 +87,7 @@ void RegisterControls(TClassRegistry& r) {
       .Boolean("Ctl3D", &TWinControl::SetCtl3D)
       .Boolean("ParentBackground", &TWinControl::SetParentBackground)
       .Boolean("DoubleBuffered", &TWinControl::SetDoubleBuffered)
+      .Integer("BevelWidth", &TWinControl::SetBevelWidth)
       .Event("OnEnter", &TWinControl::OnEnter)
       .Event("OnExit", &TWinControl::OnExit)
       .Event("OnKeyDown", &TWinControl::OnKeyDown)

@@ -134,7 +134,16 @@ void TWinControl::HandleNeeded() {
 
 void TWinControl::CreateHandle() {
   if (handle_) return;
-  CreateWnd();
+  // Messages the new window sends about itself are not changes by anyone.
+  const bool wasCreating = (ControlState() & csCreating) != 0;
+  SetControlState(ControlState() | csCreating);
+  try {
+    CreateWnd();
+  } catch (...) {
+    if (!wasCreating) SetControlState(ControlState() & ~csCreating);
+    throw;
+  }
+  if (!wasCreating) SetControlState(ControlState() & ~csCreating);
   for (TControl* child : std::vector<TControl*>(controls_))
     if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->CreateHandle();
 }

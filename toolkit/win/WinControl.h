@@ -66,6 +66,9 @@ public:
   void SetCtl3D(bool value);
   bool ParentBackground() const { return (ControlStyle() & csParentBackground) != 0; }
   void SetParentBackground(bool value);
+  // Width of the bevel containers draw (subclasses that draw one use it).
+  int BevelWidth() const { return bevelWidth_; }
+  void SetBevelWidth(int width) { bevelWidth_ = width; }
   bool DoubleBuffered() const { return doubleBuffered_; }
   void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
 
@@ -164,6 +167,7 @@ private:
   bool tabStop_ = false;
   bool ctl3D_ = true;
   bool doubleBuffered_ = false;
+  int bevelWidth_ = 1;
   bool trackingLeave_ = false;
   HBRUSH backgroundBrush_ = nullptr;
   COLORREF backgroundBrushColor_ = 0;
