@@ -13,6 +13,7 @@
 #include "toolkit/win/GroupBox.h"
 #include "toolkit/win/Label.h"
 #include "toolkit/win/SpeedButton.h"
+#include "toolkit/win/Timer.h"
 
 namespace {
 
@@ -108,6 +109,66 @@ TEST_F(ControlsTest, ClickingTheSpeedButtonRunsOnClick) {
   speed->OnClick = [&](tk::TObject*) { ++clicks; };
   ClickControl(*speed);
   EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ControlsTest, EditPropertiesReachTheSystemEdit) {
+  first->SetPasswordChar(L'*');
+  first->SetText("secret");
+  EXPECT_EQ(SendMessageW(first->Handle(), EM_GETPASSWORDCHAR, 0, 0), L'*');
+  EXPECT_EQ(first->Text(), "secret");
+  // Border styles: sunken 3-D edge, flat line, none; the text survives the
+  // window being made again for each.
+  auto clientWidth = [&] {
+    RECT r;
+    GetClientRect(first->Handle(), &r);
+    return r.right;
+  };
+  EXPECT_TRUE(GetWindowLongW(first->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_EQ(clientWidth(), first->Width() - 4);
+  first->SetCtl3D(false);
+  EXPECT_FALSE(GetWindowLongW(first->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  first->SetBorderStyle(tk::bsNone);
+  EXPECT_FALSE(GetWindowLongW(first->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_EQ(clientWidth(), first->Width());
+  EXPECT_EQ(first->Text(), "secret");
+  EXPECT_EQ(SendMessageW(first->Handle(), EM_GETPASSWORDCHAR, 0, 0), L'*');
+  first->SetMaxLength(3);
+  first->SetText("");
+  first->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return first->Focused(); }));
+  TypeText(L"12345");
+  PumpPending();
+  EXPECT_EQ(first->Text(), "123");
+}
+
+TEST_F(ControlsTest, AButtonsModalResultEndsShowModal) {
+  auto* dialog = tk::Create<tk::TForm>(nullptr);
+  dialog->SetBorderStyle(tk::bsDialog);
+  dialog->SetClientSize(200, 80);
+  dialog->SetPosition(tk::poMainFormCenter);
+  auto* okButton = tk::Create<tk::TButton>(dialog);
+  okButton->SetParent(dialog);
+  okButton->SetBounds(60, 30, 80, 26);
+  okButton->SetCaption("OK");
+  okButton->SetModalResult(tk::mrOk);
+  // While the modal loop runs: click the button like a user.
+  auto* clicker = tk::Create<tk::TTimer>(dialog);
+  clicker->SetInterval(50);
+  clicker->SetOnTimer([&](tk::TObject*) {
+    if (!okButton->Showing()) return;
+    clicker->SetEnabled(false);
+    BringToFront(dialog->Handle());
+    ClickControl(*okButton);
+  });
+  EXPECT_EQ(dialog->ShowModal(), tk::mrOk);
+  EXPECT_FALSE(dialog->Visible());
+  // The other forms were disabled while it ran, and are enabled again.
+  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+  tk::TComponent::Free(dialog);
 }
 
 }  // namespace
