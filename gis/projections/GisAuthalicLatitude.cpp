@@ -15,7 +15,14 @@ double AtanhRatio(double z) {
 
 }  // namespace
 
-TGIS_AuthalicLatitude::TGIS_AuthalicLatitude(double e2) : e2_(e2), e_(std::sqrt(e2)) { qp_ = Q(1.0); }
+TGIS_AuthalicLatitude::TGIS_AuthalicLatitude(double e2) : e2_(e2), e_(std::sqrt(e2)) {
+  qp_ = Q(1.0);
+  const double e4 = e2 * e2;
+  const double e6 = e4 * e2;
+  series2_ = e2 / 3 + 31 * e4 / 180 + 517 * e6 / 5040;
+  series4_ = 23 * e4 / 360 + 251 * e6 / 3780;
+  series6_ = 761 * e6 / 45360;
+}
 
 double TGIS_AuthalicLatitude::Q(double sinPhi) const {
   return (1 - e2_) * sinPhi * (1 / (1 - e2_ * sinPhi * sinPhi) + AtanhRatio(e_ * sinPhi));
@@ -29,34 +36,49 @@ double TGIS_AuthalicLatitude::H(double s) const {
          ((1 + e2_ * s) / ((1 - e2_) * (1 - e2_ * s * s)) + AtanhRatio(z) / (1 - e2_ * s));
 }
 
-// Both functions are odd or even in phi; they are evaluated on the northern
-// half, where H has no pole.
-double TGIS_AuthalicLatitude::FromGeodetic(double phi) const {
+// Evaluated on |sin phi|, where H has no pole; the sign of cos(phi) carries
+// the angle past the pole and the sign of phi the hemisphere.
+void TGIS_AuthalicLatitude::Evaluate(double phi, double& sinBeta, double& cosBeta, double& ratio) const {
   const double s = std::fabs(std::sin(phi));
   const double q = Q(s);
-  const double beta = std::atan2(q, std::cos(phi) * std::sqrt(H(s) * (qp_ + q)));
-  return std::copysign(beta, phi);
+  const double root = std::sqrt(H(s) * (qp_ + q));
+  sinBeta = std::copysign(q / qp_, phi);
+  cosBeta = std::cos(phi) * root / qp_;
+  ratio = qp_ / (root * std::sqrt(1 - e2_ * s * s));
+}
+
+double TGIS_AuthalicLatitude::FromGeodetic(double phi) const {
+  double sinBeta;
+  double cosBeta;
+  double ratio;
+  Evaluate(phi, sinBeta, cosBeta, ratio);
+  return std::atan2(sinBeta, cosBeta);
 }
 
 double TGIS_AuthalicLatitude::ScaleRatio(double phi) const {
-  const double s = std::fabs(std::sin(phi));
-  return qp_ / (std::sqrt(H(s) * (qp_ + Q(s))) * std::sqrt(1 - e2_ * s * s));
+  double sinBeta;
+  double cosBeta;
+  double ratio;
+  Evaluate(phi, sinBeta, cosBeta, ratio);
+  return ratio;
 }
 
 double TGIS_AuthalicLatitude::ToGeodetic(double beta) const {
-  // The usual series in e^2 (error of order e^8) as the start, then Newton
-  // steps on beta(phi) itself, whose slope 2(1 - e^2) ratio/(qp W^3) never
-  // vanishes, not even at the pole.
-  const double e4 = e2_ * e2_;
-  const double e6 = e4 * e2_;
-  double phi = beta + (e2_ / 3 + 31 * e4 / 180 + 517 * e6 / 5040) * std::sin(2 * beta) +
-               (23 * e4 / 360 + 251 * e6 / 3780) * std::sin(4 * beta) + 761 * e6 / 45360 * std::sin(6 * beta);
-  for (int i = 0; i < 4; ++i) {
-    const double s = std::sin(phi);
-    const double w2 = 1 - e2_ * s * s;
-    const double step = (beta - FromGeodetic(phi)) * qp_ * w2 * std::sqrt(w2) / (2 * (1 - e2_) * ScaleRatio(phi));
-    phi += step;
-    if (std::fabs(step) <= 1e-16) break;
+  // sin 4b = 2 sin 2b cos 2b, sin 6b = sin 2b (4 cos^2 2b - 1).
+  const double s2 = std::sin(2 * beta);
+  const double c2 = std::cos(2 * beta);
+  const double phi = beta + s2 * (series2_ + 2 * c2 * series4_ + (4 * c2 * c2 - 1) * series6_);
+  const double sinPhi = std::sin(phi);
+  const double cosPhi = std::cos(phi);
+  const double w2 = 1 - e2_ * sinPhi * sinPhi;
+  if (std::fabs(cosPhi) > 0.1) {
+    // dq/dphi = 2 (1 - e^2) cos(phi)/W^4.
+    return phi + (qp_ * std::sin(beta) - Q(sinPhi)) * w2 * w2 / (2 * (1 - e2_) * cosPhi);
   }
-  return phi;
+  // dbeta/dphi = 2 (1 - e^2) ratio/(qp W^3), which never vanishes.
+  double sinB;
+  double cosB;
+  double ratio;
+  Evaluate(phi, sinB, cosB, ratio);
+  return phi + (beta - std::atan2(sinB, cosB)) * qp_ * w2 * std::sqrt(w2) / (2 * (1 - e2_) * ratio);
 }

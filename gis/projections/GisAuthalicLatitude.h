@@ -9,8 +9,10 @@
 // H free of cancellation, so beta comes from atan2 with a cosine that is exact
 // to the last bits at every latitude, and the ratio cos(phi)/(cos(beta) W(phi))
 // that the projection needs stays finite at the pole itself.
-
-#include "gis/projections/GisEllipsoidMath.h"
+//
+// Both directions work on [-pi, pi]: past a pole they continue by symmetry,
+// beta(pi - phi) = pi - beta(phi), as a latitude measured on along a
+// meridian through the pole does.
 
 class TGIS_AuthalicLatitude {
 public:
@@ -22,19 +24,26 @@ public:
   double Q(double sinPhi) const;
   double QPole() const { return qp_; }
 
-  // phi -> beta and back, both in [-pi/2, pi/2].
+  // phi -> beta.
   double FromGeodetic(double phi) const;
+  // beta -> phi: the series in e^2 (error of order e^8) and one Newton step,
+  // which takes that error to well below a unit in the last place. The step
+  // works on q where q is steep and on beta itself near the poles, where q
+  // flattens out and differences of q lose their digits.
   double ToGeodetic(double beta) const;
 
   // cos(phi) / (cos(beta) * sqrt(1 - e^2 sin^2 phi)): 1 at the equator,
   // sqrt(qp/2) at the poles (its limit there), in between monotone.
   double ScaleRatio(double phi) const;
+  // sin(beta), cos(beta) and the ratio at once (they share most of the work).
+  void Evaluate(double phi, double& sinBeta, double& cosBeta, double& ratio) const;
 
 private:
-  // (qp - q(phi)) / cos^2(phi) as a function of sin(phi).
+  // (qp - q(phi)) / cos^2(phi) as a function of sin(phi) >= 0.
   double H(double sinPhi) const;
 
   double e2_ = 0;
   double e_ = 0;
   double qp_ = 2;
+  double series2_ = 0, series4_ = 0, series6_ = 0;  // beta -> phi
 };

@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-using gis_ellipsoid::AuthalicQ;
-
 TGIS_ProjectionCEA::TGIS_ProjectionCEA() { Prepare(); }
 
 std::unique_ptr<TGIS_ProjectionAbstract> TGIS_ProjectionCEA::Create() const {
@@ -14,14 +12,14 @@ std::unique_ptr<TGIS_ProjectionAbstract> TGIS_ProjectionCEA::Create() const {
 
 void TGIS_ProjectionCEA::Prepare() {
   TGIS_ProjectionAbstract::Prepare();
-  e2_ = static_cast<double>(E2);
-  e_ = static_cast<double>(E);
+  const double e2 = static_cast<double>(E2);
+  authalic_ = TGIS_AuthalicLatitude(e2);
   const double a = static_cast<double>(A);
-  const double k0 = gis_ellipsoid::ParallelRadiusRatio(OriginLatitude, e2_);
+  const double k0 = gis_ellipsoid::ParallelRadiusRatio(OriginLatitude, e2);
   eastScale_ = a * k0;
   northScale_ = a / (2 * k0);
   MaxEastingOffset = kPi * eastScale_;
-  MaxNorthingOffset = northScale_ * gis_ellipsoid::AuthalicQPole(e_, e2_);
+  MaxNorthingOffset = northScale_ * authalic_.QPole();
 }
 
 void TGIS_ProjectionCEA::SetUp(std::int32_t, double centralMeridian, double originLatitude, double falseEasting,
@@ -37,7 +35,7 @@ void TGIS_ProjectionCEA::Project(const TGIS_Point3& source, TGIS_Point3& result)
   double dlon;
   double lat;
   BeginProject(source, dlon, lat);
-  result = TGIS_Point3{FalseEasting + eastScale_ * dlon, FalseNorthing + northScale_ * AuthalicQ(lat, e_, e2_),
+  result = TGIS_Point3{FalseEasting + eastScale_ * dlon, FalseNorthing + northScale_ * authalic_.Q(std::sin(lat)),
                        source.Z};
 }
 
@@ -45,5 +43,7 @@ void TGIS_ProjectionCEA::Unproject(const TGIS_Point3& source, TGIS_Point3& resul
   double dx;
   double dy;
   BeginUnproject(source, dx, dy);
-  EndUnproject(dx / eastScale_, gis_ellipsoid::LatitudeFromQ(dy / northScale_, e_, e2_), source, result);
+  // sin(beta) = q/qp; the reach keeps it within [-1, 1] but for rounding.
+  const double beta = std::asin(std::fmax(-1.0, std::fmin(1.0, dy / (northScale_ * authalic_.QPole()))));
+  EndUnproject(dx / eastScale_, authalic_.ToGeodetic(beta), source, result);
 }

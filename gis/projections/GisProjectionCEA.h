@@ -12,6 +12,7 @@
 // warns 0236 then.
 
 #include "gis/GisProjections.h"
+#include "gis/projections/GisAuthalicLatitude.h"
 
 class TGIS_ProjectionCEA : public TGIS_ProjectionAbstract {
 public:
@@ -34,8 +35,7 @@ public:
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
 
 private:
-  double e_ = 0;
-  double e2_ = 0;
+  TGIS_AuthalicLatitude authalic_;
   double eastScale_ = 0;   // a k0: metres per radian of longitude
   double northScale_ = 0;  // a / (2 k0): metres per unit of q
 };

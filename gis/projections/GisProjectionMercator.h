@@ -11,6 +11,8 @@
 
 #include "gis/GisProjections.h"
 
+#include <array>
+
 class TGIS_ProjectionMercator : public TGIS_ProjectionAbstract {
 public:
   // Everything 0: true scale on the equator, prepared.
@@ -42,4 +44,5 @@ private:
   double e_ = 0;
   double e2_ = 0;
   double scale_ = 0;  // a k0: metres per radian of longitude
+  std::array<double, 4> series_{};  // conformal -> geodetic latitude, sin 2k chi
 };

@@ -29,23 +29,6 @@ void TGIS_ProjectionTCEA::SetUp(std::int32_t, double centralMeridian, double ori
   Prepare();
 }
 
-double TGIS_ProjectionTCEA::GeodeticOf(double beta) const {
-  if (std::fabs(beta) <= kHalfPi) return authalic_.ToGeodetic(beta);
-  const double pole = std::copysign(kPi, beta);
-  return pole - authalic_.ToGeodetic(pole - beta);
-}
-
-double TGIS_ProjectionTCEA::AuthalicOf(double phi) const {
-  if (std::fabs(phi) <= kHalfPi) return authalic_.FromGeodetic(phi);
-  const double pole = std::copysign(kPi, phi);
-  return pole - authalic_.FromGeodetic(pole - phi);
-}
-
-double TGIS_ProjectionTCEA::Arc(double phi) const {
-  if (std::fabs(phi) <= kHalfPi) return arc_.Distance(phi);
-  return std::copysign(2 * arc_.Quadrant(), phi) - arc_.Distance(std::copysign(kPi, phi) - phi);
-}
-
 double TGIS_ProjectionTCEA::LatitudeOfArc(double distance) const {
   if (std::fabs(distance) <= arc_.Quadrant()) return arc_.Latitude(distance);
   return std::copysign(kPi, distance) - arc_.Latitude(std::copysign(2 * arc_.Quadrant(), distance) - distance);
@@ -55,12 +38,14 @@ void TGIS_ProjectionTCEA::Project(const TGIS_Point3& source, TGIS_Point3& result
   double dlon;
   double lat;
   BeginProject(source, dlon, lat);
-  const double beta = authalic_.FromGeodetic(lat);
-  const double betaC = std::atan2(std::sin(beta), std::cos(beta) * std::cos(dlon));
-  const double phiC = GeodeticOf(betaC);
-  const double sinOmega = std::cos(beta) * std::sin(dlon);
+  double sinBeta;
+  double cosBeta;
+  double ratio;
+  authalic_.Evaluate(lat, sinBeta, cosBeta, ratio);
+  const double phiC = authalic_.ToGeodetic(std::atan2(sinBeta, cosBeta * std::cos(dlon)));
+  const double sinOmega = cosBeta * std::sin(dlon);
   result = TGIS_Point3{FalseEasting + a_ * sinOmega * authalic_.ScaleRatio(phiC) / ScaleFactor,
-                       FalseNorthing + ScaleFactor * (Arc(phiC) - originArc_), source.Z};
+                       FalseNorthing + ScaleFactor * (arc_.Distance(phiC) - originArc_), source.Z};
 }
 
 void TGIS_ProjectionTCEA::Unproject(const TGIS_Point3& source, TGIS_Point3& result) {
@@ -73,18 +58,20 @@ void TGIS_ProjectionTCEA::Unproject(const TGIS_Point3& source, TGIS_Point3& resu
                 FalseNorthing + ScaleFactor * (halfMeridian - originArc_));
   CheckHeight(source.Z);
   const double phiC = LatitudeOfArc(originArc_ + (y - FalseNorthing) / ScaleFactor);
-  const double betaC = AuthalicOf(phiC);
+  double sinBetaC;
+  double cosBetaC;
+  double ratio;
+  authalic_.Evaluate(phiC, sinBetaC, cosBetaC, ratio);
   // Off the widest parallel of the map, the easting may ask for more than a
   // quarter turn from the meridian: the outline is taken then.
-  const double sinOmega =
-      std::clamp((x - FalseEasting) * ScaleFactor / (a_ * authalic_.ScaleRatio(phiC)), -1.0, 1.0);
+  const double sinOmega = std::clamp((x - FalseEasting) * ScaleFactor / (a_ * ratio), -1.0, 1.0);
   const double cosOmega = std::sqrt(1 - sinOmega * sinOmega);
   // Back from transverse to normal coordinates on the authalic sphere; atan2
   // of the vector's components keeps the digits near the poles.
-  const double along = cosOmega * std::cos(betaC);
-  const double beta = std::atan2(cosOmega * std::sin(betaC), std::hypot(sinOmega, along));
-  const double lat = authalic_.ToGeodetic(beta);
-  // At the poles every meridian meets: the central one is returned rather
-  // than the angle of two rounding residues.
-  EndUnproject(std::fabs(lat) < kHalfPi ? std::atan2(sinOmega, along) : 0.0, lat, source, result);
+  const double along = cosOmega * cosBetaC;
+  const double horizontal = std::hypot(sinOmega, along);  // cos(beta)
+  const double lat = authalic_.ToGeodetic(std::atan2(cosOmega * sinBetaC, horizontal));
+  // Within micrometres of a pole the meridian is the angle of two rounding
+  // residues; there the central one is returned.
+  EndUnproject(horizontal > 1e-12 ? std::atan2(sinOmega, along) : 0.0, lat, source, result);
 }

@@ -52,12 +52,9 @@ public:
   static constexpr double kMaxScale = 3.0;
 
 private:
-  // Geodetic <-> authalic latitude and the meridian arc, continued past the
-  // poles: f(+-pi - phi) = +-(value at the pole) * 2 - f(phi) in the matching
-  // sense, so that angles in [-pi, pi] work.
-  double GeodeticOf(double beta) const;
-  double AuthalicOf(double phi) const;
-  double Arc(double phi) const;
+  // The latitude of a meridian distance in [-2 M(pi/2), 2 M(pi/2)], past the
+  // poles by M(+-pi - phi) = +-2 M(pi/2) - M(phi). (The arc's own series and
+  // the authalic latitude continue past the poles by themselves.)
   double LatitudeOfArc(double distance) const;
 
   double a_ = 0;
