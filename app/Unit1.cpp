@@ -98,7 +98,21 @@ void TForm1::FormCreate(tk::TObject*) { FCommands = std::make_unique<app::TConve
 
 void TForm1::FormKeyUp(tk::TObject*, WORD& Key, tk::TShiftState) {
   // On release only: holding Esc down does nothing.
-  if (Key == VK_ESCAPE) Close();
+  if (Key != VK_ESCAPE) return;
+  const bool pressedHere = FEscapePressed;
+  FEscapePressed = false;
+  if (pressedHere) Close();
+}
+
+void TForm1::KeyDown(WORD& Key, tk::TShiftState Shift) {
+  if (Key == VK_ESCAPE) FEscapePressed = true;
+  tk::TForm::KeyDown(Key, Shift);
+}
+
+void TForm1::WndProc(tk::TMessage& Message) {
+  // A press made before the window lost the keyboard is not this window's.
+  if (Message.Msg == WM_ACTIVATE && LOWORD(Message.WParam) == WA_INACTIVE) FEscapePressed = false;
+  tk::TForm::WndProc(Message);
 }
 
 void TForm1::sButton1Click(tk::TObject*) { FCommands->GaussToGeodetic(*FFields); }

@@ -71,8 +71,15 @@ public:
   void sSpeedButton5Click(tk::TObject* Sender);
   void Action1Execute(tk::TObject* Sender);
 
+protected:
+  void KeyDown(WORD& Key, tk::TShiftState Shift) override;
+  void WndProc(tk::TMessage& Message) override;
+
 private:
   class TEditFields;
+  // Esc was pressed while the window had the keyboard: only that press's
+  // release closes it (not the release of an Esc that closed a dialog).
+  bool FEscapePressed = false;
   std::unique_ptr<app::TConversionCommands> FCommands;
   std::unique_ptr<TEditFields> FFields;
 };

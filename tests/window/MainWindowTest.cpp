@@ -128,6 +128,27 @@ TEST_F(MainWindowTest, EscClosesTheWindowOnReleaseOnly) {
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
 }
 
+// The release of an Esc pressed elsewhere (say, to dismiss a dialog) is not
+// a request to close this window.
+TEST_F(MainWindowTest, AnEscReleaseWithoutItsPressDoesNotClose) {
+  KeyUp(VK_ESCAPE);
+  PumpPending();
+  EXPECT_FALSE(tk::Application().Terminated());
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  // A message box dismissed with Esc: its press closes the box, its release
+  // reaches the main window.
+  UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    KeyDown(VK_ESCAPE);
+  });
+  MessageBoxW(form->Handle(), L"?", L"", MB_OKCANCEL);
+  KillTimer(nullptr, timer);
+  KeyUp(VK_ESCAPE);
+  PumpPending();
+  EXPECT_FALSE(tk::Application().Terminated());
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
 TEST_F(MainWindowTest, TabVisitsEveryFieldInOrderAndWraps) {
   const std::vector<tk::TWinControl*> order{
       form->sButton2, form->edtLon,    form->edtLat,    form->edtLonD,    form->edtLonM,
