@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
 """Writes the clear-all button's glyph for Unit1.layout: a 16 x 16, 256-colour
 bitmap of a broom, drawn pixel by pixel below, as the hexadecimal text of the
-layout's Glyph.Data property (a complete ".bmp" file).
+layout's Glyph.Data property (a complete ".bmp" file). With --icon it writes
+the program's icon instead (the same broom at 16 and 32 pixels, the magenta
+background transparent).
 
     python3 app/MakeBroomGlyph.py > /tmp/glyph.txt   # then paste into Unit1.layout
+    python3 app/MakeBroomGlyph.py --icon app/CoordConverter.ico
 """
+
+import sys
 
 # One character per pixel, top row first. The bottom-left pixel is the
 # magenta background, which the speed button takes as transparent.
@@ -61,7 +66,51 @@ def bmp_bytes():
     return bytes(header + info + palette + pixels)
 
 
+def icon_image(scale):
+    rows = [line for line in PIXELS.strip().splitlines()]
+    colour = dict(COLOURS)
+    size = 16 * scale
+    xor = bytearray()
+    mask = bytearray()
+    for y in reversed(range(size)):  # bottom-up
+        row = rows[y // scale]
+        bits = 0
+        mask_row = bytearray()
+        for x in range(size):
+            ch = row[x // scale]
+            r, g, b = colour[ch]
+            transparent = ch == "."
+            xor += bytes((b, g, r, 0 if transparent else 255)) if not transparent else bytes(4)
+            bits = (bits << 1) | (1 if transparent else 0)
+            if x % 8 == 7:
+                mask_row.append(bits)
+                bits = 0
+        while len(mask_row) % 4:
+            mask_row.append(0)
+        mask += mask_row
+    header = (40).to_bytes(4, "little") + size.to_bytes(4, "little") + (2 * size).to_bytes(4, "little")
+    header += (1).to_bytes(2, "little") + (32).to_bytes(2, "little") + bytes(24)
+    return size, bytes(header + xor + mask)
+
+
+def icon_bytes():
+    images = [icon_image(1), icon_image(2)]
+    data = bytearray((0).to_bytes(2, "little") + (1).to_bytes(2, "little") + len(images).to_bytes(2, "little"))
+    offset = 6 + 16 * len(images)
+    for size, image in images:
+        data += bytes((size % 256, size % 256, 0, 0)) + (1).to_bytes(2, "little") + (32).to_bytes(2, "little")
+        data += len(image).to_bytes(4, "little") + offset.to_bytes(4, "little")
+        offset += len(image)
+    for _, image in images:
+        data += image
+    return bytes(data)
+
+
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--icon":
+        with open(sys.argv[2], "wb") as f:
+            f.write(icon_bytes())
+        return
     data = bmp_bytes().hex().upper()
     for i in range(0, len(data), 64):
         print("        " + data[i:i + 64])

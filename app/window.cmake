@@ -1,12 +1,16 @@
 # The converter's window: the form with its stored layout (built into the
-# executable as the RCDATA resource TFORM1) and the start-up sequence. An
-# object library, so the resource reaches every executable that links it
-# (the product, the window tests, the start-up benchmark).
+# executable as the RCDATA resource TFORM1), the program's icon (MAINICON,
+# the broom of the clear-all button, app/MakeBroomGlyph.py --icon) and the
+# start-up sequence. An object library, so the resources reach every
+# executable that links it (the product, the window tests, the start-up
+# benchmark).
 enable_language(RC)
 set(GK_FORM1_LAYOUT ${CMAKE_CURRENT_LIST_DIR}/Unit1.layout)
 set(GK_FORM1_RC ${CMAKE_CURRENT_BINARY_DIR}/Unit1.rc)
-file(CONFIGURE OUTPUT ${GK_FORM1_RC} CONTENT "TFORM1 RCDATA \"${GK_FORM1_LAYOUT}\"\n" @ONLY)
-set_source_files_properties(${GK_FORM1_RC} PROPERTIES OBJECT_DEPENDS ${GK_FORM1_LAYOUT})
+set(GK_ICON ${CMAKE_CURRENT_LIST_DIR}/CoordConverter.ico)
+file(CONFIGURE OUTPUT ${GK_FORM1_RC}
+     CONTENT "TFORM1 RCDATA \"${GK_FORM1_LAYOUT}\"\nMAINICON ICON \"${GK_ICON}\"\n" @ONLY)
+set_source_files_properties(${GK_FORM1_RC} PROPERTIES OBJECT_DEPENDS "${GK_FORM1_LAYOUT};${GK_ICON}")
 
 add_library(app_window OBJECT
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp
