@@ -19,9 +19,23 @@ add_library(app_window OBJECT
 target_include_directories(app_window PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(app_window PUBLIC tk_win app_core)
 
+# Under Wine the debug sections of an executable count in its working set
+# (measured: 42 MB instead of 26 MB at the first paint). The executables
+# that ship or stand in for the product keep their debug information beside
+# them, in <name>.exe.debug, linked by name for debuggers.
+function(gk_split_debug_info target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE_NAME:${target}> $<TARGET_FILE_NAME:${target}>.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE_NAME:${target}>.debug
+            $<TARGET_FILE_NAME:${target}>
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+endfunction()
+
 add_executable(CoordConverter WIN32 ${CMAKE_CURRENT_LIST_DIR}/WinMain.cpp)
 target_link_options(CoordConverter PRIVATE -municode)
 target_link_libraries(CoordConverter PRIVATE app_window)
+gk_split_debug_info(CoordConverter)
 
 # The start-up benchmark is a Windows program built from the same sources.
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/startup/CMakeLists.txt)
