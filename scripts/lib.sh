@@ -25,7 +25,6 @@ gk_start_xvfb() {
 
 gk_stop_xvfb() {
     if [ -n "$GK_XVFB_PID" ]; then
-        wineserver -k >/dev/null 2>&1 || true
         kill "$GK_XVFB_PID" 2>/dev/null || true
         wait "$GK_XVFB_PID" 2>/dev/null || true
         GK_XVFB_PID=
