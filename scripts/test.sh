@@ -15,6 +15,8 @@ for preset in native mingw; do
 done
 
 rm -rf build/native/test-results build/mingw/test-results
+# CTest keeps its list of failures from earlier runs; start from a clean slate.
+rm -f build/native/Testing/Temporary/LastTestsFailed.log build/mingw/Testing/Temporary/LastTestsFailed.log
 mkdir -p build/native/test-results build/mingw/test-results
 
 echo "== native tests"
@@ -23,6 +25,8 @@ ctest --preset native -j"$(nproc)" --timeout 600
 echo "== Windows tests under Wine"
 gk_start_xvfb
 trap gk_stop_xvfb EXIT
+# One wineserver for the whole run instead of one per test program.
+wineserver -p 30 >/dev/null 2>&1 || true
 ctest --preset mingw --timeout 600
 gk_stop_xvfb
 
