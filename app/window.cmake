@@ -36,8 +36,3 @@ add_executable(CoordConverter WIN32 ${CMAKE_CURRENT_LIST_DIR}/WinMain.cpp)
 target_link_options(CoordConverter PRIVATE -municode)
 target_link_libraries(CoordConverter PRIVATE app_window)
 gk_split_debug_info(CoordConverter)
-
-# The start-up benchmark is a Windows program built from the same sources.
-if(EXISTS ${CMAKE_SOURCE_DIR}/bench/startup/CMakeLists.txt)
-  add_subdirectory(${CMAKE_SOURCE_DIR}/bench/startup ${CMAKE_BINARY_DIR}/bench/startup)
-endif()
