@@ -78,27 +78,36 @@ void TGIS_ProjectionTransverseMercator::Prepare() {
   FalseNorthing = 0;
   ScaleFactor = 1;
 
-  const long double n = (A - B) / (A + B);
-  const long double n2 = n * n, n3 = n2 * n, n4 = n3 * n, n5 = n4 * n;
-  ArcCoefficients[0] = A * ((1 - n) + 5.0L / 4 * (n2 - n3) + 81.0L / 64 * (n4 - n5));
-  ArcCoefficients[1] = 3 * A / 2 * ((n - n2) + 7.0L / 8 * (n3 - n4) + 55.0L / 64 * n5);
-  ArcCoefficients[2] = 15 * A / 16 * ((n2 - n3) + 3.0L / 4 * (n4 - n5));
-  ArcCoefficients[3] = 35 * A / 48 * ((n3 - n4) + 11.0L / 16 * n5);
-  ArcCoefficients[4] = 315 * A / 512 * (n4 - n5);
-  series_.a = static_cast<double>(A);
-  series_.e2 = static_cast<double>(E2);
-  series_.ep2 = static_cast<double>(Ellipsoid->Ep2);
-  series_.equatorRadius = static_cast<double>((1 - E2) * A);
-  for (size_t i = 0; i < ArcCoefficients.size(); ++i) series_.arc[i] = static_cast<double>(ArcCoefficients[i]);
-  originArcLatitude_ = 0;
-  originArc_ = 0;
+  if (A == derivedForA_ && B == derivedForB_ && A != 0) {
+    // Same ellipsoid: the derived constants stand. The reach computation
+    // would have left its 0236 warning; leave the same trace.
+    AddWarning(GIS_RS_ERR_PRJ_DISTORTED);
+  } else {
+    const long double n = (A - B) / (A + B);
+    const long double n2 = n * n, n3 = n2 * n, n4 = n3 * n, n5 = n4 * n;
+    ArcCoefficients[0] = A * ((1 - n) + 5.0L / 4 * (n2 - n3) + 81.0L / 64 * (n4 - n5));
+    ArcCoefficients[1] = 3 * A / 2 * ((n - n2) + 7.0L / 8 * (n3 - n4) + 55.0L / 64 * n5);
+    ArcCoefficients[2] = 15 * A / 16 * ((n2 - n3) + 3.0L / 4 * (n4 - n5));
+    ArcCoefficients[3] = 35 * A / 48 * ((n3 - n4) + 11.0L / 16 * n5);
+    ArcCoefficients[4] = 315 * A / 512 * (n4 - n5);
+    series_.a = static_cast<double>(A);
+    series_.e2 = static_cast<double>(E2);
+    series_.ep2 = static_cast<double>(Ellipsoid->Ep2);
+    series_.equatorRadius = static_cast<double>((1 - E2) * A);
+    for (size_t i = 0; i < ArcCoefficients.size(); ++i) series_.arc[i] = static_cast<double>(ArcCoefficients[i]);
+    originArcLatitude_ = 0;
+    originArc_ = 0;
 
-  // Both points lie 90 degrees from the meridian, so each leaves 0236.
-  TGIS_Point3 reach;
-  ProjectPoint(MakePoint3(kHalfPi, kHalfPi, 0), reach);
-  MaxNorthingOffset = reach.Y;
-  ProjectPoint(MakePoint3(kHalfPi, 0, 0), reach);
-  MaxEastingOffset = reach.X;
+    // Both points lie 90 degrees from the meridian, so each leaves 0236.
+    TGIS_Point3 reach;
+    ProjectPoint(MakePoint3(kHalfPi, kHalfPi, 0), reach);
+    MaxNorthingOffset = reach.Y;
+    ProjectPoint(MakePoint3(kHalfPi, 0, 0), reach);
+    MaxEastingOffset = reach.X;
+
+    derivedForA_ = A;
+    derivedForB_ = B;
+  }
 
   CentralMeridian = NormalizedCentralMeridian(OriginPoint.X);
   OriginLatitude = OriginPoint.Y;

@@ -70,4 +70,8 @@ private:
   } series_;
   double originArcLatitude_ = 0;
   double originArc_ = 0;
+  // The ellipsoid the arc coefficients, series constants and reach were
+  // derived for. They depend on nothing else, and the converter sets the
+  // projection up before every conversion on the same ellipsoid.
+  long double derivedForA_ = 0, derivedForB_ = 0;
 };

@@ -260,3 +260,29 @@ TEST(TransverseMercator, RegisteredPrototypeCreatesFreshInstances) {
 }
 
 }  // namespace
+
+namespace {
+// The ellipsoid's constants are derived once and reused by later set-ups;
+// a change of datum must derive them again, and going back must give the
+// same numbers as a projection that never left WGS 84.
+TEST(TransverseMercator, DatumChangesRederiveTheEllipsoidConstants) {
+  TGIS_ProjectionTransverseMercator fresh, travelled;
+  SetUpTransverse(fresh, 117 * kDeg, 0, 500000, 0, 1.0);
+  SetUpTransverse(travelled, 117 * kDeg, 0, 500000, 0, 1.0);
+  const TGIS_Point3 wgs = Project(fresh, 116.391 * kDeg, 39.907 * kDeg);
+
+  travelled.SetDatum(*GisDatumList->Find("PUK"));  // Krassovsky 1940
+  SetUpTransverse(travelled, 117 * kDeg, 0, 500000, 0, 1.0);
+  const TGIS_Point3 krassovsky = Project(travelled, 116.391 * kDeg, 39.907 * kDeg);
+  EXPECT_GT(std::fabs(krassovsky.Y - wgs.Y), 10.0);  // a different ellipsoid shows
+  EXPECT_NEAR(travelled.MaxNorthingOffset, 10002137.5, 1.0);  // Krassovsky's quarter meridian
+
+  travelled.SetDatum(*GisDatumList->Find("WGE"));
+  SetUpTransverse(travelled, 117 * kDeg, 0, 500000, 0, 1.0);
+  const TGIS_Point3 back = Project(travelled, 116.391 * kDeg, 39.907 * kDeg);
+  EXPECT_EQ(back.X, wgs.X);
+  EXPECT_EQ(back.Y, wgs.Y);
+  EXPECT_EQ(travelled.MaxEastingOffset, fresh.MaxEastingOffset);
+  EXPECT_EQ(travelled.Warnings, GIS_RS_ERR_PRJ_DISTORTED);
+}
+}  // namespace
