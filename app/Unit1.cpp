@@ -2,6 +2,7 @@
 
 #include "app/ConversionCommands.h"
 #include "app/FieldTexts.h"
+#include "skin/data/sSkinManagerClasses.h"
 #include "toolkit/win/ClassRegistry.h"
 
 namespace {
@@ -11,6 +12,7 @@ void RegisterForm1() {
   static bool registered = false;
   if (registered) return;
   registered = true;
+  skin::RegisterSkinManagerClasses();
   tk::ClassRegistry()
       .Register<TForm1>("TForm1", "TForm")
       .Field("sSpeedButton5", &TForm1::sSpeedButton5)
@@ -44,6 +46,7 @@ void RegisterForm1() {
       .Field("edtGaussX", &TForm1::edtGaussX)
       .Field("edtGaussY", &TForm1::edtGaussY)
       .Field("edtGaussZone", &TForm1::edtGaussZone)
+      .Field("sSkinManager1", &TForm1::sSkinManager1)
       .Field("ActionList1", &TForm1::ActionList1)
       .Field("Action1", &TForm1::Action1)
       .Method("FormCreate", &TForm1::FormCreate)

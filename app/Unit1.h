@@ -1,13 +1,15 @@
 #pragma once
 // The converter's main window. Its controls, their texts, fonts, colours and
-// tab order are in the stored layout (Unit1.layout, read when the form is
-// created); this class binds them by name and forwards every event to the
-// conversion commands (ConversionCommands.h).
+// tab order, and its skin manager with the two internal skins, are in the
+// stored layout (Unit1.layout, read when the form is created); this class
+// binds them by name and forwards every event to the conversion commands
+// (ConversionCommands.h).
 
 #include <windows.h>
 
 #include <memory>
 
+#include "skin/data/sSkinManager.h"
 #include "toolkit/win/ActionList.h"
 #include "toolkit/win/Button.h"
 #include "toolkit/win/Edit.h"
@@ -57,6 +59,7 @@ public:
   tk::TMaskEdit* edtGaussX = nullptr;
   tk::TMaskEdit* edtGaussY = nullptr;
   tk::TMaskEdit* edtGaussZone = nullptr;
+  skin::TsSkinManager* sSkinManager1 = nullptr;
   tk::TActionList* ActionList1 = nullptr;
   tk::TAction* Action1 = nullptr;
 

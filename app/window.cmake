@@ -1,11 +1,13 @@
-# The converter's window: the form with its stored layout (built into the
-# executable as the RCDATA resource TFORM1), the program's icon (MAINICON,
-# the broom of the clear-all button, app/MakeBroomGlyph.py --icon) and the
-# start-up sequence. An object library, so the resources reach every
-# executable that links it (the product, the window tests, the start-up
-# benchmark).
+# The converter's window: the form with its stored layout (the generated
+# copy with the internal skins, layout.cmake, built into the executable as
+# the RCDATA resource TFORM1), the program's icon (MAINICON, the broom of the
+# clear-all button, app/MakeBroomGlyph.py --icon) and the start-up sequence.
+# An object library, so the resources reach every executable that links it
+# (the product, the window tests, the start-up benchmark).
+if(NOT TARGET form1_layout)
+  return()
+endif()
 enable_language(RC)
-set(GK_FORM1_LAYOUT ${CMAKE_CURRENT_LIST_DIR}/Unit1.layout)
 set(GK_FORM1_RC ${CMAKE_CURRENT_BINARY_DIR}/Unit1.rc)
 set(GK_ICON ${CMAKE_CURRENT_LIST_DIR}/CoordConverter.ico)
 file(CONFIGURE OUTPUT ${GK_FORM1_RC}
@@ -16,8 +18,10 @@ add_library(app_window OBJECT
   ${CMAKE_CURRENT_LIST_DIR}/Unit1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConverterStartup.cpp
   ${GK_FORM1_RC})
+add_dependencies(app_window form1_layout)
 target_include_directories(app_window PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
-target_link_libraries(app_window PUBLIC tk_win app_core)
+# The skin manager of the window, and the skin engine it starts.
+target_link_libraries(app_window PUBLIC tk_win app_core skin_data)
 
 # Under Wine the debug sections of an executable count in its working set
 # (measured: 42 MB instead of 26 MB at the first paint). The executables

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "sSkinGlobals.h"
 #include "toolkit/core/Bitmap.h"
@@ -23,14 +24,46 @@ enum TvxSkinningRule : unsigned { srStdForms = 1, srStdDialogs = 2, srThirdParty
 using TvxSkinningRules = unsigned;
 constexpr TvxSkinningRules kAllSkinningRules = srStdForms | srStdDialogs | srThirdParty;
 
-struct TvxFormAnimation {
-  bool Active = true;
-  std::uint16_t Time = 0;  // milliseconds
+// One animation switch with its duration. The four kinds are classes of
+// their own so that stored layouts name each by its class.
+class TvxFormAnimation : public tk::TPersistent {
+  TK_CLASS(TvxFormAnimation)
+public:
+  TvxFormAnimation(bool active, std::uint16_t time) : Active(active), Time(time) {}
+  bool Active;
+  std::uint16_t Time;  // milliseconds
+  void SetActive(bool value) { Active = value; }
+  void SetTime(std::uint16_t value) { Time = value; }
+};
+
+class TvxDialogShow : public TvxFormAnimation {
+  TK_CLASS(TvxDialogShow)
+public:
+  TvxDialogShow() : TvxFormAnimation(true, 100) {}
+};
+
+class TvxFormShow : public TvxFormAnimation {
+  TK_CLASS(TvxFormShow)
+public:
+  TvxFormShow() : TvxFormAnimation(true, 0) {}
+};
+
+class TvxPageChange : public TvxFormAnimation {
+  TK_CLASS(TvxPageChange)
+public:
+  TvxPageChange() : TvxFormAnimation(true, 0) {}
+};
+
+class TvxSkinChanging : public TvxFormAnimation {
+  TK_CLASS(TvxSkinChanging)
+public:
+  TvxSkinChanging() : TvxFormAnimation(true, 100) {}
 };
 
 // The animated button events: one process-wide set, which only the default
 // manager changes.
-class TvxBtnEffects {
+class TvxBtnEffects : public tk::TPersistent {
+  TK_CLASS(TvxBtnEffects)
 public:
   explicit TvxBtnEffects(TsSkinManager* manager) : manager_(manager) {}
   TvxBtnEvents Events() const { return DefaultButtonEvents; }
@@ -40,24 +73,41 @@ private:
   TsSkinManager* manager_;
 };
 
-struct TvxAnimEffects {
-  explicit TvxAnimEffects(TsSkinManager* manager) : Buttons(manager), Manager(manager) {}
-  TvxBtnEffects Buttons;
-  TvxFormAnimation DialogShow{true, 100};
-  TvxFormAnimation FormShow{true, 0};
-  TvxFormAnimation PageChange{true, 0};
-  TvxFormAnimation SkinChanging{true, 100};
+class TvxAnimEffects : public tk::TPersistent {
+  TK_CLASS(TvxAnimEffects)
+public:
+  explicit TvxAnimEffects(TsSkinManager* manager) : Manager(manager), buttons_(manager) {}
+  TvxBtnEffects& Buttons() { return buttons_; }
+  TvxDialogShow& DialogShow() { return dialogShow_; }
+  TvxFormShow& FormShow() { return formShow_; }
+  TvxPageChange& PageChange() { return pageChange_; }
+  TvxSkinChanging& SkinChanging() { return skinChanging_; }
   TsSkinManager* Manager;
+
+private:
+  TvxBtnEffects buttons_;
+  TvxDialogShow dialogShow_;
+  TvxFormShow formShow_;
+  TvxPageChange pageChange_;
+  TvxSkinChanging skinChanging_;
 };
 
-struct TvxMenuSupport {
+class TvxMenuSupport : public tk::TPersistent {
+  TK_CLASS(TvxMenuSupport)
+public:
   explicit TvxMenuSupport(TsSkinManager* manager) : Manager(manager) {}
   std::string IcoLineSkin;  // "ICOLINE" after loading when empty
   bool UseExtraLine = false;
   int ExtraLineWidth = 32;
-  tk::TFont ExtraLineFont;
-  void SetExtraLineFont(const tk::TFont& font) { ExtraLineFont.Assign(font); }
+  void SetIcoLineSkin(std::string_view value) { IcoLineSkin = value; }
+  void SetUseExtraLine(bool value) { UseExtraLine = value; }
+  void SetExtraLineWidth(int value) { ExtraLineWidth = value; }
+  tk::TFont& ExtraLineFont() { return extraLineFont_; }
+  void SetExtraLineFont(const tk::TFont& font) { extraLineFont_.Assign(font); }
   TsSkinManager* Manager;
+
+private:
+  tk::TFont extraLineFont_;
 };
 
 // Asked by the skinned menus for the extra line of a menu.

@@ -299,8 +299,8 @@ void TsSkinManager::RepaintForms() {
     const HWND h = form->Handle();
     // Disabled forms (the owner of a modal dialog) are not animated, but
     // every form switched off above is switched on again.
-    if (IsWindowEnabled(h) && animEffects_.SkinChanging.Active && hooks.PlaySkinChangingAnimation)
-      hooks.PlaySkinChangingAnimation(form, IsWindowsVistaOrGreater() ? 0 : animEffects_.SkinChanging.Time);
+    if (IsWindowEnabled(h) && animEffects_.SkinChanging().Active && hooks.PlaySkinChangingAnimation)
+      hooks.PlaySkinChangingAnimation(form, IsWindowsVistaOrGreater() ? 0 : animEffects_.SkinChanging().Time);
     SendMessageW(h, WM_SETREDRAW, TRUE, 0);
     SetWindowRgn(h, nullptr, FALSE);
     if (hooks.RefreshProvider) hooks.RefreshProvider(form);

@@ -183,8 +183,8 @@ TEST_F(SkinManagerTest, PublishedDefaults) {
   EXPECT_TRUE(m->SkinnedPopups());
   EXPECT_EQ(m->HueOffset(), 0);
   EXPECT_EQ(m->SkinningRules(), skin::srStdForms | skin::srStdDialogs | skin::srThirdParty);
-  EXPECT_EQ(m->AnimEffects().DialogShow.Time, 100);
-  EXPECT_EQ(m->AnimEffects().SkinChanging.Time, 100);
+  EXPECT_EQ(m->AnimEffects().DialogShow().Time, 100);
+  EXPECT_EQ(m->AnimEffects().SkinChanging().Time, 100);
   EXPECT_EQ(m->MenuSupport().ExtraLineWidth, 32);
   EXPECT_FALSE(m->DialogHookInstalled());
 }
@@ -299,12 +299,12 @@ TEST_F(SkinManagerTest, ASecondManagerMadeDefaultAppliesItsSkinEverywhere) {
   EXPECT_TRUE(second->DialogHookInstalled());
   EXPECT_FALSE(first->DialogHookInstalled());
   // Button events are one process-wide set that only the default manager writes.
-  first->AnimEffects().Buttons.SetEvents(skin::beMouseDown);
+  first->AnimEffects().Buttons().SetEvents(skin::beMouseDown);
   EXPECT_EQ(skin::DefaultButtonEvents, skin::beMouseEnter | skin::beMouseLeave | skin::beMouseDown | skin::beMouseUp);
-  second->AnimEffects().Buttons.SetEvents(skin::beMouseDown);
+  second->AnimEffects().Buttons().SetEvents(skin::beMouseDown);
   EXPECT_EQ(skin::DefaultButtonEvents, skin::beMouseDown);
-  EXPECT_EQ(first->AnimEffects().Buttons.Events(), skin::beMouseDown);
-  second->AnimEffects().Buttons.SetEvents(skin::beMouseEnter | skin::beMouseLeave | skin::beMouseDown | skin::beMouseUp);
+  EXPECT_EQ(first->AnimEffects().Buttons().Events(), skin::beMouseDown);
+  second->AnimEffects().Buttons().SetEvents(skin::beMouseEnter | skin::beMouseLeave | skin::beMouseDown | skin::beMouseUp);
 }
 
 TEST_F(SkinManagerTest, TheDialogHookSeesWindowsBeingCreatedWhileASkinIsApplied) {
