@@ -13,7 +13,9 @@
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Unicode.h"
 
-class MainWindowTest : public ::testing::Test {
+// What the program sets up before its window: the engine's tables, the
+// application and its title.
+class MainWindowSuite : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
     engine_ = new GisEngineScope();
@@ -27,6 +29,12 @@ protected:
     engine_ = nullptr;
   }
 
+private:
+  static inline GisEngineScope* engine_ = nullptr;
+};
+
+class MainWindowTest : public MainWindowSuite {
+protected:
   void SetUp() override {
     tk::Application().ResumeAfterTerminate();
     form = tk::Application().CreateForm<TForm1>();
@@ -55,7 +63,4 @@ protected:
   }
 
   TForm1* form = nullptr;
-
-private:
-  static inline GisEngineScope* engine_ = nullptr;
 };
