@@ -25,9 +25,13 @@ ctest --preset native -j"$(nproc)" --timeout 600
 echo "== Windows tests under Wine"
 gk_start_xvfb
 trap gk_stop_xvfb EXIT
-# One wineserver for the whole run instead of one per test program.
+# One wineserver for the whole run instead of one per test program, and
+# Wine's own service processes started here, outside CTest: started by the
+# first test instead, they would inherit its output pipes and CTest would
+# wait for them long after the test itself has ended.
 wineserver -p 30 >/dev/null 2>&1 || true
-ctest --preset mingw --timeout 600
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+ctest --preset mingw --timeout 300
 gk_stop_xvfb
 
 # Count test cases from GoogleTest's reports; a CTest entry without a report
