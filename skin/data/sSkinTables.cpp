@@ -1,5 +1,6 @@
 #include "sSkinTables.h"
 
+#include <algorithm>
 #include <set>
 
 #include "sColorShift.h"
@@ -88,37 +89,55 @@ int TsSkinTables::IndexOfOwnMask(std::string_view sectionName, std::string_view 
   return -1;
 }
 
+namespace {
+// A third of one frame's width or height, in wide arithmetic: the fields
+// come from skin files and may hold any value. A part count below one
+// counts as one.
+int ThirdOfFrame(int low, int high, long long parts) {
+  return static_cast<int>((static_cast<long long>(high) - low) / (std::max(parts, 1LL) * 3));
+}
+long long FrameRows(const TsMaskData& m) { return static_cast<long long>(m.MaskType) + 1; }
+}  // namespace
+
+int MaskWidthLeftOf(const TsMaskData& m) {
+  if (m.WL > 0) return m.WL;
+  if (m.BorderWidth > 0) return m.BorderWidth;
+  return ThirdOfFrame(m.R.Left, m.R.Right, m.ImageCount);
+}
+
+int MaskWidthTopOf(const TsMaskData& m) {
+  if (m.WT > 0) return m.WT;
+  if (m.BorderWidth > 0) return m.BorderWidth;
+  return ThirdOfFrame(m.R.Top, m.R.Bottom, FrameRows(m));
+}
+
+int MaskWidthRightOf(const TsMaskData& m) {
+  if (m.WR > 0) return m.WR;
+  if (m.BorderWidth > 0) return m.BorderWidth;
+  return ThirdOfFrame(m.R.Left, m.R.Right, m.ImageCount);
+}
+
+int MaskWidthBottomOf(const TsMaskData& m) {
+  if (m.WB > 0) return m.WB;
+  if (m.BorderWidth > 0) return m.BorderWidth;
+  return ThirdOfFrame(m.R.Top, m.R.Bottom, FrameRows(m));
+}
+
 int TsSkinTables::MaskWidthLeft(int i) {
   if (!IsValidImgIndex(i)) return 0;
   TsMaskData& m = ma[static_cast<std::size_t>(i)];
   if (m.ImageCount == 0) m.ImageCount = 1;
-  if (m.WL > 0) return m.WL;
-  if (m.BorderWidth > 0) return m.BorderWidth;
-  return m.R.Width() / (AtLeastOne(m.ImageCount) * 3);
+  return MaskWidthLeftOf(m);
 }
 
-int TsSkinTables::MaskWidthTop(int i) const {
-  if (!IsValidImgIndex(i)) return 0;
-  const TsMaskData& m = ma[static_cast<std::size_t>(i)];
-  if (m.WT > 0) return m.WT;
-  if (m.BorderWidth > 0) return m.BorderWidth;
-  return m.R.Height() / (AtLeastOne(m.MaskType + 1) * 3);
-}
+int TsSkinTables::MaskWidthTop(int i) const { return IsValidImgIndex(i) ? MaskWidthTopOf(ma[static_cast<std::size_t>(i)]) : 0; }
 
 int TsSkinTables::MaskWidthRight(int i) const {
-  if (!IsValidImgIndex(i)) return 0;
-  const TsMaskData& m = ma[static_cast<std::size_t>(i)];
-  if (m.WR > 0) return m.WR;
-  if (m.BorderWidth > 0) return m.BorderWidth;
-  return m.R.Width() / (AtLeastOne(m.ImageCount) * 3);
+  return IsValidImgIndex(i) ? MaskWidthRightOf(ma[static_cast<std::size_t>(i)]) : 0;
 }
 
 int TsSkinTables::MaskWidthBottom(int i) const {
-  if (!IsValidImgIndex(i)) return 0;
-  const TsMaskData& m = ma[static_cast<std::size_t>(i)];
-  if (m.WB > 0) return m.WB;
-  if (m.BorderWidth > 0) return m.BorderWidth;
-  return m.R.Height() / (AtLeastOne(m.MaskType + 1) * 3);
+  return IsValidImgIndex(i) ? MaskWidthBottomOf(ma[static_cast<std::size_t>(i)]) : 0;
 }
 
 std::pair<int, int> TsSkinTables::MaskFrameSize(int i) const {

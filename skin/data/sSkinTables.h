@@ -32,6 +32,14 @@ struct TsLoadSource {
   int Saturation = 0;
 };
 
+// The border widths of one mask: its own width on that side when above 0,
+// else its BorderWidth when above 0, else a third of one frame. A frame
+// count or mask type that cannot divide counts as one frame, one half.
+int MaskWidthLeftOf(const TsMaskData& m);
+int MaskWidthTopOf(const TsMaskData& m);
+int MaskWidthRightOf(const TsMaskData& m);
+int MaskWidthBottomOf(const TsMaskData& m);
+
 class TsSkinTables {
 public:
   TsSkinTables() = default;

@@ -1,0 +1,9 @@
+#include "sPaintGlobals.h"
+
+namespace skin {
+
+TColor BackgroundColorReply = clFuchsia;
+TColor MaskBackgroundColor = clFuchsia;
+TsCacheInfo CacheInfoReply;
+
+}  // namespace skin

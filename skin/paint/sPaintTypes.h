@@ -1,0 +1,48 @@
+#pragma once
+// Small types every painting primitive shares: a point, the parent's cached
+// background, and the "covered" answer of the texture fills.
+
+#include "skin/data/sSkinTypes.h"
+
+namespace tk {
+class Bitmap;
+}
+
+namespace skin {
+
+struct TPoint {
+  int X = 0;
+  int Y = 0;
+  bool operator==(const TPoint&) const = default;
+};
+
+// A container's cached image as a child sees it: the bitmap, where the
+// container's client origin lies inside it, and whether it may be used at
+// all. A child's pixel (x, y) lies over Bmp's pixel (X + x, Y + y) once the
+// child's own position is added to X and Y.
+struct TsCacheInfo {
+  const tk::Bitmap* Bmp = nullptr;
+  int X = 0;
+  int Y = 0;
+  bool Ready = false;
+
+  // The same cache seen from a point (dx, dy) further in.
+  TsCacheInfo MovedBy(int dx, int dy) const { return {Bmp, X + dx, Y + dy, Ready}; }
+  bool Usable() const { return Ready && Bmp != nullptr; }
+};
+
+// What the texture fills report when nothing is left for the colour.
+constexpr TRect kRectCovered{-1, -1, -1, -1};
+
+inline bool RectEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+
+inline TRect IntersectRect(const TRect& a, const TRect& b) {
+  TRect r{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top, a.Right < b.Right ? a.Right : b.Right,
+          a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
+  if (RectEmpty(r)) return {};
+  return r;
+}
+
+inline TRect OffsetRect(const TRect& r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
+
+}  // namespace skin
