@@ -1,18 +1,19 @@
 // skingen: draws one internal skin and writes its folder.
 //
-//   skingen <skin folder name> <options template> <output folder> <contact sheet.png>
+//   skingen <skin folder name> <options template> <output folder>
 //
 // The output folder receives Options.dat (the template with every image key
 // filled in from the layout table), Master.bmp, the own-file bitmaps and the
 // JPEG pictures; any other file in it is removed, so that the packer never
-// picks up a stale picture. The contact sheet is a PNG for designers.
+// picks up a stale picture. The contact sheet is drawn later from the
+// packed skin, by the skin engine (skins/sheet).
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <stdexcept>
 
-#include "ContactSheet.h"
 #include "TextCase.h"
 #include "ImageFiles.h"
 #include "MasterLayout.h"
@@ -25,7 +26,7 @@ namespace {
 using namespace skingen;
 
 // Every file name the options mention (".BMP", ".JPG") must be a member.
-void CheckReferencedFiles(const std::string& options, const std::map<std::string, tk::Bitmap>& files) {
+void CheckReferencedFiles(const std::string& options, const std::set<std::string>& files) {
   std::size_t at = 0;
   while ((at = options.find('=', at)) != std::string::npos) {
     const std::size_t end = options.find('\n', at);
@@ -38,8 +39,7 @@ void CheckReferencedFiles(const std::string& options, const std::map<std::string
   }
 }
 
-void Generate(const std::string& folder, const std::string& templatePath, const std::string& outDir,
-              const std::string& sheetPath) {
+void Generate(const std::string& folder, const std::string& templatePath, const std::string& outDir) {
   namespace fs = std::filesystem;
   const SkinDesign design = DesignByFolder(folder);
   const MasterLayout layout(design.masks, design.masterWidth);
@@ -49,47 +49,35 @@ void Generate(const std::string& folder, const std::string& templatePath, const 
 
   // Members other than Options.dat, by file name as stored.
   std::map<std::string, Bytes> members;
-  std::map<std::string, tk::Bitmap> decoded;  // upper-cased names, for the checks and the sheet
-  const tk::Bitmap master = layout.Render();
-  members["Master.bmp"] = EncodeBmp24(master);
-  decoded["MASTER.BMP"] = master;
+  std::set<std::string> drawn;  // upper-cased names, for the check
+  members["Master.bmp"] = EncodeBmp24(layout.Render());
+  drawn.insert("MASTER.BMP");
   for (const OwnFileImage& own : design.ownImages) {
-    const tk::Bitmap bmp = RenderOwnImage(own);
-    members[own.fileName] = EncodeBmp24(bmp);
-    decoded[UpperAscii(own.fileName)] = bmp;
+    members[own.fileName] = EncodeBmp24(RenderOwnImage(own));
+    drawn.insert(UpperAscii(own.fileName));
   }
   for (const Picture& picture : design.pictures) {
-    const tk::Bitmap bmp = picture.paint();
-    members[picture.fileName] = EncodeJpeg(bmp, picture.quality);
-    decoded[UpperAscii(picture.fileName)] = bmp;
+    members[picture.fileName] = EncodeJpeg(picture.paint(), picture.quality);
+    drawn.insert(UpperAscii(picture.fileName));
   }
-  CheckReferencedFiles(options, decoded);
+  CheckReferencedFiles(options, drawn);
 
   fs::create_directories(outDir);
   for (const fs::directory_entry& entry : fs::directory_iterator(outDir))
     if (entry.is_regular_file()) fs::remove(entry.path());
   WriteFileBytes((fs::path(outDir) / "Options.dat").string(), Bytes(options.begin(), options.end()));
   for (const auto& [name, bytes] : members) WriteFileBytes((fs::path(outDir) / name).string(), bytes);
-
-  SheetInput sheet;
-  sheet.title = design.displayName;
-  sheet.options = options;
-  sheet.master = &decoded.at("MASTER.BMP");
-  sheet.values = values;
-  for (const auto& [name, bmp] : decoded)
-    if (name != "MASTER.BMP") sheet.files[name] = bmp;
-  WriteFileBytes(sheetPath, EncodePng(RenderContactSheet(sheet)));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: skingen <skin folder name> <options template> <output folder> <contact sheet.png>\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: skingen <skin folder name> <options template> <output folder>\n");
     return 2;
   }
   try {
-    Generate(argv[1], argv[2], argv[3], argv[4]);
+    Generate(argv[1], argv[2], argv[3]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "skingen: %s\n", e.what());
     return 1;

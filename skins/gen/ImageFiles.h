@@ -1,6 +1,6 @@
 #pragma once
-// Encoders for the three picture formats the generator writes: 24-bit BMP
-// (skin bitmaps), JPEG (the large texture) and PNG (the contact sheet).
+// Encoders for the two picture formats the generator writes: 24-bit BMP
+// (skin bitmaps) and JPEG (the large texture).
 // All take a 24-bit tk::Bitmap and return the file's bytes.
 
 #include <cstdint>
@@ -14,7 +14,6 @@ namespace skingen {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes EncodeBmp24(const tk::Bitmap& bitmap);
-Bytes EncodePng(const tk::Bitmap& bitmap);
 Bytes EncodeJpeg(const tk::Bitmap& bitmap, int quality);
 
 // Whole-file helpers; both throw std::runtime_error naming the path.

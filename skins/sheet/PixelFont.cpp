@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace skingen {
+namespace skinsheet {
 
 namespace {
 
@@ -55,18 +55,25 @@ int TextWidth(const std::string& text, int scale) {
   return text.empty() ? 0 : (static_cast<int>(text.size()) * kGlyphAdvance - 1) * scale;
 }
 
-int DrawText(Raster& into, int x, int y, const std::string& text, const Rgba& colour, int scale) {
+int DrawText(tk::Bitmap& into, int x, int y, const std::string& text, std::int32_t color, int scale) {
   int pen = x;
+  const auto b = static_cast<std::uint8_t>(color >> 16), g = static_cast<std::uint8_t>(color >> 8),
+             r = static_cast<std::uint8_t>(color);
+  auto dot = [&](int px, int py) {
+    if (px < 0 || py < 0 || px >= into.Width() || py >= into.Height()) return;
+    std::uint8_t* p = into.ScanLine(py) + px * into.BytesPerPixel();
+    p[0] = b, p[1] = g, p[2] = r;
+  };
   for (char c : text) {
-    if (const GlyphRows* g = Find(c))
+    if (const GlyphRows* glyph = Find(c))
       for (int row = 0; row < kGlyphHeight; ++row)
         for (int col = 0; col < 5; ++col)
-          if (g->rows[row] & (0x10 >> col))
+          if (glyph->rows[row] & (0x10 >> col))
             for (int sy = 0; sy < scale; ++sy)
-              for (int sx = 0; sx < scale; ++sx) into.Blend(pen + col * scale + sx, y + row * scale + sy, colour);
+              for (int sx = 0; sx < scale; ++sx) dot(pen + col * scale + sx, y + row * scale + sy);
     pen += kGlyphAdvance * scale;
   }
   return pen - x;
 }
 
-}  // namespace skingen
+}  // namespace skinsheet

@@ -1,112 +1,122 @@
-#include "ContactSheet.h"
+#include "SkinContactSheet.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <vector>
 
-#include "DetMath.h"
-#include "PixelFont.h"
-#include "SkinPreview.h"
+#include "MockWindow.h"
+#include "SheetCanvas.h"
+#include "skin/data/sSkinTables.h"
+#include "skin/paint/sBitmapOps.h"
+#include "skin/paint/sMaskGlyph.h"
+#include "skin/paint/sTextureFill.h"
 
-namespace skingen {
+namespace skinsheet {
 
 namespace {
 
-constexpr int kWidth = 1100, kMargin = 16;
+int ScaleFor(int width) { return width * 3 <= 330 ? 3 : (width * 2 <= 520 ? 2 : 1); }
 
-void Paste(tk::Bitmap& into, const tk::Bitmap& what, int x, int y, int scale = 1) {
-  for (int j = 0; j < what.Height() * scale; ++j) {
-    if (y + j < 0 || y + j >= into.Height()) continue;
-    const std::uint8_t* src = what.ScanLine(j / scale);
-    std::uint8_t* dst = into.ScanLine(y + j);
-    for (int i = 0; i < what.Width() * scale; ++i) {
-      if (x + i < 0 || x + i >= into.Width()) continue;
-      std::copy(src + (i / scale) * 3, src + (i / scale) * 3 + 3, dst + (x + i) * 3);
-    }
+std::string KeyOf(const std::string& section, const std::string& key) { return section + "." + key; }
+
+// Keys sharing one picture are listed under it; long lists are cut.
+void AddKeys(SheetTile& tile, const std::vector<std::string>& keys) {
+  const std::size_t shown = std::min<std::size_t>(keys.size(), 6);
+  for (std::size_t i = 0; i < shown; ++i) tile.lines.push_back(keys[i]);
+  if (keys.size() > shown) tile.lines.push_back("+" + std::to_string(keys.size() - shown) + " MORE");
+}
+
+// Every frame of a mask, each drawn as a glyph over its own checkerboard.
+tk::Bitmap Frames(const skin::TsMaskData& m) {
+  const int count = m.ImageCount > 0 ? m.ImageCount : 1;
+  const int fw = m.R.Width() / count, fh = m.R.Height() / (m.MaskType > 0 ? m.MaskType + 1 : 1), gap = 2;
+  if (fw <= 0 || fh <= 0) return {};
+  tk::Bitmap out(fw * count + gap * (count - 1), fh);
+  out.Fill(kPaper);
+  for (int f = 0; f < count; ++f) {
+    tk::Bitmap cell = Checkerboard(fw, fh, 2);
+    skin::DrawMaskGlyph(cell, {0, 0}, f, m, 1);
+    Paste(out, cell, f * (fw + gap), 0);
   }
+  return out;
 }
 
-void Label(tk::Bitmap& into, int x, int y, const std::string& text, const Rgba& colour, int scale = 1) {
-  Raster layer(TextWidth(text, scale) + 1, kGlyphHeight * scale + 1);
-  DrawText(layer, 0, 0, text, colour, scale);
-  for (int j = 0; j < layer.Height(); ++j)
-    for (int i = 0; i < layer.Width(); ++i) {
-      const Rgba& p = layer.At(i, j);
-      if (p.a <= 0 || x + i >= into.Width() || y + j >= into.Height()) continue;
-      std::uint8_t* d = into.ScanLine(y + j) + (x + i) * 3;
-      d[0] = ToByte(Lerp(d[0], p.b, p.a)), d[1] = ToByte(Lerp(d[1], p.g, p.a)), d[2] = ToByte(Lerp(d[2], p.r, p.a));
-    }
+// A texture as it tiles over a rectangle of its own size.
+tk::Bitmap Texture(const skin::TsMaskData& m) {
+  const int w = m.Bmp ? m.Bmp->Width() : m.R.Width(), h = m.Bmp ? m.Bmp->Height() : m.R.Height();
+  if (w <= 0 || h <= 0) return {};
+  tk::Bitmap out = Checkerboard(w, h, 2);
+  skin::FillRectByTexture(out, {0, 0, w, h}, m.Bmp.get(), 0, &m);
+  return out;
 }
 
-struct Tile {
-  tk::Bitmap picture;
-  int scale;
-  std::vector<std::string> lines;
-};
+std::vector<SheetTile> MaskTiles(const skin::TsSkinTables& t) {
+  // Masks cut the same way from the same bitmap share a tile.
+  using Key = std::tuple<const void*, int, int, int, int, int, int, int, int>;
+  std::map<Key, std::vector<std::size_t>> groups;
+  std::vector<Key> order;
+  for (std::size_t i = 0; i < t.ma.size(); ++i) {
+    const skin::TsMaskData& m = t.ma[i];
+    const Key k{m.Bmp ? static_cast<const void*>(m.Bmp.get()) : &t.MasterBitmap, m.R.Left, m.R.Top, m.R.Right, m.R.Bottom,
+                m.ImageCount, m.MaskType, m.DrawMode, static_cast<int>(m.ImgType)};
+    if (groups[k].empty()) order.push_back(k);
+    groups[k].push_back(i);
+  }
+  std::vector<SheetTile> tiles;
+  for (const Key& k : order) {
+    const std::vector<std::size_t>& members = groups[k];
+    const skin::TsMaskData& m = t.ma[members.front()];
+    const bool texture = m.ImgType == skin::TvxImgType::itisaTexture && m.MaskType == 0;
+    SheetTile tile;
+    tile.picture = texture ? Texture(m) : Frames(m);
+    if (tile.picture.Empty()) continue;
+    tile.scale = ScaleFor(tile.picture.Width());
+    std::vector<std::string> keys;
+    for (std::size_t i : members) keys.push_back(KeyOf(t.ma[i].SectionName, t.ma[i].PropertyName));
+    AddKeys(tile, keys);
+    if (texture)
+      tile.lines.push_back("TEXTURE, DRAWMODE " + std::to_string(m.DrawMode) + (m.Bmp ? ", OWN BITMAP" : ""));
+    else
+      tile.lines.push_back(std::to_string(m.ImageCount) + (m.ImageCount == 1 ? " FRAME" : " FRAMES") +
+                           (m.MaskType ? ", MASKED" : "") + (m.Bmp ? ", OWN BITMAP" : ""));
+    tiles.push_back(std::move(tile));
+  }
+  return tiles;
+}
+
+std::vector<SheetTile> PatternTiles(const skin::TsSkinTables& t) {
+  std::map<const tk::Bitmap*, std::vector<std::string>> keys;
+  std::vector<const tk::Bitmap*> order;
+  for (const skin::TsPatternData& p : t.pa) {
+    if (!p.Img || p.Img->Empty()) continue;
+    if (keys[p.Img.get()].empty()) order.push_back(p.Img.get());
+    keys[p.Img.get()].push_back(KeyOf(p.SectionName, p.PropertyName));
+  }
+  std::vector<SheetTile> tiles;
+  for (const tk::Bitmap* picture : order) {
+    SheetTile tile;
+    tile.picture = skin::NewBitmap24(picture->Width(), picture->Height());
+    skin::FillRectByTexture(tile.picture, {0, 0, picture->Width(), picture->Height()}, picture, 0, nullptr);
+    tile.scale = picture->Width() <= 250 ? 2 : 1;
+    AddKeys(tile, keys[picture]);
+    tile.lines.push_back("PICTURE " + std::to_string(picture->Width()) + " X " + std::to_string(picture->Height()));
+    tiles.push_back(std::move(tile));
+  }
+  return tiles;
+}
 
 }  // namespace
 
-tk::Bitmap RenderContactSheet(const SheetInput& in) {
-  SkinPreview preview(in.options, *in.master, in.files);
-  const Rgba ink = Rgb(40, 44, 52), faint = Rgb(110, 116, 126);
-
-  std::vector<Tile> tiles;
-  for (const auto& [name, value] : in.values) {
-    const auto image = preview.Decode(value);
-    if (!image) continue;
-    const int frameWidth = image->texture ? image->right - image->left : image->FrameWidth() * image->frames;
-    const int scale = frameWidth * 3 <= 330 ? 3 : (frameWidth * 2 <= 520 ? 2 : 1);
-    Tile t{preview.Swatch(*image, scale), 1, {name}};
-    for (const std::string& key : preview.Options().KeysWithValue(value)) t.lines.push_back(key);
-    t.lines.push_back(value.substr(0, 1) + " " + std::to_string(image->frames) + (image->frames == 1 ? " FRAME" : " FRAMES") +
-                      (image->maskType ? ", MASKED" : ""));
-    tiles.push_back(std::move(t));
-  }
-  for (const auto& [name, bitmap] : in.files) {
-    const int scale = bitmap.Width() <= 250 ? 2 : 1;
-    tiles.push_back(Tile{bitmap, scale, {name, std::to_string(bitmap.Width()) + " X " + std::to_string(bitmap.Height())}});
-  }
-
-  // Flow the tiles into rows to find the height.
-  struct Placed {
-    const Tile* tile;
-    int x, y;
-  };
-  std::vector<Placed> placed;
-  const tk::Bitmap window = preview.MockWindow();
-  int y = kMargin + 30 + window.Height() * 2 + 24;
-  int x = kMargin, rowHeight = 0;
-  for (const Tile& t : tiles) {
-    int labelWidth = 0;
-    for (const std::string& line : t.lines) labelWidth = std::max(labelWidth, TextWidth(line));
-    const int w = std::max(t.picture.Width() * t.scale, labelWidth);
-    const int h = t.picture.Height() * t.scale + 6 + static_cast<int>(t.lines.size()) * 10;
-    if (x + w > kWidth - kMargin && x > kMargin) {
-      x = kMargin;
-      y += rowHeight + 18;
-      rowHeight = 0;
-    }
-    placed.push_back({&t, x, y});
-    x += w + 22;
-    rowHeight = std::max(rowHeight, h);
-  }
-  y += rowHeight + 24;
-  const int masterAt = y + 14;
-  const int height = masterAt + in.master->Height() * 2 + kMargin;
-
-  tk::Bitmap sheet(kWidth, height);
-  sheet.Fill(0xF7F5F2);
-  Label(sheet, kMargin, kMargin, in.title, ink, 3);
-  Paste(sheet, window, kMargin, kMargin + 30, 2);
-  Label(sheet, kMargin + TextWidth(in.title, 3) + 24, kMargin + 14, "THE CONVERTER'S WINDOW (X 2), THEN EVERY IMAGE (X 2 OR 3)", faint);
-  for (const Placed& p : placed) {
-    Paste(sheet, p.tile->picture, p.x, p.y, p.tile->scale);
-    int ly = p.y + p.tile->picture.Height() * p.tile->scale + 6;
-    for (std::size_t i = 0; i < p.tile->lines.size(); ++i, ly += 10)
-      Label(sheet, p.x, ly, p.tile->lines[i], i == 0 ? ink : faint);
-  }
-  Label(sheet, kMargin, masterAt - 12, "MASTER.BMP AS STORED, X 2", ink);
-  Paste(sheet, *in.master, kMargin, masterAt, 2);
-  return sheet;
+tk::Bitmap RenderSkinContactSheet(const skin::TsSkinTables& skin, const std::string& title) {
+  SheetLayout layout;
+  layout.title = title;
+  layout.subtitle = "THE CONVERTER'S WINDOW AS THE SKIN ENGINE PAINTS IT (X 2), THEN EVERY IMAGE (X 2 OR 3)";
+  layout.banners.push_back({PaintMockWindow(skin), 2, {}});
+  layout.tiles = MaskTiles(skin);
+  for (SheetTile& p : PatternTiles(skin)) layout.tiles.push_back(std::move(p));
+  if (!skin.MasterBitmap.Empty()) layout.footers.push_back({skin.MasterBitmap, 2, {"MASTER.BMP AS STORED, X 2"}});
+  return RenderSheet(layout);
 }
 
-}  // namespace skingen
+}  // namespace skinsheet

@@ -1,25 +1,20 @@
 #pragma once
-// The contact sheet of a skin: a mock-up of the converter's window with the
-// skin applied, then every image of the master bitmap (scaled up, over a
-// checkerboard that shows its transparency, labelled with its name and the
-// keys that use it), the own-file images, the large pictures and the raw
-// master bitmap.
+// The contact sheet of a loaded skin, drawn by the skin engine: the
+// converter's window as the skin paints it, then every image of the skin
+// (each frame drawn as a glyph over a checkerboard that shows its
+// transparency, textures and pictures as they tile), labelled with the keys
+// that use it, then the master bitmap as stored.
 
-#include <map>
 #include <string>
 
 #include "toolkit/core/Bitmap.h"
 
-namespace skingen {
+namespace skin {
+class TsSkinTables;
+}
 
-struct SheetInput {
-  std::string title;
-  std::string options;                          // the generated Options.dat
-  const tk::Bitmap* master = nullptr;
-  std::map<std::string, std::string> values;    // image name -> key value
-  std::map<std::string, tk::Bitmap> files;      // other members, upper-cased name
-};
+namespace skinsheet {
 
-tk::Bitmap RenderContactSheet(const SheetInput& input);
+tk::Bitmap RenderSkinContactSheet(const skin::TsSkinTables& skin, const std::string& title);
 
-}  // namespace skingen
+}  // namespace skinsheet
