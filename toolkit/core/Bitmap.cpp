@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 namespace tk {
 
@@ -17,8 +18,30 @@ Bitmap::Bitmap(int width, int height, PixelFormat format, bool topDown) : format
 
 Bitmap::Bitmap(const Bitmap& other) : format_(other.format_), topDown_(other.topDown_) {
   SetSize(other.width_, other.height_);
-  if (!Empty()) std::memcpy(storage_->Bits(), other.storage_->Bits(), RowBytes() * static_cast<std::size_t>(height_));
+  if (Empty()) return;
+  other.Sync();
+  std::memcpy(bits_, other.bits_, rowBytes_ * static_cast<std::size_t>(height_));
 }
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
+  if (this == &other) return *this;
+  width_ = std::exchange(other.width_, 0);
+  height_ = std::exchange(other.height_, 0);
+  format_ = other.format_;
+  topDown_ = other.topDown_;
+  rowBytes_ = std::exchange(other.rowBytes_, 0);
+  bits_ = std::exchange(other.bits_, nullptr);
+  gdiTouched_ = std::exchange(other.gdiTouched_, false);
+  storage_ = std::move(other.storage_);
+  return *this;
+}
+
+void Bitmap::Sync() const {
+  if (storage_) storage_->Sync();
+  gdiTouched_ = false;
+}
+
+void Bitmap::ThrowRowOutside() { throw std::out_of_range("scan line outside the bitmap"); }
 
 Bitmap& Bitmap::operator=(const Bitmap& other) {
   if (this != &other) {
@@ -36,6 +59,9 @@ void Bitmap::SetSize(int width, int height) {
   width_ = width;
   height_ = height;
   storage_.reset();
+  bits_ = nullptr;
+  rowBytes_ = 0;
+  gdiTouched_ = false;
   if (width > 0 && height > 0) {
     storage_ = CreateBitmapStorage(width, height, format_, topDown_);
     if (!storage_ || !storage_->Bits()) {
@@ -43,18 +69,12 @@ void Bitmap::SetSize(int width, int height) {
       storage_.reset();
       throw std::bad_alloc();
     }
+    bits_ = storage_->Bits();
+    rowBytes_ = RowBytes();
   } else {
     width_ = height_ = 0;
   }
 }
-
-std::uint8_t* Bitmap::ScanLine(int y) {
-  if (y < 0 || y >= height_) throw std::out_of_range("scan line outside the bitmap");
-  const int row = topDown_ ? y : height_ - 1 - y;
-  return storage_->Bits() + static_cast<std::size_t>(row) * RowBytes();
-}
-
-const std::uint8_t* Bitmap::ScanLine(int y) const { return const_cast<Bitmap*>(this)->ScanLine(y); }
 
 std::ptrdiff_t Bitmap::Stride() const {
   const auto row = static_cast<std::ptrdiff_t>(RowBytes());

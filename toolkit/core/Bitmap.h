@@ -7,10 +7,18 @@
 // Where the memory comes from is the platform's business: on Windows every
 // bitmap is a DIB section (NativeHandle() is its HBITMAP, ready to be selected
 // into a device context); elsewhere it is plain heap memory.
+//
+// Row access is a pointer computation, cheap enough for code that touches
+// every pixel every few milliseconds (fades). GDI may still be drawing into
+// a DIB section when it returns from a call, so the first row access after
+// NativeHandle() was handed out waits for GDI once (Sync); code that keeps the
+// bitmap selected into a context and draws on it between row accesses calls
+// Sync() itself after drawing.
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 namespace tk {
 
@@ -23,6 +31,7 @@ public:
   virtual ~BitmapStorage() = default;
   virtual std::uint8_t* Bits() = 0;     // first byte of the lowest row in memory
   virtual void* NativeHandle() = 0;     // HBITMAP on Windows, nullptr elsewhere
+  virtual void Sync() {}                // waits until the platform finished drawing
 };
 std::unique_ptr<BitmapStorage> CreateBitmapStorage(int width, int height, PixelFormat format, bool topDown);
 
@@ -36,8 +45,9 @@ public:
   Bitmap(int width, int height, PixelFormat format = PixelFormat::pf24bit, bool topDown = false);
   Bitmap(const Bitmap& other);
   Bitmap& operator=(const Bitmap& other);
-  Bitmap(Bitmap&&) noexcept = default;
-  Bitmap& operator=(Bitmap&&) noexcept = default;
+  // A moved-from bitmap is empty.
+  Bitmap(Bitmap&& other) noexcept { *this = std::move(other); }
+  Bitmap& operator=(Bitmap&& other) noexcept;
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -51,8 +61,14 @@ public:
   static std::size_t RowBytesFor(int width, PixelFormat format);
 
   // Row y counted from the top of the picture, whatever the memory order.
-  std::uint8_t* ScanLine(int y);
-  const std::uint8_t* ScanLine(int y) const;
+  std::uint8_t* ScanLine(int y) {
+    if (y < 0 || y >= height_) ThrowRowOutside();
+    if (gdiTouched_) Sync();
+    return bits_ + static_cast<std::size_t>(topDown_ ? y : height_ - 1 - y) * rowBytes_;
+  }
+  const std::uint8_t* ScanLine(int y) const { return const_cast<Bitmap*>(this)->ScanLine(y); }
+  // Waits until drawing through the native handle has reached the pixels.
+  void Sync() const;
   // ScanLine(1) - ScanLine(0): negative for bottom-up bitmaps, as callers that
   // walk rows with a pointer expect.
   std::ptrdiff_t Stride() const;
@@ -63,13 +79,22 @@ public:
   void SetFormat(PixelFormat format);
   void Fill(std::uint32_t colorRef);  // 0x00BBGGRR, as Windows colours
 
-  void* NativeHandle() const { return storage_ ? storage_->NativeHandle() : nullptr; }
+  // Handing the handle out means the platform may draw on the pixels.
+  void* NativeHandle() const {
+    if (!storage_) return nullptr;
+    gdiTouched_ = true;
+    return storage_->NativeHandle();
+  }
 
 private:
+  [[noreturn]] static void ThrowRowOutside();
   int width_ = 0;
   int height_ = 0;
   PixelFormat format_ = PixelFormat::pf24bit;
   bool topDown_ = false;
+  std::size_t rowBytes_ = 0;
+  std::uint8_t* bits_ = nullptr;
+  mutable bool gdiTouched_ = false;
   std::unique_ptr<BitmapStorage> storage_;
 };
 

@@ -24,11 +24,9 @@ public:
   ~DibSectionStorage() override {
     if (handle_) DeleteObject(handle_);
   }
-  std::uint8_t* Bits() override {
-    // GDI may still be drawing into the section asynchronously.
-    GdiFlush();
-    return bits_;
-  }
+  std::uint8_t* Bits() override { return bits_; }
+  // GDI may still be drawing into the section asynchronously.
+  void Sync() override { GdiFlush(); }
   void* NativeHandle() override { return handle_; }
 
 private:
