@@ -35,34 +35,12 @@
 #include "toolkit/win/Colors.h"
 #include "toolkit/win/Component.h"
 #include "toolkit/win/LayoutParser.h"
+#include "toolkit/win/PropertyBuilders.h"
 
 namespace tk {
 
 class TCollection;
 class TLayoutReader;
-
-// What a property setter gets besides the value: reference fix-ups and the
-// root's published methods.
-class TReadContext {
-public:
-  virtual ~TReadContext() = default;
-  // Sets a reference property once every component of the layout exists.
-  virtual void AddFixup(const LayoutValue& value, std::function<void(TComponent*)> assign) = 0;
-  // The published method of that name, bound to the root (or empty).
-  virtual std::any FindMethod(const std::string& name) = 0;
-  // Applies collection-item or sub-object properties.
-  virtual void ReadProperties(TPersistent& target, const std::vector<LayoutProperty>& properties) = 0;
-};
-
-[[noreturn]] void FailValue(const LayoutValue& value, const std::string& message);
-bool ValueToBoolean(const LayoutValue& value);
-std::int64_t ValueToInteger(const LayoutValue& value);
-double ValueToFloat(const LayoutValue& value);
-const std::string& ValueToString(const LayoutValue& value);
-TColor ValueToColor(const LayoutValue& value);
-StringList ValueToStrings(const LayoutValue& value);
-int ValueToEnum(const LayoutValue& value, const std::vector<std::pair<std::string, int>>& names);
-unsigned ValueToSet(const LayoutValue& value, const std::vector<std::pair<std::string, unsigned>>& names);
 
 struct TPropertyInfo {
   std::string name;
@@ -111,55 +89,26 @@ private:
 // The registry every layout reader uses; the toolkit's own classes are in it.
 TClassRegistry& ClassRegistry();
 
+// A class's property table as a registration writes it. The kinds of
+// property are described by two groups (PropertyBuilders.h): values stored
+// as text, numbers or names, and links to other objects (sub-objects,
+// events, references, collections); what remains here is the class itself -
+// whether a layout may create it, and a root's fields and methods.
 template <class T>
-class TClassRegistry::Builder {
+class TClassRegistry::Builder : public TValueProperties<T, TClassRegistry::Builder<T>>,
+                                public TLinkProperties<T, TClassRegistry::Builder<T>> {
 public:
   explicit Builder(TClassInfo& info) : info_(info) {}
 
-  template <class V>
-  Builder& Integer(const std::string& name, void (T::*setter)(V)) {
-    return Add(name, [setter](T& t, const LayoutValue& v, TReadContext&) {
-      const std::int64_t n = ValueToInteger(v);
-      if (n < static_cast<std::int64_t>(std::numeric_limits<V>::min()) ||
-          n > static_cast<std::int64_t>(std::numeric_limits<V>::max()))
-        FailValue(v, "the number is out of range");
-      (t.*setter)(static_cast<V>(n));
-    });
-  }
-  Builder& Boolean(const std::string& name, void (T::*setter)(bool)) {
-    return Add(name, [setter](T& t, const LayoutValue& v, TReadContext&) { (t.*setter)(ValueToBoolean(v)); });
-  }
-  Builder& Float(const std::string& name, void (T::*setter)(double)) {
-    return Add(name, [setter](T& t, const LayoutValue& v, TReadContext&) { (t.*setter)(ValueToFloat(v)); });
-  }
-  Builder& String(const std::string& name, void (T::*setter)(std::string_view)) {
-    return Add(name, [setter](T& t, const LayoutValue& v, TReadContext&) { (t.*setter)(ValueToString(v)); });
-  }
-  Builder& Color(const std::string& name, void (T::*setter)(TColor)) {
-    return Add(name, [setter](T& t, const LayoutValue& v, TReadContext&) { (t.*setter)(ValueToColor(v)); });
-  }
-  Builder& Strings(const std::string& name, void (T::*setter)(StringList)) {
-    return Add(name, [setter](T& t, const LayoutValue& v, TReadContext&) { (t.*setter)(ValueToStrings(v)); });
-  }
-  template <class E>
-  Builder& Enum(const std::string& name, void (T::*setter)(E), std::initializer_list<std::pair<const char*, E>> names) {
-    std::vector<std::pair<std::string, int>> table;
-    for (const auto& [ident, value] : names) table.emplace_back(ident, static_cast<int>(value));
-    return Add(name, [setter, table](T& t, const LayoutValue& v, TReadContext&) {
-      (t.*setter)(static_cast<E>(ValueToEnum(v, table)));
-    });
-  }
-  Builder& Set(const std::string& name, void (T::*setter)(unsigned),
-               std::initializer_list<std::pair<const char*, unsigned>> names) {
-    std::vector<std::pair<std::string, unsigned>> table;
-    for (const auto& [ident, value] : names) table.emplace_back(ident, value);
-    return Add(name, [setter, table](T& t, const LayoutValue& v, TReadContext&) { (t.*setter)(ValueToSet(v, table)); });
-  }
-  Builder& Binary(const std::string& name, std::function<void(T&, const std::vector<std::uint8_t>&)> apply) {
-    return Add(name, [apply](T& t, const LayoutValue& v, TReadContext&) {
-      if (v.kind != LayoutValue::Kind::Binary) FailValue(v, std::string("expected binary data, found ") + DescribeKind(v.kind));
-      apply(t, v.bytes);
-    });
+  // A property with its own way of applying the stored value.
+  Builder& Custom(const std::string& name, std::function<void(T&, const LayoutValue&, TReadContext&)> apply) {
+    TPropertyInfo info;
+    info.name = name;
+    info.set = [apply = std::move(apply)](TPersistent& target, const LayoutValue& v, TReadContext& context) {
+      apply(Target(target), v, context);
+    };
+    info_.properties.push_back(std::move(info));
+    return *this;
   }
   // A sub-object reached through a getter returning a reference.
   template <class R>
@@ -167,54 +116,9 @@ public:
     static_assert(std::is_base_of_v<TPersistent, R>);
     TPropertyInfo info;
     info.name = name;
-    info.object = [getter](TPersistent& target) -> TPersistent& { return (Cast(target).*getter)(); };
+    info.object = [getter](TPersistent& target) -> TPersistent& { return (Target(target).*getter)(); };
     info_.properties.push_back(std::move(info));
     return *this;
-  }
-  // An event stored as a public handler member (std::function).
-  template <class E>
-  Builder& Event(const std::string& name, E T::*member) {
-    return Add(name, [name, member](T& t, const LayoutValue& v, TReadContext& context) {
-      t.*member = ResolveMethod<E>(name, v, context);
-    });
-  }
-  // An event set through a setter.
-  template <class E>
-  Builder& EventSetter(const std::string& name, void (T::*setter)(E)) {
-    using Handler = std::decay_t<E>;
-    return Add(name, [name, setter](T& t, const LayoutValue& v, TReadContext& context) {
-      (t.*setter)(ResolveMethod<Handler>(name, v, context));
-    });
-  }
-  // A reference to another component of the layout, set once all exist.
-  template <class C>
-  Builder& Reference(const std::string& name, void (T::*setter)(C*)) {
-    return Add(name, [setter](T& t, const LayoutValue& v, TReadContext& context) {
-      T* target = &t;
-      context.AddFixup(v, [target, setter, v](TComponent* found) {
-        if (!found) {
-          (target->*setter)(nullptr);
-          return;
-        }
-        C* typed = dynamic_cast<C*>(found);
-        if (!typed) FailValue(v, "'" + v.text + "' is a " + found->ClassName() + " and does not fit here");
-        (target->*setter)(typed);
-      });
-    });
-  }
-  // A collection: each stored item is added, then its properties applied.
-  template <class R>
-  Builder& Collection(const std::string& name, R& (T::*getter)()) {
-    return Add(name, [getter](T& t, const LayoutValue& v, TReadContext& context) {
-      if (v.kind != LayoutValue::Kind::Collection)
-        FailValue(v, std::string("expected a collection, found ") + DescribeKind(v.kind));
-      auto& collection = (t.*getter)();
-      collection.Clear();
-      for (const LayoutItem& item : v.collection) context.ReadProperties(*collection.Add(), item.properties);
-    });
-  }
-  Builder& Custom(const std::string& name, std::function<void(T&, const LayoutValue&, TReadContext&)> apply) {
-    return Add(name, std::move(apply));
   }
   // Creates the class from a layout (components only).
   Builder& Creatable() {
@@ -227,12 +131,12 @@ public:
   Builder& Field(const std::string& name, C* T::*member) {
     info_.fields[name] = [member](TComponent& root, TComponent* component) {
       if (!component) {
-        Cast(root).*member = nullptr;
+        Target(root).*member = nullptr;
         return true;
       }
       C* typed = dynamic_cast<C*>(component);
       if (!typed) return false;
-      Cast(root).*member = typed;
+      Target(root).*member = typed;
       return true;
     };
     return *this;
@@ -241,42 +145,21 @@ public:
   template <class... A>
   Builder& Method(const std::string& name, void (T::*method)(A...)) {
     info_.methods[name] = [method](TComponent& root) -> std::any {
-      T* self = &Cast(root);
+      T* self = &Target(root);
       return std::function<void(A...)>([self, method](A... args) { (self->*method)(std::forward<A>(args)...); });
     };
     return *this;
   }
 
-private:
-  // A table registered under the wrong base class must not reach an object of
-  // another class.
-  static T& Cast(TPersistent& object) {
+  // The object a table entry applies to. A table registered under the wrong
+  // base class must not reach an object of another class.
+  static T& Target(TPersistent& object) {
     T* typed = dynamic_cast<T*>(&object);
     if (!typed) throw std::logic_error(std::string("a ") + object.ClassName() + " is read with the property table of another class");
     return *typed;
   }
 
-  template <class E>
-  static E ResolveMethod(const std::string& property, const LayoutValue& v, TReadContext& context) {
-    if (v.kind != LayoutValue::Kind::Identifier)
-      FailValue(v, std::string("expected a method name, found ") + DescribeKind(v.kind));
-    if (v.text == "nil") return E{};
-    std::any method = context.FindMethod(v.text);
-    if (!method.has_value()) FailValue(v, "the method '" + v.text + "' is not published by the form");
-    if (const E* handler = std::any_cast<E>(&method)) return *handler;
-    FailValue(v, "the method '" + v.text + "' does not fit the event " + property);
-  }
-
-  Builder& Add(const std::string& name, std::function<void(T&, const LayoutValue&, TReadContext&)> apply) {
-    TPropertyInfo info;
-    info.name = name;
-    info.set = [apply = std::move(apply)](TPersistent& target, const LayoutValue& v, TReadContext& context) {
-      apply(Cast(target), v, context);
-    };
-    info_.properties.push_back(std::move(info));
-    return *this;
-  }
-
+private:
   TClassInfo& info_;
 };
 
