@@ -43,9 +43,8 @@ double SinceProcessStart() {
 int RunChild() {
   bool reported = false;
   return RunConverter([&](TForm1& form) {
-    auto previous = form.WindowProc;
-    form.WindowProc = [&form, previous, &reported](tk::TMessage& message) {
-      previous(message);
+    form.WindowProc.Install([&form, &reported](tk::TMessage& message, const tk::TWndNext& next) {
+      next(message);
       if (message.Msg != WM_PAINT || reported) return;
       reported = true;
       // The controls' own windows paint after the form: finish those too.
@@ -58,7 +57,7 @@ int RunChild() {
                   static_cast<unsigned long long>(memory.PeakWorkingSetSize));
       std::fflush(stdout);
       PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
-    };
+    });
   });
 }
 

@@ -18,7 +18,7 @@ class TWinControl;
 
 namespace skin {
 
-constexpr UINT SM_VEXACMD = 0xA100;
+using tk::SM_VEXACMD;  // numbered in the plan of private messages
 
 enum : WORD {
   SCMD_SKIN_LOADED = 1,

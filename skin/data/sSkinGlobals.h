@@ -13,6 +13,8 @@
 #include <functional>
 #include <vector>
 
+#include "toolkit/core/CallbackSlot.h"
+
 namespace tk {
 class TCustomForm;
 struct TMessage;
@@ -42,25 +44,28 @@ using TvxBtnEvents = unsigned;
 extern TvxBtnEvents DefaultButtonEvents;
 
 // Work of later layers that the manager starts. Each slot is optional: an
-// empty one means that layer is not in the program.
+// empty one means that layer is not in the program. A layer fills a slot by
+// keeping the registration Register returns (CallbackSlot.h) for as long as
+// it serves; a test may register a stand-in for its own length, which hides
+// the layer's without removing it.
 struct TsSkinEngineHooks {
   // The skin manager of the skin provider of a form, or none when the form
   // is not skinned.
-  std::function<TsSkinManager*(tk::TCustomForm*)> FormSkinManager;
+  tk::TCallbackSlot<TsSkinManager*(tk::TCustomForm*)> FormSkinManager;
   // Lets a form's skin provider refresh after a skin change.
-  std::function<void(tk::TCustomForm*)> RefreshProvider;
+  tk::TCallbackSlot<void(tk::TCustomForm*)> RefreshProvider;
   // Plays the skin-changing animation of a form (time in milliseconds).
-  std::function<void(tk::TCustomForm*, int time)> PlaySkinChangingAnimation;
+  tk::TCallbackSlot<void(tk::TCustomForm*, int time)> PlaySkinChangingAnimation;
   // The skinned menus: forget the cached border width; paint the popup
-  // menu window a private message (48307, 48308) names; take over the popup
-  // menus again.
-  std::function<void()> ResetMenuBorderWidth;
-  std::function<void(tk::TMessage&)> PaintPopupMenu;
-  std::function<void()> TakeOverPopupMenus;
+  // menu window that SM_MENU_PREPARE_AT_ITEM or SM_MENU_PREPARE_WINDOW
+  // names; take over the popup menus again.
+  tk::TCallbackSlot<void()> ResetMenuBorderWidth;
+  tk::TCallbackSlot<void(tk::TMessage&)> PaintPopupMenu;
+  tk::TCallbackSlot<void()> TakeOverPopupMenus;
   // The dialog skinning: the computer-based-training hook's work (true when
   // the call was handled and result set), and freeing the wrappers it made.
-  std::function<bool(int code, WPARAM, LPARAM, LRESULT& result)> DialogHook;
-  std::function<void()> FreeDialogWrappers;
+  tk::TCallbackSlot<bool(int code, WPARAM, LPARAM, LRESULT& result)> DialogHook;
+  tk::TCallbackSlot<void()> FreeDialogWrappers;
 };
 TsSkinEngineHooks& SkinEngineHooks();
 

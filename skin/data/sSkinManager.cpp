@@ -14,9 +14,6 @@ namespace skin {
 namespace {
 
 constexpr const char* kDefaultSkinDirectory = "c:\\Skins";
-// Private messages of the skinned menus to the application window.
-constexpr UINT kMenuPaintMessage1 = 48307;
-constexpr UINT kMenuPaintMessage2 = 48308;
 
 bool IsNtFamily() { return (GetVersion() & 0x80000000u) == 0; }
 
@@ -91,7 +88,7 @@ void TsSkinManager::HookApplication() {
       m.Result = 0;
       return true;
     }
-    if ((m.Msg == kMenuPaintMessage1 || m.Msg == kMenuPaintMessage2) && SkinEngineHooks().PaintPopupMenu) {
+    if ((m.Msg == tk::SM_MENU_PREPARE_AT_ITEM || m.Msg == tk::SM_MENU_PREPARE_WINDOW) && SkinEngineHooks().PaintPopupMenu) {
       SkinEngineHooks().PaintPopupMenu(m);
       return true;
     }

@@ -349,10 +349,10 @@ TEST_F(SkinLayoutTest, TheHookOfADefaultManagerReadFromALayoutGoesWithIt) {
   form->ReadLayout(Layout("    InternalSkins = <\n" + StoredSkin("EmberStyle (internal)", Hex(ember)) +
                           ">\n    SkinDirectory = 'C:\\NoSkinsHere'\n    SkinName = 'EmberStyle (internal)'\n"));
   int calls = 0;
-  skin::SkinEngineHooks().DialogHook = [&](int code, WPARAM, LPARAM, LRESULT&) {
+  const auto counting = skin::SkinEngineHooks().DialogHook.Register([&](int code, WPARAM, LPARAM, LRESULT&) {
     if (code == HCBT_CREATEWND) ++calls;
     return false;
-  };
+  });
   auto createWindow = [] {
     HWND w = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(w);
@@ -362,7 +362,6 @@ TEST_F(SkinLayoutTest, TheHookOfADefaultManagerReadFromALayoutGoesWithIt) {
   tk::TComponent::Free(form->sSkinManager1);
   createWindow();
   EXPECT_EQ(calls, 1);
-  skin::SkinEngineHooks() = {};
 }
 
 }  // namespace

@@ -114,7 +114,6 @@ protected:
   void TearDown() override {
     tk::TComponent::Free(form);  // frees a manager it owns too
     tk::Application().ProcessMessages();
-    skin::SkinEngineHooks() = {};
     EXPECT_EQ(skin::DefaultManager, nullptr);
   }
   skin::TsSkinManager* NewManager(bool withSkins = true) {
@@ -309,10 +308,10 @@ TEST_F(SkinManagerTest, ASecondManagerMadeDefaultAppliesItsSkinEverywhere) {
 
 TEST_F(SkinManagerTest, TheDialogHookSeesWindowsBeingCreatedWhileASkinIsApplied) {
   int created = 0;
-  skin::SkinEngineHooks().DialogHook = [&](int code, WPARAM, LPARAM, LRESULT&) {
+  const auto counting = skin::SkinEngineHooks().DialogHook.Register([&](int code, WPARAM, LPARAM, LRESULT&) {
     if (code == HCBT_CREATEWND) ++created;
     return false;
-  };
+  });
   auto makeWindow = [] {
     HWND w = CreateWindowExW(0, L"STATIC", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(w);

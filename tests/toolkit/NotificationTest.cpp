@@ -65,11 +65,10 @@ protected:
   // Puts a recorder in front of the control's window procedure, the way a
   // skin takes a control over.
   void Watch(tk::TControl* control) {
-    auto previous = control->WindowProc;
-    control->WindowProc = [this, control, previous](tk::TMessage& m) {
+    control->WindowProc.Install([this, control](tk::TMessage& m, const tk::TWndNext& next) {
       if (m.Msg >= tk::CM_BASE && m.Msg < tk::CN_BASE) seen.push_back({control, m.Msg, m.LParam});
-      previous(m);
-    };
+      next(m);
+    });
   }
 
   int Count(const tk::TControl* control, UINT msg) const {
@@ -191,19 +190,18 @@ TEST_F(NotificationTest, StateChangesAreAnnounced) {
 
 TEST_F(NotificationTest, DirectDeliveryReturnsWhatTheHandlerWrote) {
   // A subclass answering in LParam: the sender of the record sees it.
-  auto previous = speed->WindowProc;
-  speed->WindowProc = [previous](tk::TMessage& m) {
-    if (m.Msg == 0xA100) {
+  speed->WindowProc.Install([](tk::TMessage& m, const tk::TWndNext& next) {
+    if (m.Msg == tk::SM_VEXACMD) {
       m.LParam = 1;
       return;
     }
-    previous(m);
-  };
-  tk::TMessage query{0xA100, MAKEWPARAM(0, 7), 0, 0};
+    next(m);
+  });
+  tk::TMessage query{tk::SM_VEXACMD, MAKEWPARAM(0, 7), 0, 0};
   speed->Deliver(query);
   EXPECT_EQ(query.LParam, 1);
   // Through the window system only the result comes back.
-  EXPECT_EQ(SendMessageW(edit->Handle(), 0xA100, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(edit->Handle(), tk::SM_VEXACMD, 0, 0), 0);
 }
 
 TEST_F(NotificationTest, TimersTickOnTheInterfaceThread) {

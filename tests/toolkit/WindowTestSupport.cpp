@@ -4,6 +4,7 @@
 
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Control.h"
+#include "toolkit/win/Form.h"
 
 namespace testing_support {
 
@@ -29,6 +30,17 @@ bool BringToFront(HWND window) {
   SetForegroundWindow(window);
   SetActiveWindow(window);
   return PumpUntil([&] { return GetForegroundWindow() == window || GetActiveWindow() == window; });
+}
+
+tk::TForm* ShowTestForm(int clientWidth, int clientHeight) {
+  tk::Application().Initialize();
+  auto* form = tk::Create<tk::TForm>(nullptr);
+  form->SetClientSize(clientWidth, clientHeight);
+  form->SetPosition(tk::poScreenCenter);
+  form->Show();
+  if (BringToFront(form->Handle())) return form;
+  tk::TComponent::Free(form);
+  return nullptr;
 }
 
 namespace {

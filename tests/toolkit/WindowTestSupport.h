@@ -11,6 +11,7 @@
 
 namespace tk {
 class TControl;
+class TForm;
 class TWinControl;
 }  // namespace tk
 
@@ -24,6 +25,10 @@ void PumpPending();
 
 // Makes the window the foreground window with the keyboard focus.
 bool BringToFront(HWND window);
+// A form of that client size in the middle of the screen, shown and brought
+// to the front (the application initialised first); nullptr when it could
+// not be brought to the front. Free it with TComponent::Free.
+tk::TForm* ShowTestForm(int clientWidth, int clientHeight);
 
 void KeyDown(WORD key);
 void KeyUp(WORD key);

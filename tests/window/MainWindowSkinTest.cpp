@@ -23,7 +23,7 @@ namespace {
 
 // The folder the layout stores, as the program sees it under Wine's C: drive.
 const char* const kSkinDirectory = "C:\\CoordConverter\\Skins";
-constexpr UINT kMenuPaintMessage = 48307;
+constexpr UINT kMenuPaintMessage = tk::SM_MENU_PREPARE_AT_ITEM;
 // The light skin's edits are white (skins/Glacier/Options.dat), the dark
 // one's black.
 constexpr skin::TColor kGlacierEditColor = 0xFFFFFF;
@@ -66,12 +66,11 @@ protected:
     TForm1::Notification(component, operation);
     auto* control = dynamic_cast<tk::TControl*>(component);
     if (operation != tk::opInsert || !control) return;
-    tk::TWndMethod previous = control->WindowProc;
-    control->WindowProc = [this, control, previous](tk::TMessage& m) {
+    control->WindowProc.Install([this, control](tk::TMessage& m, const tk::TWndNext& next) {
       if (m.Msg == skin::SM_VEXACMD && IsBroadcast(skin::SkinSubCommand(m.WParam)))
         heard[control].push_back({skin::SkinSubCommand(m.WParam), m.LParam});
-      previous(m);
-    };
+      next(m);
+    });
   }
   void WndProc(tk::TMessage& m) override {
     if (m.Msg == skin::SM_VEXACMD && IsBroadcast(skin::SkinSubCommand(m.WParam)))
@@ -129,14 +128,13 @@ private:
 struct HookCounters {
   int created = 0;
   int menuMessages = 0;
-  HookCounters() {
-    skin::SkinEngineHooks().DialogHook = [this](int code, WPARAM, LPARAM, LRESULT&) {
-      if (code == HCBT_CREATEWND) ++created;
-      return false;
-    };
-    skin::SkinEngineHooks().PaintPopupMenu = [this](tk::TMessage&) { ++menuMessages; };
-  }
-  ~HookCounters() { skin::SkinEngineHooks() = {}; }
+  decltype(skin::SkinEngineHooks().DialogHook)::Registration dialogHook =
+      skin::SkinEngineHooks().DialogHook.Register([this](int code, WPARAM, LPARAM, LRESULT&) {
+        if (code == HCBT_CREATEWND) ++created;
+        return false;
+      });
+  decltype(skin::SkinEngineHooks().PaintPopupMenu)::Registration paintPopupMenu =
+      skin::SkinEngineHooks().PaintPopupMenu.Register([this](tk::TMessage&) { ++menuMessages; });
   // Creates and destroys a window; true when the dialog hook saw it.
   bool DialogHookSeesAWindow() {
     const int before = created;

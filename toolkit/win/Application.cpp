@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/win/ActionList.h"
+#include "toolkit/win/ErrorRecord.h"
 #include "toolkit/win/Screen.h"
 #include "toolkit/win/Unicode.h"
 
@@ -275,10 +276,18 @@ LRESULT CALLBACK TApplication::WndProc(HWND window, UINT msg, WPARAM wParam, LPA
   TApplication& application = Instance();
   TMessage message{msg, wParam, lParam, 0};
   try {
-    // Hooks see everything first; copy them, a hook may unhook itself.
+    // Hooks see everything first; copy them, a hook may unhook itself. A
+    // hook that fails is recorded and treated as passing the message on.
     const auto hooks = application.hooks_;
-    for (const auto& [id, hook] : hooks)
-      if (hook(message)) return message.Result;
+    for (const auto& [id, hook] : hooks) {
+      bool handled = false;
+      try {
+        handled = hook(message);
+      } catch (...) {
+        RecordedErrors().RecordCurrent(&application, "application window hook");
+      }
+      if (handled) return message.Result;
+    }
     switch (msg) {
       case WM_TIMER: {
         if (application.hints_.HandleTimer(wParam)) return 0;

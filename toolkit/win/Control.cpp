@@ -50,8 +50,7 @@ bool IsAccel(wchar_t key, std::string_view caption) {
   return false;
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {
-  WindowProc = [this](TMessage& message) { WndProc(message); };
+TControl::TControl(TComponent* owner) : TComponent(owner), WindowProc([this](TMessage& message) { WndProc(message); }) {
   font_.OnChange = [this](TFont&) { FontChanged(); };
 }
 

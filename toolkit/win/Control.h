@@ -5,13 +5,14 @@
 // controls (TWinControl) own a real HWND.
 //
 // Every control has a window procedure in two layers:
-//   WindowProc  - a replaceable method (std::function). Whoever wants to see
+//   WindowProc  - the chain of hooks (WndProcChain.h). Whoever wants to see
 //                 or answer a control's messages first (a skin's form
-//                 skinning, a wrapper) saves the current value and puts its
-//                 own in place, calling the saved one for what it passes on.
-//   WndProc     - the class's own handling (virtual); subclasses handle what
-//                 they add and call the base for the rest, which ends in
-//                 DefaultHandler (the system window procedure for windows).
+//                 skinning, a wrapper, a test's recorder) installs a hook
+//                 under its own id and removes exactly that one later.
+//   WndProc     - the class's own handling (virtual), the chain's base;
+//                 subclasses handle what they add and call the base for the
+//                 rest, which ends in DefaultHandler (the system window
+//                 procedure for windows).
 // Perform() and Deliver() hand a message record straight to WindowProc; for
 // windowed controls the window system goes through WindowProc as well.
 //
@@ -34,14 +35,13 @@
 #include "toolkit/win/Component.h"
 #include "toolkit/win/Font.h"
 #include "toolkit/win/Messages.h"
+#include "toolkit/win/WndProcChain.h"
 
 namespace tk {
 
 class TWinControl;
 class TCustomForm;
 class TBasicAction;
-
-using TWndMethod = std::function<void(TMessage&)>;
 
 // How a control class behaves (fixed per class, changed by subclasses).
 enum TControlStyleFlag : unsigned {
@@ -76,7 +76,7 @@ public:
   explicit TControl(TComponent* owner);
   ~TControl() override;
 
-  TWndMethod WindowProc;
+  TWndProcChain WindowProc;
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
   // Direct delivery of a record: the handler's writes (LParam too) come back.
   void Deliver(TMessage& message) { WindowProc(message); }

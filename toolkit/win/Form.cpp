@@ -8,6 +8,7 @@
 #include "toolkit/win/ActionList.h"
 #include "toolkit/win/Application.h"
 #include "toolkit/win/LayoutReader.h"
+#include "toolkit/win/Menus.h"
 #include "toolkit/win/Screen.h"
 #include "toolkit/win/Unicode.h"
 
@@ -148,9 +149,55 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   PlaceOnScreen(params.X, params.Y, width, height);
 }
 
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (menu_ == menu) return;
+  if (menu_) {
+    menu_->RemoveFreeNotification(this);
+    menu_->SetWindow(nullptr);
+  }
+  menu_ = menu;
+  if (menu_) menu_->FreeNotification(this);
+  if (!handle_) return;
+  ::SetMenu(handle_, menu_ ? menu_->Handle() : nullptr);
+  if (menu_) menu_->SetWindow(handle_);
+  HoldClientSize();
+}
+
 void TCustomForm::CreateWnd() {
   TCustomControl::CreateWnd();
+  if (menu_) {
+    ::SetMenu(handle_, menu_->Handle());
+    menu_->SetWindow(handle_);
+  }
   TrimSystemMenu();
+  // The size above was a guess from the system's frame; the window now says
+  // what frame it really has (a skin may answer WM_NCCALCSIZE itself).
+  HoldClientSize();
+}
+
+void TCustomForm::HoldClientSize() {
+  if (!handle_ || clientWidth_ < 0 || clientHeight_ < 0 || IsIconic(handle_) || IsZoomed(handle_)) return;
+  // The frame may depend on the width (a menu bar that wraps): a few rounds.
+  for (int round = 0; round < 3; ++round) {
+    RECT window, client;
+    GetWindowRect(handle_, &window);
+    GetClientRect(handle_, &client);
+    if (RectWidth(client) == clientWidth_ && RectHeight(client) == clientHeight_) return;
+    const int width = clientWidth_ + RectWidth(window) - RectWidth(client);
+    const int height = clientHeight_ + RectHeight(window) - RectHeight(client);
+    holdingClientSize_ = true;
+    SetWindowPos(handle_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    holdingClientSize_ = false;
+  }
+}
+
+void TCustomForm::ClientSizeChanged() {
+  if (holdingClientSize_ || frameChanging_ || (ControlState() & csCreating) || !handle_) return;
+  if (IsIconic(handle_) || IsZoomed(handle_)) return;
+  RECT client;
+  GetClientRect(handle_, &client);
+  clientWidth_ = RectWidth(client);
+  clientHeight_ = RectHeight(client);
 }
 
 void TCustomForm::TrimSystemMenu() {
@@ -166,11 +213,7 @@ void TCustomForm::TrimSystemMenu() {
 void TCustomForm::SetClientSize(int width, int height) {
   clientWidth_ = width;
   clientHeight_ = height;
-  if (!handle_) return;
-  RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongW(handle_, GWL_EXSTYLE)));
-  SetWindowPos(handle_, nullptr, 0, 0, RectWidth(r), RectHeight(r), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  HoldClientSize();
 }
 
 RECT TCustomForm::ClientRect() const {
@@ -355,6 +398,10 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == activeControl_) activeControl_ = nullptr;
+  if (component == menu_) {
+    if (handle_) ::SetMenu(handle_, nullptr);
+    menu_ = nullptr;
+  }
   if (component == focusedControl_) focusedControl_ = nullptr;
 }
 
@@ -394,6 +441,32 @@ void TCustomForm::WndProc(TMessage& message) {
       }
       break;
     }
+    // A new frame (a skin taking the window over or giving it back) keeps
+    // the client size; a size the user or the program gives is taken as the
+    // new client size.
+    case WM_WINDOWPOSCHANGING:
+      if ((reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & (SWP_FRAMECHANGED | SWP_NOSIZE)) ==
+          (SWP_FRAMECHANGED | SWP_NOSIZE))
+        frameChanging_ = true;
+      break;
+    case WM_WINDOWPOSCHANGED:
+      TCustomControl::WndProc(message);
+      if (frameChanging_) {
+        frameChanging_ = false;
+        HoldClientSize();
+      }
+      return;
+    case WM_DESTROY:
+      // The system would destroy the menu with the window; the menu is ours.
+      if (menu_) {
+        ::SetMenu(handle_, nullptr);
+        menu_->SetWindow(nullptr);
+      }
+      break;
+    case WM_SIZE:
+      TCustomControl::WndProc(message);
+      if (message.WParam == SIZE_RESTORED) ClientSizeChanged();
+      return;
     case WM_NCHITTEST:
       DefaultHandler(message);
       // No sizing edges on a border that does not size.

@@ -13,6 +13,8 @@
 
 namespace tk {
 
+class TMainMenu;
+
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 // Edits and other controls use the first two values.
 using TBorderStyle = TFormBorderStyle;
@@ -62,6 +64,11 @@ public:
   int PixelsPerInch = 96;
   int DesignTextHeight = 0;
 
+  // The client size is what a form keeps: the window is sized around it
+  // with the frame the window itself reports (WM_NCCALCSIZE, which a skin
+  // may answer with its own frame widths), and a later change of frame
+  // keeps it. Layers that take the window over pass WM_WINDOWPOSCHANGING
+  // and WM_WINDOWPOSCHANGED on.
   void SetClientSize(int width, int height) override;
   void SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
   void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
@@ -92,6 +99,10 @@ public:
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult result) { modalResult_ = result; }
 
+  // The menu bar (none by default); the form's client size is kept.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+
   // Shortcut keys of the form's action lists; true when one executed.
   bool IsShortCut(WORD key, TShiftState shift);
 
@@ -120,6 +131,8 @@ protected:
 private:
   void PlaceOnScreen(int& x, int& y, int width, int height) const;
   void TrimSystemMenu();
+  void HoldClientSize();
+  void ClientSizeChanged();
   void Activated(bool active, bool minimized);
   bool HandleDialogKey(TMessage& message);
 
@@ -129,6 +142,9 @@ private:
   bool keyPreview_ = false;
   int clientWidth_ = -1;
   int clientHeight_ = -1;
+  bool holdingClientSize_ = false;
+  bool frameChanging_ = false;
+  TMainMenu* menu_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
   TModalResult modalResult_ = mrNone;

@@ -1,6 +1,7 @@
 #pragma once
-// The message record every control's window procedure receives, and the
-// toolkit's own notification numbers.
+// The message record every control's window procedure receives, and the plan
+// of the process's private message numbers. Every private number is defined
+// here and nowhere else; code names them, never writes them as numbers.
 //
 // A record reaches a control either through the window system (its window
 // procedure builds the record from the four arguments and returns Result) or
@@ -8,11 +9,19 @@
 // sees every field the handler wrote - LParam included. Graphic controls have
 // no window and are only ever reached directly.
 //
-// Toolkit notifications use private numbers from 0xB000 (inside WM_APP's
-// range); reflected notifications of system controls use 0xBC00 + the
-// original message. 0xA100 belongs to the skin engine's command message and
-// is never used here.
-
+// The plan:
+//   0x0400-0x7FFF  WM_USER range: the classes' own (system controls use it).
+//   0x052E         SM_DIALOG_RESCAN: a skinned dialog looks for new children.
+//   0x2100         SM_SCROLLWND_IGNORED: swallowed by skinned scrollable windows.
+//   0xA100         SM_VEXACMD: the skin engine's command message, the same in
+//                  every process; sub-command in HIWORD(wParam).
+//   0xB000-0xB0FF  CM_*: toolkit notifications to a control.
+//   0xBC00-0xBFFF  CN_*: a system control's notification reflected back to it,
+//                  CN_BASE + the original message number (messages below
+//                  0x400 only).
+//                  Three skin numbers sit in this block on numbers no
+//                  reflected message uses (checked below): SM_REGION_QUERY,
+//                  SM_MENU_PREPARE_AT_ITEM and SM_MENU_PREPARE_WINDOW.
 #include <windows.h>
 
 namespace tk {
@@ -60,5 +69,33 @@ constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+constexpr UINT CN_LAST = CN_BASE + WM_USER - 1;
+constexpr bool IsReflected(UINT msg) { return msg >= CN_BASE && msg <= CN_LAST; }
+
+// The skin engine's numbers.
+constexpr UINT SM_VEXACMD = 0xA100;
+// Asked of a form before its first skinned paint: a window that keeps its
+// own region answers SM_REGION_KEEP when wParam is SM_REGION_KEEP.
+constexpr UINT SM_REGION_QUERY = 0xBC4D;
+constexpr WPARAM SM_REGION_KEEP = 0x41A2;
+// Posted to the application window by the skinned menus: prepare the popup
+// menu window under an item (lParam = the item) or a given window (lParam).
+constexpr UINT SM_MENU_PREPARE_AT_ITEM = 0xBCB3;
+constexpr UINT SM_MENU_PREPARE_WINDOW = 0xBCB4;
+constexpr UINT SM_DIALOG_RESCAN = 0x052E;
+constexpr UINT SM_SCROLLWND_IGNORED = 0x2100;
+
+static_assert(SM_VEXACMD < CM_BASE && SM_VEXACMD >= WM_APP, "the skin command lies outside the toolkit's blocks");
+static_assert(CN_BASE + WM_NOTIFY != SM_REGION_QUERY && CN_BASE + WM_DRAWITEM != SM_REGION_QUERY,
+              "the region query must not collide with a reflected notification");
+static_assert(SM_MENU_PREPARE_AT_ITEM - CN_BASE < WM_CTLCOLORMSGBOX && SM_MENU_PREPARE_WINDOW - CN_BASE < WM_CTLCOLORMSGBOX &&
+                  SM_MENU_PREPARE_AT_ITEM - CN_BASE != WM_COMMAND && SM_MENU_PREPARE_AT_ITEM - CN_BASE != WM_NOTIFY &&
+                  SM_MENU_PREPARE_AT_ITEM - CN_BASE != WM_DRAWITEM && SM_MENU_PREPARE_WINDOW - CN_BASE != WM_DRAWITEM,
+              "the menu messages must not collide with a reflected notification");
+
+// Private timer ids of the skinned scroll bars (on the scrolled window).
+constexpr UINT_PTR TIMER_SCROLL_HOVER = 0xFFF2;
+constexpr UINT_PTR TIMER_SCROLL_REPEAT_FIRST = 0xFFFD;
+constexpr UINT_PTR TIMER_SCROLL_REPEAT = 0xFFFE;
 
 }  // namespace tk

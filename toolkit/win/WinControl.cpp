@@ -9,7 +9,11 @@
 #include <unordered_map>
 
 #include "toolkit/win/Application.h"
+#include "toolkit/win/ErrorRecord.h"
 #include "toolkit/win/Form.h"
+#include "toolkit/win/GdiObjects.h"
+#include "toolkit/win/Menus.h"
+#include "toolkit/win/MouseTracker.h"
 #include "toolkit/win/Unicode.h"
 
 namespace tk {
@@ -22,7 +26,9 @@ std::unordered_map<HWND, TWinControl*>& WindowControls() {
 }
 
 // The control whose window CreateWindowExW is creating right now: the first
-// message of the new window binds the two.
+// message of a new window of a toolkit class binds the two. Creations nest
+// (a hook may create a window while another is being created), so each
+// creation puts back the one it interrupted.
 TWinControl* creatingControl = nullptr;
 
 // Toolkit class name -> procedure of the class it is built on.
@@ -38,27 +44,12 @@ bool IsMouseButtonDown(UINT msg) {
 
 bool IsMouseButtonUp(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }
 
-// Ends a BeginPaint on every way out of the paint handler.
-class PaintGuard {
-public:
-  explicit PaintGuard(HWND window) : window_(window) { dc_ = BeginPaint(window, &ps_); }
-  ~PaintGuard() { EndPaint(window_, &ps_); }
-  HDC dc() const { return dc_; }
-  const RECT& area() const { return ps_.rcPaint; }
-
-private:
-  HWND window_;
-  PAINTSTRUCT ps_{};
-  HDC dc_;
-};
-
 }  // namespace
 
 LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* control = TWinControl::FindControl(window);
-  if (!control && creatingControl) {
+  if (!control && creatingControl && !creatingControl->handle_) {
     control = creatingControl;
-    creatingControl = nullptr;
     control->handle_ = window;
     WindowControls()[window] = control;
   }
@@ -110,15 +101,22 @@ TWinControl* TWinControl::FindControlOrAncestor(HWND window) {
 LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   const HWND window = handle_;
   TMessage message{msg, wParam, lParam, 0};
+  MouseTracker().Observe(window, msg);
   try {
     WindowProc(message);
   } catch (...) {
-    Application().HandleException(this);
+    if (IsPaintMessage(msg)) {
+      // Never a message box from painting: it would paint (and be skinned)
+      // in turn. The window paints plainly instead.
+      RecordedErrors().RecordCurrent(this, "painting");
+      PaintPlainly(message);
+    } else {
+      Application().HandleException(this);
+    }
   }
   if (msg == WM_NCDESTROY) {
     WindowControls().erase(window);
     if (handle_ == window) handle_ = nullptr;
-    trackingLeave_ = false;
   }
   return message.Result;
 }
@@ -212,12 +210,13 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {
+  TWinControl* const interrupted = creatingControl;
   creatingControl = this;
   const HWND window =
       CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
                       params.Y, params.Width, params.Height, params.WndParent, params.Menu, GetModuleHandleW(nullptr),
                       nullptr);
-  creatingControl = nullptr;
+  creatingControl = interrupted;
   if (window && !handle_) {
     handle_ = window;
     WindowControls()[window] = this;
@@ -528,11 +527,15 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
     if (child->Width() <= 0 || child->Height() <= 0) continue;
     const RECT bounds = child->BoundsRect();
     if (!RectVisible(dc, &bounds)) continue;
-    const int saved = SaveDC(dc);
+    TSavedDC saved(dc);
     OffsetViewportOrgEx(dc, child->Left(), child->Top(), nullptr);
     IntersectClipRect(dc, 0, 0, child->Width(), child->Height());
-    child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-    RestoreDC(dc, saved);
+    try {
+      child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    } catch (...) {
+      // The child's place keeps the parent's background; the rest paints.
+      RecordedErrors().RecordCurrent(child, "painting");
+    }
   }
 }
 
@@ -545,40 +548,51 @@ void TWinControl::PaintHandler(TMessage& message) {
   }
   message.Result = 0;
   if (message.WParam) {
-    const HDC dc = reinterpret_cast<HDC>(message.WParam);
-    PaintWindow(dc);
-    PaintControls(dc, nullptr);
+    PaintContent(reinterpret_cast<HDC>(message.WParam));
     return;
   }
-  PaintGuard paint(handle_);
+  TPaintDC paint(handle_);
   if (!doubleBuffered_) {
-    PaintWindow(paint.dc());
-    PaintControls(paint.dc(), nullptr);
+    PaintContent(paint.Get());
     return;
   }
   // Everything into one off-screen image, then one copy: no flicker.
   RECT client;
   GetClientRect(handle_, &client);
-  const HDC memory = CreateCompatibleDC(paint.dc());
-  const HBITMAP image = CreateCompatibleBitmap(paint.dc(), std::max(1, RectWidth(client)), std::max(1, RectHeight(client)));
-  const HGDIOBJ old = SelectObject(memory, image);
-  if (PaintsItself()) EraseBackground(memory);
-  PaintWindow(memory);
-  PaintControls(memory, nullptr);
-  const RECT& area = paint.area();
-  BitBlt(paint.dc(), area.left, area.top, RectWidth(area), RectHeight(area), memory, area.left, area.top, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteObject(image);
-  DeleteDC(memory);
+  TMemoryDC memory(paint.Get());
+  TBitmapHandle image(CreateCompatibleBitmap(paint.Get(), std::max(1, RectWidth(client)), std::max(1, RectHeight(client))));
+  {
+    TSelection selected(memory.Get(), image.Get());
+    if (PaintsItself()) EraseBackground(memory.Get());
+    PaintContent(memory.Get());
+    const RECT& area = paint.Area();
+    BitBlt(paint.Get(), area.left, area.top, RectWidth(area), RectHeight(area), memory.Get(), area.left, area.top,
+           SRCCOPY);
+  }
+}
+
+void TWinControl::PaintContent(HDC dc) {
+  try {
+    TSavedDC saved(dc);
+    PaintWindow(dc);
+  } catch (...) {
+    // The control's own painting failed: its plain background instead, once
+    // recorded, and its graphic children still paint.
+    RecordedErrors().RecordCurrent(this, "painting");
+    if (PaintsItself()) EraseBackground(dc);
+  }
+  PaintControls(dc, nullptr);
+}
+
+void TWinControl::PaintPlainly(TMessage& message) {
+  try {
+    DefaultHandler(message);
+  } catch (...) {
+    RecordedErrors().RecordCurrent(this, "painting plainly");
+  }
 }
 
 // --- messages -------------------------------------------------------------
-
-void TWinControl::TrackMouseLeave() {
-  if (trackingLeave_ || !handle_) return;
-  TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, handle_, 0};
-  if (TrackMouseEvent(&track)) trackingLeave_ = true;
-}
 
 bool TWinControl::RouteMouseToGraphicChild(TMessage& message) {
   const bool down = IsMouseButtonDown(message.Msg);
@@ -653,7 +667,6 @@ void TWinControl::WndProc(TMessage& message) {
       return;
     }
     case WM_MOUSEMOVE: {
-      TrackMouseLeave();
       POINT screen{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
       ::ClientToScreen(handle_, &screen);
       Application().UpdateMouseControl(screen);
@@ -676,8 +689,13 @@ void TWinControl::WndProc(TMessage& message) {
       if (RouteMouseToGraphicChild(message)) return;
       if (message.Msg == WM_LBUTTONUP && PaintsItself() && GetCapture() == handle_) ReleaseCapture();
       break;
+    // The frame counts as the window: the mouse is in the control until it
+    // leaves the window through the frame.
+    case WM_NCMOUSEMOVE:
+      Application().UpdateMouseControl(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+      break;
     case WM_MOUSELEAVE:
-      trackingLeave_ = false;
+    case WM_NCMOUSELEAVE:
       Application().UpdateMouseControl();
       return;
     case WM_CAPTURECHANGED: captureControl_ = nullptr; break;
@@ -707,7 +725,12 @@ void TWinControl::WndProc(TMessage& message) {
       DefaultHandler(message);
       return;
     }
+    // Menus this window owns: their items measure, draw and click.
+    case WM_MEASUREITEM:
+      if (TMenu::Dispatch(message)) return;
+      break;
     case WM_COMMAND:
+      if (TMenu::Dispatch(message)) return;
       if (message.LParam && ReflectNotification(message, reinterpret_cast<HWND>(message.LParam), CN_COMMAND)) return;
       break;
     case WM_NOTIFY: {
@@ -717,6 +740,7 @@ void TWinControl::WndProc(TMessage& message) {
     }
     case WM_DRAWITEM: {
       auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
+      if (item && item->CtlType == ODT_MENU && TMenu::Dispatch(message)) return;
       if (item && item->CtlType != ODT_MENU && ReflectNotification(message, item->hwndItem, CN_DRAWITEM)) return;
       break;
     }

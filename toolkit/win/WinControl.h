@@ -128,6 +128,9 @@ protected:
   // The control's own painting into dc (custom controls paint here; system
   // controls let their class paint).
   virtual void PaintWindow(HDC dc);
+  // WM_PAINT: the control's painting, then its graphic children. A paint
+  // that throws is recorded (ErrorRecord.h), never shown: the control gets
+  // its plain background, and a failing graphic child leaves the parent's.
   virtual void PaintHandler(TMessage& message);
   // Whether the toolkit paints this window (false: the system class does).
   virtual bool PaintsItself() const { return defWndProc_ == DefWindowProcW; }
@@ -155,7 +158,8 @@ private:
   void RemoveControl(TControl* control);
   void RegisterWindowClass(const TCreateParams& params);
   bool RouteMouseToGraphicChild(TMessage& message);
-  void TrackMouseLeave();
+  void PaintContent(HDC dc);
+  void PaintPlainly(TMessage& message);
   bool ReflectNotification(TMessage& message, HWND child, UINT reflected);
   void ReadBoundsFromWindow();
 
@@ -168,7 +172,6 @@ private:
   bool ctl3D_ = true;
   bool doubleBuffered_ = false;
   int bevelWidth_ = 1;
-  bool trackingLeave_ = false;
   HBRUSH backgroundBrush_ = nullptr;
   COLORREF backgroundBrushColor_ = 0;
 };

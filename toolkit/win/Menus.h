@@ -1,0 +1,205 @@
+#pragma once
+// Menus as components: a main menu (a form's menu bar) and popup menus, each
+// a tree of TMenuItem. The system menu (HMENU) is built from the tree and
+// rebuilt when an item changes, so the items are the one truth; a skin
+// restyles items by their properties and owner-draw events, never by
+// editing system menus.
+//
+// Owner drawing: an item is drawn by its owner when its menu has OwnerDraw
+// set or it has an OnAdvancedDrawItem handler. The system then asks the
+// window that owns the menu (the form of a main menu; the toolkit's own
+// popup window for popup menus) with WM_MEASUREITEM and WM_DRAWITEM; every
+// toolkit window hands those to TMenu::Dispatch, which calls the item's
+// OnMeasureItem / OnAdvancedDrawItem with a canvas on the system's context.
+// Items without handlers measure and draw themselves plainly. A failure in a
+// handler is recorded (ErrorRecord.h), never shown: the item is drawn plainly.
+//
+// Menu commands (WM_COMMAND from a menu) reach the item's Click.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/win/Canvas.h"
+#include "toolkit/win/Component.h"
+#include "toolkit/win/GraphicBitmap.h"
+#include "toolkit/win/Messages.h"
+#include "toolkit/win/ShortCut.h"
+
+namespace tk {
+
+class TMenu;
+
+enum TMenuBreak { mbNone, mbBreak, mbBarBreak };
+// The system's owner-draw state flags (ODS_SELECTED, ODS_GRAYED, ...).
+using TOwnerDrawState = UINT;
+
+using TMenuMeasureItemEvent = std::function<void(TObject* sender, TCanvas& canvas, int& width, int& height)>;
+using TAdvancedMenuDrawItemEvent =
+    std::function<void(TObject* sender, TCanvas& canvas, const RECT& rect, TOwnerDrawState state)>;
+
+class TMenuItem : public TComponent {
+  TK_CLASS(TMenuItem)
+public:
+  explicit TMenuItem(TComponent* owner);
+  ~TMenuItem() override;
+
+  // The tree. An item belongs to at most one parent; Add takes it from its
+  // old one.
+  int Count() const { return static_cast<int>(items_.size()); }
+  TMenuItem* Items(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+  TMenuItem* Parent() const { return parent_; }
+  int MenuIndex() const;
+  void Add(TMenuItem* item) { Insert(Count(), item); }
+  void Insert(int index, TMenuItem* item);
+  void Remove(TMenuItem* item);
+  // The menu this item belongs to (through its parents), or none.
+  TMenu* GetParentMenu() const;
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string_view caption);
+  // "-" makes a separator line.
+  bool IsLine() const { return caption_ == "-"; }
+  TShortCut ShortCut() const { return shortCut_; }
+  void SetShortCut(TShortCut shortCut);
+  bool Checked() const { return checked_; }
+  void SetChecked(bool value);
+  // A checked radio item shows a bullet; Checked unchecks the other radio
+  // items of the same GroupIndex among its siblings.
+  bool RadioItem() const { return radioItem_; }
+  void SetRadioItem(bool value);
+  int GroupIndex() const { return groupIndex_; }
+  void SetGroupIndex(int value);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool value);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool value);
+  // The default item is drawn bold and runs on a double click.
+  bool Default() const { return default_; }
+  void SetDefault(bool value);
+  TMenuBreak Break() const { return break_; }
+  void SetBreak(TMenuBreak value);
+  // The item's picture: its own bitmap, else the image of its menu's image
+  // list at ImageIndex (-1 = none) for owners that keep one.
+  TBitmap& Bitmap() { return bitmap_; }
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
+  std::string Hint;
+
+  virtual void Click();
+
+  TNotifyEvent OnClick;
+  TMenuMeasureItemEvent OnMeasureItem;
+  TAdvancedMenuDrawItemEvent OnAdvancedDrawItem;
+
+  // The system's id of the item's command, unique in the process.
+  UINT Command() const { return command_; }
+  // The submenu built for an item with children (nullptr otherwise, or
+  // before its menu was built).
+  HMENU Handle() const { return handle_; }
+  bool IsOwnerDrawn() const;
+
+  // Called for the system's measure and draw requests; plain measuring and
+  // drawing when the item has no handler.
+  void MeasureItem(HDC dc, int& width, int& height);
+  void DrawItem(HDC dc, const RECT& rect, TOwnerDrawState state);
+
+  // The live item an owner-draw request or a command refers to, or none.
+  static TMenuItem* FromItemData(ULONG_PTR data);
+  static TMenuItem* FromCommand(UINT command);
+
+protected:
+  void BeforeDestruction() override;
+
+private:
+  friend class TMenu;
+  void Changed();
+  void Build(HMENU into);
+  std::wstring SystemText() const;
+
+  std::vector<TMenuItem*> items_;
+  TMenuItem* parent_ = nullptr;
+  TMenu* menu_ = nullptr;  // set on a menu's root item only
+  std::string caption_;
+  TShortCut shortCut_ = 0;
+  bool checked_ = false;
+  bool radioItem_ = false;
+  int groupIndex_ = 0;
+  bool enabled_ = true;
+  bool visible_ = true;
+  bool default_ = false;
+  TMenuBreak break_ = mbNone;
+  TBitmap bitmap_;
+  int imageIndex_ = -1;
+  UINT command_ = 0;
+  HMENU handle_ = nullptr;
+};
+
+class TMenu : public TComponent {
+  TK_CLASS(TMenu)
+public:
+  explicit TMenu(TComponent* owner);
+  ~TMenu() override;
+
+  // The invisible root; its children are the menu's items.
+  TMenuItem* Items() const { return items_; }
+  // The system menu, built on demand.
+  HMENU Handle();
+  bool HandleAllocated() const { return handle_ != nullptr; }
+  bool OwnerDraw() const { return ownerDraw_; }
+  void SetOwnerDraw(bool value);
+
+  // The menu requests of one window message: WM_MEASUREITEM and WM_DRAWITEM
+  // for menu items, WM_COMMAND from a menu. True when it was one (Result
+  // set).
+  static bool Dispatch(TMessage& message);
+
+protected:
+  virtual HMENU CreateHandle() = 0;
+  // The system menu changed (a main menu redraws its bar).
+  virtual void MenuChanged() {}
+  void BeforeDestruction() override;
+
+private:
+  friend class TMenuItem;
+  void Rebuild();
+  void DestroyHandle();
+
+  TMenuItem* items_;
+  HMENU handle_ = nullptr;
+  bool ownerDraw_ = false;
+};
+
+// A form's menu bar (TCustomForm::SetMenu).
+class TMainMenu : public TMenu {
+  TK_CLASS(TMainMenu)
+public:
+  explicit TMainMenu(TComponent* owner) : TMenu(owner) {}
+  // The window whose bar shows this menu (set by the form).
+  void SetWindow(HWND window) { window_ = window; }
+
+protected:
+  HMENU CreateHandle() override { return CreateMenu(); }
+  void MenuChanged() override;
+
+private:
+  HWND window_ = nullptr;
+};
+
+class TPopupMenu : public TMenu {
+  TK_CLASS(TPopupMenu)
+public:
+  explicit TPopupMenu(TComponent* owner) : TMenu(owner) {}
+  // Shows the menu at a screen point and returns when it closed; the chosen
+  // item's Click has run by then.
+  void Popup(int x, int y);
+  TNotifyEvent OnPopup;
+
+protected:
+  HMENU CreateHandle() override { return CreatePopupMenu(); }
+};
+
+}  // namespace tk
