@@ -6,20 +6,13 @@
 #include <string>
 
 #include "app/AngleNotation.h"
+#include "app/GaussZone.h"
 #include "gis/projections/TransverseMercator.h"
 #include "toolkit/core/NumberText.h"
 
 namespace app {
 
 namespace {
-
-// Point coordinates: pi/180 and 180/pi in extended precision.
-constexpr long double kDegreesToRadians = 0.017453292519943295769L;
-constexpr long double kRadiansToDegrees = 57.295779513082320877L;
-// The zone's central meridian uses pi to eight decimals only. This moves the
-// meridian by about 2.3e-9 rad in zone 20 (1.5 cm of easting at the equator)
-// and is part of every coordinate the tool has ever written, so it stays.
-constexpr long double kMeridianPi = 3.14159265L;
 
 // A number whose text the readers would not take back ("NAN", "INF") fails
 // the command instead of landing in a field.
@@ -44,14 +37,6 @@ bool Guarded(TFieldAccess& fields, std::initializer_list<TField> outputs, Body&&
     }
   }
   return false;
-}
-
-// The zone of a longitude: whole degrees (64-bit, truncated) / 6 + 1.
-std::int64_t ZoneOfLongitude(double longitude) {
-  // Beyond 2^63 the whole degrees do not fit their 64-bit integer.
-  constexpr double kLimit = 9223372036854775808.0;
-  if (!(longitude >= -kLimit && longitude < kLimit)) throw std::range_error("longitude out of range");
-  return static_cast<std::int64_t>(longitude) / 6 + 1;
 }
 
 bool SplitCommand(TFieldAccess& fields, TField decimal, TField d, TField m, TField s) noexcept {
@@ -81,24 +66,18 @@ TConversionCommands::TConversionCommands()
 TConversionCommands::~TConversionCommands() = default;
 
 void TConversionCommands::SetUpZone(std::int32_t zone) {
-  // 32-bit arithmetic as the zone field is 32 bits; zones too large for it
-  // (|zone| above about 357 million) wrap to a meaningless meridian instead
-  // of failing.
-  const auto meridianDegrees = static_cast<std::int32_t>(static_cast<std::int64_t>(zone) * 6 - 3);
-  const double centralMeridian = static_cast<double>(meridianDegrees * kMeridianPi / 180.0L);
-  FProjection->SetUp(0, centralMeridian, 0, 500000, 0, 0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0);
+  SetUpGaussPlane(*FProjection, WindowZoneMeridian(zone));
 }
 
 bool TConversionCommands::GeodeticToGauss(TFieldAccess& fields) noexcept {
   return Guarded(fields, {TField::edtGaussX, TField::edtGaussY, TField::edtGaussZone}, [&] {
     const double longitude = tk::StrToFloat(fields.Text(TField::edtLon));
-    fields.SetText(TField::edtGaussZone, tk::IntToStr(ZoneOfLongitude(longitude)));
+    fields.SetText(TField::edtGaussZone, tk::IntToStr(SixDegreeZoneOfLongitude(longitude)));
     // Read back through the field, where a zone beyond 32 bits fails.
     SetUpZone(tk::StrToInt(fields.Text(TField::edtGaussZone)));
 
     const double latitude = tk::StrToFloat(fields.Text(TField::edtLat));
-    const TGIS_Point3 geodetic{static_cast<double>(longitude * kDegreesToRadians),
-                               static_cast<double>(latitude * kDegreesToRadians), 0};
+    const TGIS_Point3 geodetic{PointRadians(longitude), PointRadians(latitude), 0};
     TGIS_Point3 plane;
     FProjection->Project(geodetic, plane);
     const std::string easting = NumberText(plane.X);
@@ -115,8 +94,8 @@ bool TConversionCommands::GaussToGeodetic(TFieldAccess& fields) noexcept {
                             tk::StrToFloat(fields.Text(TField::edtGaussY)), 0};
     TGIS_Point3 geodetic;
     FProjection->Unproject(plane, geodetic);
-    const std::string longitude = NumberText(static_cast<double>(geodetic.X * kRadiansToDegrees));
-    const std::string latitude = NumberText(static_cast<double>(geodetic.Y * kRadiansToDegrees));
+    const std::string longitude = NumberText(PointDegrees(geodetic.X));
+    const std::string latitude = NumberText(PointDegrees(geodetic.Y));
     fields.SetText(TField::edtLon, longitude);
     fields.SetText(TField::edtLat, latitude);
   });

@@ -4,6 +4,7 @@
 add_library(app_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/AngleNotation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FieldTexts.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ConversionCommands.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/ConversionCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GaussZone.cpp)
 target_include_directories(app_core PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 target_link_libraries(app_core PUBLIC gis tk_core)

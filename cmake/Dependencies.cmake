@@ -37,3 +37,21 @@ else()
   pkg_check_modules(PROJ REQUIRED IMPORTED_TARGET proj)
   find_package(benchmark REQUIRED)
 endif()
+
+# CLI11 (header-only, Debian's libcli11-dev) parses gkconv's command line.
+# The cross compiler must not see the build machine's /usr/include, so the
+# MinGW build gets a folder of its own holding only CLI11's header folder.
+set(GK_CLI11_HEADERS /usr/include/CLI CACHE PATH "CLI11's header folder (libcli11-dev)")
+if(NOT EXISTS ${GK_CLI11_HEADERS}/CLI.hpp)
+  message(FATAL_ERROR "CLI11 is missing (${GK_CLI11_HEADERS}/CLI.hpp); run scripts/setup.sh")
+endif()
+add_library(gk_cli11 INTERFACE)
+if(WIN32)
+  set(GK_CLI11_ROOT ${CMAKE_BINARY_DIR}/_deps/cli11-include)
+  file(MAKE_DIRECTORY ${GK_CLI11_ROOT})
+  file(CREATE_LINK ${GK_CLI11_HEADERS} ${GK_CLI11_ROOT}/CLI SYMBOLIC)
+  target_include_directories(gk_cli11 SYSTEM INTERFACE ${GK_CLI11_ROOT})
+else()
+  find_package(CLI11 CONFIG REQUIRED)
+  target_link_libraries(gk_cli11 INTERFACE CLI11::CLI11)
+endif()

@@ -20,7 +20,7 @@ packages=(
     build-essential cmake ninja-build pkg-config git ca-certificates
     g++-mingw-w64-x86-64 libz-mingw-w64-dev nasm
     wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick
-    googletest libbenchmark-dev libproj-dev proj-bin
+    googletest libbenchmark-dev libproj-dev proj-bin libcli11-dev
     fonts-wqy-microhei dpkg-dev
     clang libclang-rt-14-dev valgrind zlib1g-dev libjpeg62-turbo-dev
 )

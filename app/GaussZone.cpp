@@ -1,0 +1,35 @@
+#include "app/GaussZone.h"
+
+#include <numbers>
+#include <stdexcept>
+
+#include "gis/projections/TransverseMercator.h"
+
+namespace app {
+
+double PointRadians(double degrees) { return static_cast<double>(degrees * kDegreesToRadians); }
+
+double PointDegrees(double radians) { return static_cast<double>(radians * kRadiansToDegrees); }
+
+std::int64_t SixDegreeZoneOfLongitude(double longitude) {
+  // Beyond 2^63 the whole degrees do not fit their 64-bit integer.
+  constexpr double kLimit = 9223372036854775808.0;
+  if (!(longitude >= -kLimit && longitude < kLimit)) throw std::range_error("longitude out of range");
+  return static_cast<std::int64_t>(longitude) / 6 + 1;
+}
+
+double MeridianRadians(long double degrees, bool exactPi) {
+  const long double pi = exactPi ? std::numbers::pi_v<long double> : kMeridianPi;
+  return static_cast<double>(degrees * pi / 180.0L);
+}
+
+double WindowZoneMeridian(std::int32_t zone) {
+  const auto meridianDegrees = static_cast<std::int32_t>(static_cast<std::int64_t>(zone) * 6 - 3);
+  return MeridianRadians(meridianDegrees);
+}
+
+void SetUpGaussPlane(TGIS_ProjectionTransverseMercator& projection, double centralMeridian) {
+  projection.SetUp(0, centralMeridian, 0, 500000, 0, 0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0);
+}
+
+}  // namespace app

@@ -1,0 +1,35 @@
+// gkconv: batch conversion of point files on the converter's projection
+// engine. See CommandLine.h.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/CommandLine.h"
+#include "gis/GisEngine.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
+int main(int argc, char** argv) {
+  GisEngineScope engine;
+#ifdef _WIN32
+  // The arguments as UTF-16 from the system, in UTF-8 for the parser (the
+  // narrow argv holds them in the ANSI code page, which loses characters).
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> utf8(static_cast<size_t>(count));
+  std::vector<const char*> args;
+  for (int i = 0; i < count; ++i) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+    utf8[i].resize(static_cast<size_t>(n > 0 ? n - 1 : 0));
+    WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, utf8[i].data(), n, nullptr, nullptr);
+    args.push_back(utf8[i].c_str());
+  }
+  LocalFree(wide);
+  return gkconv::RunCommandLine(count, args.data(), stderr);
+#else
+  return gkconv::RunCommandLine(argc, argv, stderr);
+#endif
+}
