@@ -62,7 +62,7 @@ bool TAtomicOutput::Commit() {
   if (!ok) Fail("writing '" + FTemporary + "'");
   if (std::fclose(f) != 0 && ok) ok = Fail("writing '" + FTemporary + "'");
   std::string reason;
-  if (ok && !ReplaceFile(FTemporary, FTarget, reason)) {
+  if (ok && !RenameOver(FTemporary, FTarget, reason)) {
     if (FError.empty()) FError = "renaming '" + FTemporary + "' to '" + FTarget + "': " + reason;
     ok = false;
   }

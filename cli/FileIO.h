@@ -42,7 +42,7 @@ std::FILE* CreateNewFile(const std::string& path, const std::string& like, bool&
 bool SyncFile(std::FILE* file);
 void RemoveFile(const std::string& path);
 // Renames `from` over `to`, replacing it in one step.
-bool ReplaceFile(const std::string& from, const std::string& to, std::string& reason);
+bool RenameOver(const std::string& from, const std::string& to, std::string& reason);
 
 // Output that replaces its target only when complete: written to a new
 // temporary file beside the target and renamed over it by Commit. Anything

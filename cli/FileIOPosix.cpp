@@ -101,7 +101,7 @@ bool SyncFile(std::FILE* file) { return fsync(fileno(file)) == 0; }
 
 void RemoveFile(const std::string& path) { unlink(path.c_str()); }
 
-bool ReplaceFile(const std::string& from, const std::string& to, std::string& reason) {
+bool RenameOver(const std::string& from, const std::string& to, std::string& reason) {
   if (std::rename(from.c_str(), to.c_str()) == 0) return true;
   reason = std::strerror(errno);
   return false;

@@ -96,7 +96,7 @@ bool SyncFile(std::FILE* file) { return _commit(_fileno(file)) == 0; }
 
 void RemoveFile(const std::string& path) { _wremove(Wide(path).c_str()); }
 
-bool ReplaceFile(const std::string& from, const std::string& to, std::string& reason) {
+bool RenameOver(const std::string& from, const std::string& to, std::string& reason) {
   if (MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
   reason = SystemMessage(GetLastError());
   return false;

@@ -29,6 +29,11 @@ bool IsValidUtf8(std::string_view text, bool allowCutEnd = false);
 // are well-formed UTF-8, else GB18030 (which reads every GBK file).
 TEncoding DetectEncoding(std::string_view sample);
 
+// Whether the platform knows the whole of GB18030, its four-byte forms
+// included. Without it (Wine has no code page 54936) GB18030 is read and
+// written as its GBK part.
+bool FullGb18030();
+
 // One direction of conversion, reused for every line (one per thread).
 class TTextConverter {
 public:

@@ -20,6 +20,8 @@ const char* IconvName(TEncoding encoding) {
 }
 }  // namespace
 
+bool FullGb18030() { return true; }
+
 struct TTextConverter::TPlatform {
   iconv_t Handle = reinterpret_cast<iconv_t>(-1);
 };

@@ -11,11 +11,15 @@ UINT CodePage(TEncoding encoding) {
   switch (encoding) {
     case TEncoding::Utf8: return CP_UTF8;
     case TEncoding::Gbk: return 936;
-    case TEncoding::Gb18030: return 54936;
+    // A system without the GB18030 tables (Wine, for one) still reads and
+    // writes the GBK part of it, which is what Chinese Excel saves.
+    case TEncoding::Gb18030: return IsValidCodePage(54936) ? 54936 : 936;
   }
   return CP_UTF8;
 }
 }  // namespace
+
+bool FullGb18030() { return IsValidCodePage(54936) != 0; }
 
 struct TTextConverter::TPlatform {
   std::wstring Wide;

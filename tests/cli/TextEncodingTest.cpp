@@ -38,6 +38,11 @@ TEST(TextEncoding, ConvertsGbkAndGb18030BothWays) {
     ASSERT_TRUE(in.Convert("116.391,39.907", out));
     EXPECT_EQ(out, "116.391,39.907");
   }
+}
+
+TEST(TextEncoding, WritesCharactersBeyondGbkOnlyInGb18030) {
+  if (!gkconv::FullGb18030()) GTEST_SKIP() << "this system has no GB18030 tables (code page 54936)";
+  std::string out;
   // U+20000 (𠀀) has a four-byte GB18030 form and none in GBK.
   const std::string rare = "\xF0\xA0\x80\x80";
   gkconv::TTextConverter toGb18030(TEncoding::Utf8, TEncoding::Gb18030), toGbk(TEncoding::Utf8, TEncoding::Gbk);
