@@ -147,7 +147,7 @@ TEST(Program, InterruptLeavesTheOldOutputAndNoTemporaryFile) {
     for (int i = 0; i < 200000; ++i) writer << "116.391 39.907\n";
     writer.flush();
     // gkconv has read rows and waits for more; the temporary file exists.
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 1000; ++i) {
       if (FileNames(dir.Path()).size() > 4) break;
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
