@@ -2,14 +2,11 @@
 
 #include <algorithm>
 
-#include "toolkit/win/Control.h"
-
 namespace tk {
 
 TBasicAction::~TBasicAction() {
   BeforeDestruction();
-  for (TControl* client : std::vector<TControl*>(clients_))
-    if (client->action_ == this) client->action_ = nullptr;
+  for (TActionClient* client : std::vector<TActionClient*>(clients_)) client->ActionGone(this);
 }
 
 bool TBasicAction::Execute() {
@@ -20,19 +17,18 @@ bool TBasicAction::Execute() {
 
 bool TBasicAction::Update() {
   if (OnUpdate) OnUpdate(this);
-  for (TControl* client : std::vector<TControl*>(clients_))
-    client->Perform(CM_ACTIONUPDATE, 0, reinterpret_cast<LPARAM>(this));
+  for (TActionClient* client : std::vector<TActionClient*>(clients_)) client->ActionUpdated(this);
   return OnUpdate != nullptr;
 }
 
-void TBasicAction::RegisterClient(TControl* control) {
-  if (std::find(clients_.begin(), clients_.end(), control) == clients_.end()) clients_.push_back(control);
+void TBasicAction::RegisterClient(TActionClient* client) {
+  if (std::find(clients_.begin(), clients_.end(), client) == clients_.end()) clients_.push_back(client);
 }
 
-void TBasicAction::UnregisterClient(TControl* control) { std::erase(clients_, control); }
+void TBasicAction::UnregisterClient(TActionClient* client) { std::erase(clients_, client); }
 
 void TBasicAction::Change() {
-  for (TControl* client : std::vector<TControl*>(clients_)) client->ActionChange(this, false);
+  for (TActionClient* client : std::vector<TActionClient*>(clients_)) client->ActionChange(this, false);
 }
 
 TAction::~TAction() {

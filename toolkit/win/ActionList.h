@@ -15,8 +15,23 @@
 
 namespace tk {
 
-class TControl;
 class TActionList;
+class TBasicAction;
+
+// The side of a control linked to an action (TControl is one): what the
+// action tells it.
+class TActionClient {
+public:
+  // The action's caption, state or visibility changed.
+  virtual void ActionChange(TBasicAction* sender, bool checkDefaults) = 0;
+  // The action ran its update (at idle time).
+  virtual void ActionUpdated(TBasicAction* sender) = 0;
+  // The action is going away.
+  virtual void ActionGone(TBasicAction* sender) = 0;
+
+protected:
+  ~TActionClient() = default;
+};
 
 class TBasicAction : public TComponent {
   TK_CLASS(TBasicAction)
@@ -32,15 +47,15 @@ public:
   TNotifyEvent OnExecute;
   TNotifyEvent OnUpdate;
 
+  void RegisterClient(TActionClient* client);
+  void UnregisterClient(TActionClient* client);
+
 protected:
-  friend class TControl;
-  void RegisterClient(TControl* control);
-  void UnregisterClient(TControl* control);
   // The linked controls take the action's new state.
   void Change();
 
 private:
-  std::vector<TControl*> clients_;
+  std::vector<TActionClient*> clients_;
 };
 
 class TAction : public TBasicAction {

@@ -19,7 +19,14 @@ TApplication& TApplication::Instance() {
   return *application;
 }
 
-TApplication::TApplication() : TComponent(nullptr) {}
+TApplication::TApplication() : TComponent(nullptr) {
+  SetCurrent(this);
+  hintsFollowMouse_ = TMouseRecord::Changed().Register([this](TControl* c) { hints_.MouseControlChanged(c); });
+  hintsForgetControls_ = TMouseRecord::Going().Register([this](const TControl* c) { hints_.ControlGone(c); });
+  showsWindowErrors_ = WindowExceptionHandler().Register([this](const void*) { HandleException(this); });
+}
+
+TControl* TApplication::MouseControl() const { return TMouseRecord::Current(); }
 
 void TApplication::Initialize() {
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -108,6 +115,9 @@ bool TApplication::ProcessMessage(MSG& msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
     case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN:
       hints_.Cancel();
@@ -195,35 +205,8 @@ void TApplication::Restore() {
 }
 
 void TApplication::SetShowHint(bool value) {
-  showHint_ = value;
+  hints_.Enabled = value;
   if (!value) hints_.Cancel();
-}
-
-void TApplication::UpdateMouseControl(POINT screenPoint) {
-  TControl* found = nullptr;
-  if (TWinControl* window = TWinControl::FindControlOrAncestor(WindowFromPoint(screenPoint))) {
-    POINT local = screenPoint;
-    ScreenToClient(window->handle_, &local);
-    found = window->ControlAtPos(local, false, false);
-    if (!found) found = window;
-  }
-  if (found == mouseControl_) return;
-  TControl* previous = mouseControl_;
-  mouseControl_ = found;
-  if (previous) previous->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(previous));
-  // A leave handler may have moved the mouse record on already.
-  if (found && mouseControl_ == found) found->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(found));
-  hints_.MouseControlChanged(mouseControl_);
-}
-
-void TApplication::UpdateMouseControl() {
-  POINT p;
-  if (GetCursorPos(&p)) UpdateMouseControl(p);
-}
-
-void TApplication::ControlGone(const TControl* control) {
-  if (mouseControl_ == control) mouseControl_ = nullptr;
-  hints_.ControlGone(control);
 }
 
 int TApplication::HookMainWindow(TWindowHook hook) {

@@ -3,9 +3,11 @@
 // the target of timers and of requests posted to the application, which code
 // such as a skin manager may hook), its title, its forms (owned by it, the
 // first created one being the main form), the message loop with the
-// toolkit's keyboard handling, the mouse record behind CM_MOUSEENTER /
-// CM_MOUSELEAVE, hints, and the handling of exceptions that reach a window
-// procedure. Everything runs on the one user-interface thread.
+// toolkit's keyboard handling, hints (which follow TMouseRecord), and the
+// showing of exceptions that reach a window procedure outside painting. It
+// is the forms' TFormHost: the lower layers reach it only through that and
+// through the callbacks it registers. Everything runs on the one
+// user-interface thread.
 //
 // Keyboard, for a key message to a control of a form:
 //   key down   1. the form's OnKeyDown first when its KeyPreview is on (a key
@@ -30,15 +32,17 @@
 #include <string_view>
 
 #include "toolkit/win/Component.h"
+#include "toolkit/win/Form.h"
 #include "toolkit/win/HintManager.h"
 #include "toolkit/win/Messages.h"
+#include "toolkit/core/CallbackSlot.h"
 
 namespace tk {
 
 class TControl;
 class TCustomForm;
 
-class TApplication : public TComponent {
+class TApplication : public TComponent, public TFormHost {
   TK_CLASS(TApplication)
 public:
   static TApplication& Instance();
@@ -50,7 +54,7 @@ public:
   const std::string& Title() const { return title_; }
   void SetTitle(std::string_view title);
 
-  TCustomForm* MainForm() const { return mainForm_; }
+  TCustomForm* MainForm() const override { return mainForm_; }
   // Creates a form owned by the application: the layout stored under the
   // form's class name is read, then OnCreate runs. The first form created
   // becomes the main form.
@@ -59,14 +63,14 @@ public:
 
   // Shows the main form and runs the message loop until Terminate.
   void Run();
-  void Terminate();
-  bool Terminated() const { return terminated_; }
+  void Terminate() override;
+  bool Terminated() const override { return terminated_; }
   // Lets a program (or a test) run another loop after a Terminate.
   void ResumeAfterTerminate() { terminated_ = false; }
   // Handles every message waiting now, without waiting for more.
   void ProcessMessages();
   // Handles one message; waits for one when none is there (after idle work).
-  void HandleMessage();
+  void HandleMessage() override;
   // Removes and handles one message; false when there was none.
   bool ProcessMessage(MSG& msg);
   // Frees every form (at the end of Run).
@@ -75,19 +79,15 @@ public:
   void Minimize();
   void Restore();
 
-  bool ShowHint() const { return showHint_; }
+  bool ShowHint() const { return hints_.Enabled; }
   void SetShowHint(bool value);
-  int HintPause = 500;
-  int HintHidePause = 2500;
-  void CancelHint() { hints_.Cancel(); }
+  void CancelHint() override { hints_.Cancel(); }
+  // Its Pause and HidePause say when hints show and go.
   THintManager& Hints() { return hints_; }
 
-  // The control under the mouse, as the last mouse message showed it.
-  TControl* MouseControl() const { return mouseControl_; }
-  void UpdateMouseControl(POINT screenPoint);
-  void UpdateMouseControl();
-  // A control going away (or hidden, or disabled) is forgotten here.
-  void ControlGone(const TControl* control);
+  // The control under the mouse, as the last mouse message showed it
+  // (TMouseRecord).
+  TControl* MouseControl() const;
 
   // Hooks of the application window: called first for every message it
   // receives; a hook returning true has handled it (Result set).
@@ -100,7 +100,7 @@ public:
   void RemoveTimer(UINT_PTR id);
 
   // Frees a form once the current message is done.
-  void PostRelease(TCustomForm* form);
+  void PostRelease(TCustomForm* form) override;
 
   // Handles the exception being thrown (call from a catch block): OnException
   // when assigned, else a message box with its text.
@@ -116,7 +116,7 @@ private:
   bool IsKeyMsg(MSG& msg);
   void Idle();
   void UpdateActions();
-  void FormDestroyed(TCustomForm* form);
+  void FormDestroyed(TCustomForm* form) override;
   static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
   void AdoptForm(TCustomForm* form);
 
@@ -124,9 +124,11 @@ private:
   std::string title_;
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;
-  bool showHint_ = true;
-  TControl* mouseControl_ = nullptr;
   THintManager hints_;
+  // The hints follow the mouse record; window procedures' errors are shown.
+  TCallbackList<void(TControl*)>::Registration hintsFollowMouse_;
+  TCallbackList<void(const TControl*)>::Registration hintsForgetControls_;
+  TCallbackSlot<void(const void*)>::Registration showsWindowErrors_;
   std::map<int, TWindowHook> hooks_;
   int nextHookId_ = 1;
   std::map<UINT_PTR, std::function<void()>> timers_;
@@ -136,8 +138,6 @@ private:
 inline TApplication& Application() { return TApplication::Instance(); }
 
 }  // namespace tk
-
-#include "toolkit/win/Form.h"
 
 namespace tk {
 

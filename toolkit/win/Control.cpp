@@ -4,11 +4,7 @@
 
 #include <cwctype>
 
-#include "toolkit/win/ActionList.h"
-#include "toolkit/win/Application.h"
-#include "toolkit/win/Form.h"
 #include "toolkit/win/Unicode.h"
-#include "toolkit/win/WinControl.h"
 
 namespace tk {
 
@@ -31,12 +27,6 @@ TShiftState ShiftStateFromMouseFlags(WPARAM flags) {
   return shift;
 }
 
-TCustomForm* GetParentForm(const TControl* control) {
-  const TControl* top = control;
-  while (top && top->Parent()) top = top->Parent();
-  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(top));
-}
-
 bool IsAccel(wchar_t key, std::string_view caption) {
   const std::wstring text = Utf8ToWide(caption);
   for (std::size_t i = 0; i + 1 < text.size(); ++i) {
@@ -56,7 +46,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner), WindowProc([this](TMe
 
 TControl::~TControl() {
   BeforeDestruction();
-  if (parent_) parent_->RemoveControl(this);
+  if (container_) container_->RemoveControl(this);
   if (action_) {
     action_->UnregisterClient(this);
     action_ = nullptr;
@@ -66,7 +56,38 @@ TControl::~TControl() {
 
 void TControl::BeforeDestruction() {
   TComponent::BeforeDestruction();
-  Application().ControlGone(this);
+  TMouseRecord::Forget(this);
+}
+
+namespace {
+TControl* mouseControl = nullptr;
+}  // namespace
+
+TControl* TMouseRecord::Current() { return mouseControl; }
+
+void TMouseRecord::MoveTo(TControl* control) {
+  if (control == mouseControl) return;
+  TControl* previous = mouseControl;
+  mouseControl = control;
+  if (previous) previous->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(previous));
+  // A leave handler may have moved the record on already.
+  if (control && mouseControl == control) control->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(control));
+  Changed().Notify(mouseControl);
+}
+
+TCallbackList<void(TControl*)>& TMouseRecord::Changed() {
+  static TCallbackList<void(TControl*)> listeners;
+  return listeners;
+}
+
+TCallbackList<void(const TControl*)>& TMouseRecord::Going() {
+  static TCallbackList<void(const TControl*)> listeners;
+  return listeners;
+}
+
+void TMouseRecord::Forget(const TControl* control) {
+  if (mouseControl == control) mouseControl = nullptr;
+  Going().Notify(control);
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -75,30 +96,30 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   return message.Result;
 }
 
-void TControl::SetParent(TWinControl* parent) {
-  if (parent_ == parent) return;
-  if (parent == this) throw EComponentError("A control cannot be its own parent");
-  if (parent && IsParentOf(parent)) throw EComponentError("A control cannot be placed on its own child");
-  if (parent_) parent_->RemoveControl(this);
+void TControl::SetParent(TControlParent* parent) {
+  if (container_ == parent) return;
+  if (parent && &parent->ParentControl() == this) throw EComponentError("A control cannot be its own parent");
+  if (parent && IsParentOf(&parent->ParentControl()))
+    throw EComponentError("A control cannot be placed on its own child");
+  if (container_) container_->RemoveControl(this);
   if (parent) parent->InsertControl(this);
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
-  if (auto* container = dynamic_cast<TWinControl*>(parent)) SetParent(container);
+  if (auto* container = dynamic_cast<TControlParent*>(parent)) SetParent(container);
 }
 
-TComponent* TControl::GetParentComponent() const { return parent_; }
+TComponent* TControl::GetParentComponent() const { return ParentControl(); }
 
 bool TControl::IsParentOf(const TControl* control) const {
-  for (const TControl* c = control; c; c = c->parent_)
+  for (const TControl* c = control; c; c = c->ParentControl())
     if (c == this) return true;
   return false;
 }
 
 void TControl::InvalidateControl(bool wasVisible, bool opaque) {
-  if (!wasVisible || !parent_ || !parent_->HandleAllocated()) return;
-  RECT r = BoundsRect();
-  InvalidateRect(parent_->handle_, &r, opaque ? FALSE : TRUE);
+  if (!wasVisible || !container_) return;
+  container_->InvalidateChildArea(BoundsRect(), !opaque);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -132,8 +153,8 @@ void TControl::SetClientSize(int width, int height) { SetBounds(left_, top_, wid
 
 POINT TControl::ClientOrigin() const {
   POINT origin{left_, top_};
-  if (parent_) {
-    const POINT parentOrigin = parent_->ClientOrigin();
+  if (const TControl* parent = ParentControl()) {
+    const POINT parentOrigin = parent->ClientOrigin();
     origin.x += parentOrigin.x;
     origin.y += parentOrigin.y;
   }
@@ -156,10 +177,15 @@ void TControl::SetVisible(bool visible) {
   visible_ = visible;
   if (visible) InvalidateControl(true, (controlStyle_ & csOpaque) != 0);
   Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
-  if (!visible && MouseInControl()) Application().UpdateMouseControl();
+  if (!visible && MouseInControl()) {
+    if (container_)
+      container_->ChildHiddenUnderMouse();
+    else
+      TMouseRecord::MoveTo(nullptr);
+  }
 }
 
-bool TControl::Showing() const { return visible_ && parent_ && parent_->Showing(); }
+bool TControl::Showing() const { return visible_ && container_ && ParentControl()->Showing(); }
 
 void TControl::SetEnabled(bool enabled) {
   if (enabled_ == enabled) return;
@@ -222,7 +248,7 @@ void TControl::SetParentShowHint(bool value) {
 }
 
 bool TControl::EffectiveShowHint() const {
-  if (parentShowHint_ && parent_) return parent_->EffectiveShowHint();
+  if (parentShowHint_ && container_) return ParentControl()->EffectiveShowHint();
   return showHint_;
 }
 
@@ -249,6 +275,12 @@ void TControl::ActionChange(TBasicAction* sender, bool checkDefaults) {
   if (!checkDefaults || visible_) SetVisible(action->Visible());
 }
 
+void TControl::ActionUpdated(TBasicAction* sender) { Perform(CM_ACTIONUPDATE, 0, reinterpret_cast<LPARAM>(sender)); }
+
+void TControl::ActionGone(TBasicAction* sender) {
+  if (action_ == sender) action_ = nullptr;
+}
+
 void TControl::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == opRemove && component == action_) action_ = nullptr;
@@ -257,15 +289,13 @@ void TControl::Notification(TComponent* component, TOperation operation) {
 void TControl::Invalidate() { InvalidateControl(visible_, (controlStyle_ & csOpaque) != 0); }
 
 void TControl::Update() {
-  if (parent_) parent_->Update();
+  if (TControl* parent = ParentControl()) parent->Update();
 }
 
 void TControl::Repaint() {
   Invalidate();
   Update();
 }
-
-bool TControl::MouseInControl() const { return Application().MouseControl() == this; }
 
 void TControl::Click() {
   if (OnClick)
@@ -314,7 +344,7 @@ void TControl::HandleMouseButton(TMessage& message, TMouseButton button, bool do
   MouseUp(button, shift, x, y);
 }
 
-void TControl::WndProc(TMessage& message) {
+bool TControl::HandleMouseMessage(TMessage& message) {
   // Controls that do not want double clicks see a second press instead.
   if (!(controlStyle_ & csDoubleClicks)) {
     switch (message.Msg) {
@@ -325,42 +355,53 @@ void TControl::WndProc(TMessage& message) {
     }
   }
   switch (message.Msg) {
-    case WM_LBUTTONDOWN: return HandleMouseButton(message, mbLeft, true, false);
-    case WM_LBUTTONDBLCLK: return HandleMouseButton(message, mbLeft, true, true);
-    case WM_LBUTTONUP: return HandleMouseButton(message, mbLeft, false, false);
-    case WM_RBUTTONDOWN: return HandleMouseButton(message, mbRight, true, false);
-    case WM_RBUTTONDBLCLK: return HandleMouseButton(message, mbRight, true, true);
-    case WM_RBUTTONUP: return HandleMouseButton(message, mbRight, false, false);
-    case WM_MBUTTONDOWN: return HandleMouseButton(message, mbMiddle, true, false);
-    case WM_MBUTTONDBLCLK: return HandleMouseButton(message, mbMiddle, true, true);
-    case WM_MBUTTONUP: return HandleMouseButton(message, mbMiddle, false, false);
+    case WM_LBUTTONDOWN: HandleMouseButton(message, mbLeft, true, false); return true;
+    case WM_LBUTTONDBLCLK: HandleMouseButton(message, mbLeft, true, true); return true;
+    case WM_LBUTTONUP: HandleMouseButton(message, mbLeft, false, false); return true;
+    case WM_RBUTTONDOWN: HandleMouseButton(message, mbRight, true, false); return true;
+    case WM_RBUTTONDBLCLK: HandleMouseButton(message, mbRight, true, true); return true;
+    case WM_RBUTTONUP: HandleMouseButton(message, mbRight, false, false); return true;
+    case WM_MBUTTONDOWN: HandleMouseButton(message, mbMiddle, true, false); return true;
+    case WM_MBUTTONDBLCLK: HandleMouseButton(message, mbMiddle, true, true); return true;
+    case WM_MBUTTONUP: HandleMouseButton(message, mbMiddle, false, false); return true;
     case WM_MOUSEMOVE:
       DefaultHandler(message);
       MouseMove(ShiftStateFromMouseFlags(message.WParam), GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
-      return;
+      return true;
+    default: return false;
+  }
+}
+
+// The control's own state changed, or its parent's that it follows.
+bool TControl::HandleNotification(TMessage& message) {
+  switch (message.Msg) {
     case CM_ENABLEDCHANGED:
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
     case CM_COLORCHANGED:
       Invalidate();
-      return;
+      return true;
     case CM_PARENTFONTCHANGED:
-      if (parentFont_ && parent_) {
+      if (parentFont_ && container_) {
         updatingParentFont_ = true;
-        font_.Assign(parent_->Font());
+        font_.Assign(ParentControl()->Font());
         updatingParentFont_ = false;
       }
-      return;
+      return true;
     case CM_PARENTCOLORCHANGED:
-      if (parentColor_ && parent_) SetColorFromParent(parent_->Color());
-      return;
+      if (parentColor_ && container_) SetColorFromParent(ParentControl()->Color());
+      return true;
     case CM_ACTIONUPDATE:
       if (auto* action = dynamic_cast<TAction*>(action_)) {
         if (enabled_ != action->Enabled()) SetEnabled(action->Enabled());
       }
-      return;
-    default: break;
+      return true;
+    default: return false;
   }
+}
+
+void TControl::WndProc(TMessage& message) {
+  if (HandleMouseMessage(message) || HandleNotification(message)) return;
   DefaultHandler(message);
 }
 

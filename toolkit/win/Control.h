@@ -31,6 +31,8 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/core/CallbackSlot.h"
+#include "toolkit/win/ActionList.h"
 #include "toolkit/win/Colors.h"
 #include "toolkit/win/Component.h"
 #include "toolkit/win/Font.h"
@@ -39,9 +41,44 @@
 
 namespace tk {
 
+class TControl;
 class TWinControl;
-class TCustomForm;
-class TBasicAction;
+
+// What a control asks of the windowed control it is placed on (TWinControl
+// is the one): a control reaches its parent only through this, so the
+// controls' layer stays below the containers'.
+class TControlParent {
+public:
+  virtual TControl& ParentControl() = 0;
+  virtual void InsertControl(TControl* control) = 0;
+  virtual void RemoveControl(TControl* control) = 0;
+  // Repaints a child's area (the parent's client coordinates); erase: with
+  // the background.
+  virtual void InvalidateChildArea(const RECT& area, bool erase) = 0;
+  // A child under the mouse was hidden: the mouse record moves on to what is
+  // under the mouse now.
+  virtual void ChildHiddenUnderMouse() = 0;
+
+protected:
+  ~TControlParent() = default;
+};
+
+// The toolkit's record of the control under the mouse - a graphic child or
+// a window - as the last mouse message showed it (TWinControl::
+// UpdateMouseControl finds it). Moving the record sends CM_MOUSELEAVE to the
+// control left, then CM_MOUSEENTER to the one entered; CM_MOUSEENTER and
+// CM_MOUSELEAVE carry the control in LParam.
+class TMouseRecord {
+public:
+  static TControl* Current();
+  static void MoveTo(TControl* control);
+  // Told after the record moved (hints follow it), and of every control
+  // that goes away or leaves its parent.
+  static TCallbackList<void(TControl*)>& Changed();
+  static TCallbackList<void(const TControl*)>& Going();
+  // The control leaves the record; the listeners forget it.
+  static void Forget(const TControl* control);
+};
 
 // How a control class behaves (fixed per class, changed by subclasses).
 enum TControlStyleFlag : unsigned {
@@ -70,7 +107,7 @@ enum TControlStateFlag : unsigned {
 };
 using TControlState = unsigned;
 
-class TControl : public TComponent {
+class TControl : public TComponent, protected TActionClient {
   TK_CLASS(TControl)
 public:
   explicit TControl(TComponent* owner);
@@ -82,7 +119,7 @@ public:
   void Deliver(TMessage& message) { WindowProc(message); }
 
   TWinControl* Parent() const { return parent_; }
-  virtual void SetParent(TWinControl* parent);
+  virtual void SetParent(TControlParent* parent);
   void SetParentComponent(TComponent* parent) override;
   TComponent* GetParentComponent() const override;
 
@@ -160,9 +197,8 @@ public:
   void Repaint();
   void Refresh() { Repaint(); }
 
-  // True while the mouse is over this control (the toolkit's own record,
-  // kept by CM_MOUSEENTER / CM_MOUSELEAVE).
-  bool MouseInControl() const;
+  // True while the mouse is over this control (TMouseRecord).
+  bool MouseInControl() const { return TMouseRecord::Current() == this; }
 
   virtual void Click();
   virtual void DblClick();
@@ -177,7 +213,6 @@ public:
 
 protected:
   friend class TWinControl;
-  friend class TBasicAction;
 
   virtual void WndProc(TMessage& message);
   // What happens to a message nobody handled: text messages for graphic
@@ -190,7 +225,9 @@ protected:
 
   // The linked action changed (or was just linked); copies its caption,
   // enabled state, hint and visibility.
-  virtual void ActionChange(TBasicAction* sender, bool checkDefaults);
+  void ActionChange(TBasicAction* sender, bool checkDefaults) override;
+  void ActionUpdated(TBasicAction* sender) override;
+  void ActionGone(TBasicAction* sender) override;
   void Notification(TComponent* component, TOperation operation) override;
   void BeforeDestruction() override;
 
@@ -214,8 +251,13 @@ private:
   void FontChanged();
   void SetColorFromParent(TColor color);
   void HandleMouseButton(TMessage& message, TMouseButton button, bool down, bool doubleClick);
+  bool HandleMouseMessage(TMessage& message);
+  bool HandleNotification(TMessage& message);
 
-  TWinControl* parent_ = nullptr;
+  TControl* ParentControl() const { return container_ ? &container_->ParentControl() : nullptr; }
+
+  TWinControl* parent_ = nullptr;      // the same object as container_
+  TControlParent* container_ = nullptr;
   TFont font_;
   bool parentFont_ = true;
   bool updatingParentFont_ = false;
@@ -228,9 +270,6 @@ private:
   TControlState controlState_ = 0;
   TBasicAction* action_ = nullptr;
 };
-
-// The form a control sits on (the control itself when it is a form).
-TCustomForm* GetParentForm(const TControl* control);
 
 // "&Save" has the accelerator 's'; "&&" is a literal '&'.
 bool IsAccel(wchar_t key, std::string_view caption);

@@ -34,6 +34,23 @@ bool TErrorRecord::RecordCurrent(const void* source, std::string_view where) {
   }
 }
 
+TCallbackSlot<void(const void* source)>& WindowExceptionHandler() {
+  static TCallbackSlot<void(const void* source)> handler;
+  return handler;
+}
+
+void ReportWindowException(const void* source) {
+  if (!WindowExceptionHandler()) {
+    RecordedErrors().RecordCurrent(source, "window procedure");
+    return;
+  }
+  try {
+    WindowExceptionHandler()(source);
+  } catch (...) {
+    RecordedErrors().RecordCurrent(source, "reporting an error");
+  }
+}
+
 bool IsPaintMessage(unsigned msg) {
   switch (msg) {
     case WM_PAINT:

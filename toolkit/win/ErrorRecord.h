@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/core/CallbackSlot.h"
+
 namespace tk {
 
 struct TRecordedError {
@@ -38,5 +40,11 @@ TErrorRecord& RecordedErrors();
 // Messages during which a window paints or answers for painting: a failure
 // there is recorded, never shown.
 bool IsPaintMessage(unsigned msg);
+
+// Any other exception that reaches a window procedure goes to the handler
+// the application registers (it shows the error); with none registered it
+// is recorded. Call from a catch block: the handler may rethrow to look at it.
+TCallbackSlot<void(const void* source)>& WindowExceptionHandler();
+void ReportWindowException(const void* source);
 
 }  // namespace tk

@@ -6,13 +6,22 @@
 
 #include "toolkit/core/TextCase.h"
 #include "toolkit/win/ActionList.h"
-#include "toolkit/win/Application.h"
 #include "toolkit/win/LayoutReader.h"
 #include "toolkit/win/Menus.h"
 #include "toolkit/win/Screen.h"
 #include "toolkit/win/Unicode.h"
 
 namespace tk {
+
+TCustomForm* GetParentForm(const TControl* control) {
+  const TControl* top = control;
+  while (top && top->Parent()) top = top->Parent();
+  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(top));
+}
+
+namespace {
+TCustomForm* MainFormOfHost() { return TFormHost::Current() ? TFormHost::Current()->MainForm() : nullptr; }
+}  // namespace
 
 TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner) {
   visible_ = false;
@@ -22,13 +31,13 @@ TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner) {
   top_ = 0;
   width_ = 320;
   height_ = 240;
-  Screen().AddForm(this);
+  Screen().AddForm(this, this);
 }
 
 TCustomForm::~TCustomForm() {
   BeforeDestruction();
   Screen().RemoveForm(this);
-  Application().FormDestroyed(this);
+  if (TFormHost* host = TFormHost::Current()) host->FormDestroyed(this);
 }
 
 void TCustomForm::BeforeDestruction() {
@@ -56,7 +65,7 @@ void TCustomForm::DoCreate() {
   if (OnCreate) OnCreate(this);
 }
 
-void TCustomForm::SetParent(TWinControl* parent) {
+void TCustomForm::SetParent(TControlParent* parent) {
   if (parent) throw EComponentError("A form cannot be placed on another control");
 }
 
@@ -109,7 +118,7 @@ void TCustomForm::PlaceOnScreen(int& x, int& y, int width, int height) const {
     case poDesktopCenter: area = Screen().WorkAreaRect(); break;
     case poMainFormCenter:
     case poOwnerFormCenter: {
-      TCustomForm* main = Application().MainForm();
+      TCustomForm* main = MainFormOfHost();
       if (main && main != this && main->HandleAllocated()) GetWindowRect(main->handle_, &area);
       break;
     }
@@ -134,7 +143,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
   params.Style = WindowStyle();
   params.ExStyle = WindowExStyle();
-  TCustomForm* main = Application().MainForm();
+  TCustomForm* main = MainFormOfHost();
   params.WndParent = (main && main != this && main->HandleAllocated()) ? main->handle_ : nullptr;
   int width = width_;
   int height = height_;
@@ -305,7 +314,7 @@ void TCustomForm::SelectFirst() {
 
 void TCustomForm::Activated(bool active, bool minimized) {
   if (!active) {
-    Application().CancelHint();
+    if (TFormHost* host = TFormHost::Current()) host->CancelHint();
     if (OnDeactivate) OnDeactivate(this);
     return;
   }
@@ -334,13 +343,13 @@ void TCustomForm::Close() {
     return;
   }
   if (!CloseQuery()) return;
-  const bool isMain = Application().MainForm() == this;
+  const bool isMain = MainFormOfHost() == this;
   TCloseAction action = isMain ? caFree : caHide;
   if (OnClose) OnClose(this, action);
   if (action == caNone) return;
   if (isMain) {
     Hide();
-    Application().Terminate();
+    TFormHost::Current()->Terminate();
     return;
   }
   switch (action) {
@@ -361,6 +370,8 @@ bool TCustomForm::CloseQuery() {
 
 TModalResult TCustomForm::ShowModal() {
   if (visible_ || modal_) throw EComponentError("Cannot make a visible window modal");
+  TFormHost* host = TFormHost::Current();
+  if (!host) throw EComponentError("No application runs the message loop for a modal form");
   modal_ = true;
   modalResult_ = mrNone;
   std::vector<HWND> disabled;
@@ -372,8 +383,8 @@ TModalResult TCustomForm::ShowModal() {
     }
   }
   Show();
-  while (modalResult_ == mrNone && !Application().Terminated()) {
-    Application().HandleMessage();
+  while (modalResult_ == mrNone && !host->Terminated()) {
+    host->HandleMessage();
     if (!Showing()) modalResult_ = mrCancel;
   }
   for (HWND window : disabled)
@@ -383,7 +394,10 @@ TModalResult TCustomForm::ShowModal() {
   return modalResult_;
 }
 
-void TCustomForm::Release() { Application().PostRelease(this); }
+void TCustomForm::Release() {
+  if (!TFormHost::Current()) throw EComponentError("No application frees released forms");
+  TFormHost::Current()->PostRelease(this);
+}
 
 bool TCustomForm::IsShortCut(WORD key, TShiftState shift) {
   const TShortCut shortCut = ShortCut(key, shift);
@@ -409,7 +423,40 @@ void TCustomForm::Paint() {
   if (OnPaint) OnPaint(this);
 }
 
+// A new frame (a skin taking the window over or giving it back) keeps the
+// client size; a size the user or the program gives is taken as the new
+// client size. True when the message was handled.
+bool TCustomForm::HandleSizeMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_WINDOWPOSCHANGING:
+      if ((reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & (SWP_FRAMECHANGED | SWP_NOSIZE)) ==
+          (SWP_FRAMECHANGED | SWP_NOSIZE))
+        frameChanging_ = true;
+      return false;
+    case WM_WINDOWPOSCHANGED:
+      TCustomControl::WndProc(message);
+      if (frameChanging_) {
+        frameChanging_ = false;
+        HoldClientSize();
+      }
+      return true;
+    case WM_SIZE:
+      TCustomControl::WndProc(message);
+      if (message.WParam == SIZE_RESTORED) ClientSizeChanged();
+      return true;
+    case WM_DESTROY:
+      // The system would destroy the menu with the window; the menu is ours.
+      if (menu_) {
+        ::SetMenu(handle_, nullptr);
+        menu_->SetWindow(nullptr);
+      }
+      return false;
+    default: return false;
+  }
+}
+
 void TCustomForm::WndProc(TMessage& message) {
+  if (HandleSizeMessage(message)) return;
   switch (message.Msg) {
     case WM_ACTIVATE: {
       const bool active = LOWORD(message.WParam) != WA_INACTIVE;
@@ -441,32 +488,6 @@ void TCustomForm::WndProc(TMessage& message) {
       }
       break;
     }
-    // A new frame (a skin taking the window over or giving it back) keeps
-    // the client size; a size the user or the program gives is taken as the
-    // new client size.
-    case WM_WINDOWPOSCHANGING:
-      if ((reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & (SWP_FRAMECHANGED | SWP_NOSIZE)) ==
-          (SWP_FRAMECHANGED | SWP_NOSIZE))
-        frameChanging_ = true;
-      break;
-    case WM_WINDOWPOSCHANGED:
-      TCustomControl::WndProc(message);
-      if (frameChanging_) {
-        frameChanging_ = false;
-        HoldClientSize();
-      }
-      return;
-    case WM_DESTROY:
-      // The system would destroy the menu with the window; the menu is ours.
-      if (menu_) {
-        ::SetMenu(handle_, nullptr);
-        menu_->SetWindow(nullptr);
-      }
-      break;
-    case WM_SIZE:
-      TCustomControl::WndProc(message);
-      if (message.WParam == SIZE_RESTORED) ClientSizeChanged();
-      return;
     case WM_NCHITTEST:
       DefaultHandler(message);
       // No sizing edges on a border that does not size.

@@ -13,7 +13,34 @@
 
 namespace tk {
 
+class TCustomForm;
 class TMainMenu;
+
+// What forms need from the application that runs them (TApplication is
+// the one; it registers itself). Without one, forms have no main form and
+// cannot run modally.
+class TFormHost {
+public:
+  virtual TCustomForm* MainForm() const = 0;
+  virtual void FormDestroyed(TCustomForm* form) = 0;
+  // Ends the program's message loop (the main form closed).
+  virtual void Terminate() = 0;
+  virtual bool Terminated() const = 0;
+  // Handles one message, waiting for one when none is there.
+  virtual void HandleMessage() = 0;
+  // Frees the form once the current message is done.
+  virtual void PostRelease(TCustomForm* form) = 0;
+  virtual void CancelHint() = 0;
+
+  static TFormHost* Current() { return current_; }
+
+protected:
+  ~TFormHost() = default;
+  static void SetCurrent(TFormHost* host) { current_ = host; }
+
+private:
+  static inline TFormHost* current_ = nullptr;
+};
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 // Edits and other controls use the first two values.
@@ -38,7 +65,7 @@ enum TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 
-class TCustomForm : public TCustomControl {
+class TCustomForm : public TCustomControl, public TFocusHost {
   TK_CLASS(TCustomForm)
 public:
   explicit TCustomForm(TComponent* owner);
@@ -77,11 +104,11 @@ public:
 
   // The control that has (or gets, when the form is activated) the focus.
   TWinControl* ActiveControl() const { return activeControl_; }
-  void SetActiveControl(TWinControl* control);
+  void SetActiveControl(TWinControl* control) override;
   // Called by a windowed control of this form that received the focus.
-  void SetFocusedControl(TWinControl* control);
+  void SetFocusedControl(TWinControl* control) override;
   // A control that is hidden, disabled or going away hands the focus on.
-  void DefocusControl(TWinControl* control, bool removing);
+  void DefocusControl(TWinControl* control, bool removing) override;
   void SelectFirst();
   bool Active() const;
 
@@ -116,7 +143,7 @@ public:
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
 
-  void SetParent(TWinControl* parent) override;
+  void SetParent(TControlParent* parent) override;
 
 protected:
   void CreateParams(TCreateParams& params) override;
@@ -132,6 +159,7 @@ private:
   void PlaceOnScreen(int& x, int& y, int width, int height) const;
   void TrimSystemMenu();
   void HoldClientSize();
+  bool HandleSizeMessage(TMessage& message);
   void ClientSizeChanged();
   void Activated(bool active, bool minimized);
   bool HandleDialogKey(TMessage& message);
@@ -152,6 +180,9 @@ private:
   bool shownOnce_ = false;
   bool modal_ = false;
 };
+
+// The form a control sits on (the control itself when it is a form).
+TCustomForm* GetParentForm(const TControl* control);
 
 class TForm : public TCustomForm {
   TK_CLASS(TForm)

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "toolkit/win/Application.h"
 #include "toolkit/win/Control.h"
 #include "toolkit/win/Unicode.h"
 
@@ -41,17 +40,17 @@ void THintManager::EnsureTooltip() {
 
 void THintManager::MouseControlChanged(TControl* control) {
   Cancel();
-  if (!control || !owner_ || !Application().ShowHint() || !control->EffectiveShowHint()) return;
+  if (!control || !owner_ || !Enabled || !control->EffectiveShowHint()) return;
   if (ShortHint(control->Hint()).empty()) return;
   pending_ = control;
-  SetTimer(owner_, kShowTimer, static_cast<UINT>(Application().HintPause), nullptr);
+  SetTimer(owner_, kShowTimer, static_cast<UINT>(Pause), nullptr);
 }
 
 bool THintManager::HandleTimer(UINT_PTR id) {
   if (id == kShowTimer) {
     KillTimer(owner_, kShowTimer);
     TControl* control = pending_;
-    if (control && Application().MouseControl() == control) ShowFor(control);
+    if (control && TMouseRecord::Current() == control) ShowFor(control);
     return true;
   }
   if (id == kHideTimer) {
@@ -77,7 +76,7 @@ void THintManager::ShowFor(TControl* control) {
   SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y + GetSystemMetrics(SM_CYCURSOR) / 2 + 4));
   SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&info));
   showing_ = true;
-  SetTimer(owner_, kHideTimer, static_cast<UINT>(Application().HintHidePause), nullptr);
+  SetTimer(owner_, kHideTimer, static_cast<UINT>(HidePause), nullptr);
 }
 
 void THintManager::Cancel() {

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "toolkit/win/Messages.h"
+
 namespace tk {
 
 class TControl;
@@ -21,6 +23,12 @@ public:
   // The application window owns the tooltip and receives the timers.
   void Attach(HWND applicationWindow) { owner_ = applicationWindow; }
 
+  // Hints show at all, after the mouse rested this long, for this long
+  // (milliseconds).
+  bool Enabled = true;
+  int Pause = 500;
+  int HidePause = 2500;
+
   void MouseControlChanged(TControl* control);
   void Cancel();
   // A timer of the application window (the ids below); true when it was ours.
@@ -31,8 +39,8 @@ public:
   bool Showing() const { return showing_; }
   const std::wstring& ShownText() const { return text_; }
 
-  static constexpr UINT_PTR kShowTimer = 0x7E01;
-  static constexpr UINT_PTR kHideTimer = 0x7E02;
+  static constexpr UINT_PTR kShowTimer = TIMER_HINT_SHOW;
+  static constexpr UINT_PTR kHideTimer = TIMER_HINT_HIDE;
 
 private:
   void EnsureTooltip();

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/win/LayoutParser.h"
+#include "toolkit/win/LayoutTree.h"
 
 namespace tk {
 

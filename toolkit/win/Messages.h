@@ -93,7 +93,10 @@ static_assert(SM_MENU_PREPARE_AT_ITEM - CN_BASE < WM_CTLCOLORMSGBOX && SM_MENU_P
                   SM_MENU_PREPARE_AT_ITEM - CN_BASE != WM_DRAWITEM && SM_MENU_PREPARE_WINDOW - CN_BASE != WM_DRAWITEM,
               "the menu messages must not collide with a reflected notification");
 
-// Private timer ids of the skinned scroll bars (on the scrolled window).
+// Private timer ids: the hints' (on the application window) and the skinned
+// scroll bars' (on the scrolled window).
+constexpr UINT_PTR TIMER_HINT_SHOW = 0x7E01;
+constexpr UINT_PTR TIMER_HINT_HIDE = 0x7E02;
 constexpr UINT_PTR TIMER_SCROLL_HOVER = 0xFFF2;
 constexpr UINT_PTR TIMER_SCROLL_REPEAT_FIRST = 0xFFFD;
 constexpr UINT_PTR TIMER_SCROLL_REPEAT = 0xFFFE;

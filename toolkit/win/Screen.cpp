@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/win/Font.h"
-#include "toolkit/win/Form.h"
+#include "toolkit/win/WinControl.h"
 
 namespace tk {
 
@@ -12,19 +12,21 @@ TScreen& TScreen::Instance() {
   return screen;
 }
 
-void TScreen::AddForm(TCustomForm* form) { forms_.push_back(form); }
+void TScreen::AddForm(TCustomForm* form, TWinControl* window) { forms_.emplace_back(form, window); }
 
-void TScreen::RemoveForm(TCustomForm* form) { std::erase(forms_, form); }
+void TScreen::RemoveForm(TCustomForm* form) {
+  std::erase_if(forms_, [form](const auto& entry) { return entry.first == form; });
+}
 
 TCustomForm* TScreen::ActiveForm() const {
-  TWinControl* control = TWinControl::FindControl(GetActiveWindow());
-  auto* form = dynamic_cast<TCustomForm*>(control);
-  return form && std::find(forms_.begin(), forms_.end(), form) != forms_.end() ? form : nullptr;
+  TWinControl* active = TWinControl::FindControl(GetActiveWindow());
+  auto it = std::find_if(forms_.begin(), forms_.end(), [active](const auto& entry) { return entry.second == active; });
+  return active && it != forms_.end() ? it->first : nullptr;
 }
 
 TWinControl* TScreen::ActiveControl() const {
-  TCustomForm* form = ActiveForm();
-  return form ? form->ActiveControl() : nullptr;
+  if (!ActiveForm()) return nullptr;
+  return TWinControl::FindControl(GetFocus());
 }
 
 int TScreen::PixelsPerInch() const { return ScreenPixelsPerInch(); }

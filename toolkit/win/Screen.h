@@ -1,6 +1,7 @@
 #pragma once
 // The forms of the process and the screen they are on.
 
+#include <utility>
 #include <vector>
 
 #include "toolkit/win/Types.h"
@@ -15,7 +16,7 @@ public:
   static TScreen& Instance();
 
   int FormCount() const { return static_cast<int>(forms_.size()); }
-  TCustomForm* Forms(int index) const { return forms_.at(static_cast<std::size_t>(index)); }
+  TCustomForm* Forms(int index) const { return forms_.at(static_cast<std::size_t>(index)).first; }
   // The form whose window is the active window, if it is one of ours.
   TCustomForm* ActiveForm() const;
   TWinControl* ActiveControl() const;
@@ -26,9 +27,10 @@ public:
 
 private:
   friend class TCustomForm;
-  void AddForm(TCustomForm* form);
+  // A form registers itself with the windowed control it is.
+  void AddForm(TCustomForm* form, TWinControl* window);
   void RemoveForm(TCustomForm* form);
-  std::vector<TCustomForm*> forms_;
+  std::vector<std::pair<TCustomForm*, TWinControl*>> forms_;
 };
 
 inline TScreen& Screen() { return TScreen::Instance(); }

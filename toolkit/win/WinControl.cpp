@@ -8,9 +8,7 @@
 #include <stdexcept>
 #include <unordered_map>
 
-#include "toolkit/win/Application.h"
 #include "toolkit/win/ErrorRecord.h"
-#include "toolkit/win/Form.h"
 #include "toolkit/win/GdiObjects.h"
 #include "toolkit/win/Menus.h"
 #include "toolkit/win/MouseTracker.h"
@@ -111,7 +109,7 @@ LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       RecordedErrors().RecordCurrent(this, "painting");
       PaintPlainly(message);
     } else {
-      Application().HandleException(this);
+      ReportWindowException(this);
     }
   }
   if (msg == WM_NCDESTROY) {
@@ -264,6 +262,7 @@ void TWinControl::ReadBoundsFromWindow() {
 void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
   control->parent_ = this;
+  control->container_ = this;
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     tabList_.push_back(windowed);
     if (windowed->tabOrder_ < 0) windowed->tabOrder_ = static_cast<int>(tabList_.size()) - 1;
@@ -285,7 +284,7 @@ void TWinControl::RemoveControl(TControl* control) {
     if (handle_ && GetCapture() == handle_) ReleaseCapture();
   }
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
-    if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(windowed, true);
+    if (TFocusHost* host = FocusHost()) host->DefocusControl(windowed, true);
     windowed->DestroyHandle();
     std::erase(tabList_, windowed);
   } else {
@@ -293,7 +292,38 @@ void TWinControl::RemoveControl(TControl* control) {
   }
   controls_.erase(std::find(controls_.begin(), controls_.end(), control));
   control->parent_ = nullptr;
-  Application().ControlGone(control);
+  control->container_ = nullptr;
+  TMouseRecord::Forget(control);
+}
+
+void TWinControl::InvalidateChildArea(const RECT& area, bool erase) {
+  if (handle_) InvalidateRect(handle_, &area, erase ? TRUE : FALSE);
+}
+
+const TControl* TWinControl::TopControl() const {
+  const TControl* top = this;
+  while (top->Parent()) top = top->Parent();
+  return top;
+}
+
+TFocusHost* TWinControl::FocusHost() const {
+  return dynamic_cast<TFocusHost*>(const_cast<TControl*>(TopControl()));
+}
+
+void TWinControl::UpdateMouseControl(POINT screenPoint) {
+  TControl* found = nullptr;
+  if (TWinControl* window = FindControlOrAncestor(WindowFromPoint(screenPoint))) {
+    POINT local = screenPoint;
+    ::ScreenToClient(window->handle_, &local);
+    found = window->ControlAtPos(local, false, false);
+    if (!found) found = window;
+  }
+  TMouseRecord::MoveTo(found);
+}
+
+void TWinControl::UpdateMouseControl() {
+  POINT p;
+  if (GetCursorPos(&p)) UpdateMouseControl(p);
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {
@@ -389,17 +419,17 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
 bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 
 bool TWinControl::CanFocus() const {
-  TCustomForm* form = GetParentForm(this);
-  if (!form) return false;
+  if (!FocusHost()) return false;
+  const TControl* form = TopControl();
   for (const TControl* c = this; c && c != form; c = c->Parent())
     if (!c->Visible() || !c->Enabled()) return false;
   return form->Visible() && form->Enabled();
 }
 
 void TWinControl::SetFocus() {
-  TCustomForm* form = GetParentForm(this);
-  if (form && !form->Showing()) {
-    form->SetActiveControl(this);
+  TFocusHost* host = FocusHost();
+  if (host && !TopControl()->Showing()) {
+    host->SetActiveControl(this);
     return;
   }
   if (!CanFocus()) return;
@@ -450,7 +480,7 @@ POINT TWinControl::ClientOrigin() const {
 void TWinControl::SetVisible(bool visible) {
   if (visible_ == visible) return;
   if (!visible) {
-    if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(this, false);
+    if (TFocusHost* host = FocusHost()) host->DefocusControl(this, false);
   }
   visible_ = visible;
   if (handle_)
@@ -458,13 +488,13 @@ void TWinControl::SetVisible(bool visible) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                      (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
   Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
-  if (!visible && MouseInControl()) Application().UpdateMouseControl();
+  if (!visible && MouseInControl()) UpdateMouseControl();
 }
 
 void TWinControl::SetEnabled(bool enabled) {
   if (enabled_ == enabled) return;
   if (!enabled) {
-    if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(this, false);
+    if (TFocusHost* host = FocusHost()) host->DefocusControl(this, false);
   }
   enabled_ = enabled;
   if (handle_) EnableWindow(handle_, enabled);
@@ -650,28 +680,15 @@ void TWinControl::DoExit() {
   if (OnExit) OnExit(this);
 }
 
-void TWinControl::WndProc(TMessage& message) {
+// Each part answers true when it handled the message; the rest goes on to
+// TControl's handling.
+bool TWinControl::HandleMouseMessage(TMessage& message) {
   switch (message.Msg) {
-    case WM_PAINT: PaintHandler(message); return;
-    case WM_ERASEBKGND:
-      if (PaintsItself()) {
-        if (!doubleBuffered_) EraseBackground(reinterpret_cast<HDC>(message.WParam));
-        message.Result = 1;
-        return;
-      }
-      break;
-    case WM_SETFOCUS: {
-      DefaultHandler(message);
-      TCustomForm* form = GetParentForm(this);
-      if (form && form != this) form->SetFocusedControl(this);
-      return;
-    }
     case WM_MOUSEMOVE: {
       POINT screen{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
       ::ClientToScreen(handle_, &screen);
-      Application().UpdateMouseControl(screen);
-      if (RouteMouseToGraphicChild(message)) return;
-      break;
+      UpdateMouseControl(screen);
+      return RouteMouseToGraphicChild(message);
     }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -679,70 +696,76 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
-      Application().CancelHint();
-      if (RouteMouseToGraphicChild(message)) return;
+      if (RouteMouseToGraphicChild(message)) return true;
       if (message.Msg == WM_LBUTTONDOWN && (ControlStyle() & csCaptureMouse) && PaintsItself()) SetCapture(handle_);
-      break;
+      return false;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      if (RouteMouseToGraphicChild(message)) return;
+      if (RouteMouseToGraphicChild(message)) return true;
       if (message.Msg == WM_LBUTTONUP && PaintsItself() && GetCapture() == handle_) ReleaseCapture();
-      break;
+      return false;
     // The frame counts as the window: the mouse is in the control until it
     // leaves the window through the frame.
     case WM_NCMOUSEMOVE:
-      Application().UpdateMouseControl(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-      break;
+      UpdateMouseControl(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+      return false;
     case WM_MOUSELEAVE:
     case WM_NCMOUSELEAVE:
-      Application().UpdateMouseControl();
-      return;
-    case WM_CAPTURECHANGED: captureControl_ = nullptr; break;
+      UpdateMouseControl();
+      return true;
+    case WM_CAPTURECHANGED: captureControl_ = nullptr; return false;
+    default: return false;
+  }
+}
+
+bool TWinControl::HandleKeyMessage(TMessage& message) {
+  switch (message.Msg) {
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-      WORD key = static_cast<WORD>(message.WParam);
-      KeyDown(key, KeyboardShiftState());
-      if (key == 0) return;
-      message.WParam = key;
-      DefaultHandler(message);
-      return;
-    }
+    case WM_SYSKEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYUP: {
       WORD key = static_cast<WORD>(message.WParam);
-      KeyUp(key, KeyboardShiftState());
-      if (key == 0) return;
+      const bool down = message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN;
+      if (down)
+        KeyDown(key, KeyboardShiftState());
+      else
+        KeyUp(key, KeyboardShiftState());
+      if (key == 0) return true;
       message.WParam = key;
-      DefaultHandler(message);
-      return;
+      break;
     }
     case WM_CHAR: {
       auto key = static_cast<wchar_t>(message.WParam);
       KeyPress(key);
-      if (key == 0) return;
+      if (key == 0) return true;
       message.WParam = key;
-      DefaultHandler(message);
-      return;
+      break;
     }
-    // Menus this window owns: their items measure, draw and click.
-    case WM_MEASUREITEM:
-      if (TMenu::Dispatch(message)) return;
-      break;
+    default: return false;
+  }
+  DefaultHandler(message);
+  return true;
+}
+
+// Notifications from child windows and from menus this window owns: menu
+// items measure, draw and click; a system control's notification goes back
+// to the control that sent it.
+bool TWinControl::HandleChildNotification(TMessage& message) {
+  switch (message.Msg) {
+    case WM_MEASUREITEM: return TMenu::Dispatch(message);
     case WM_COMMAND:
-      if (TMenu::Dispatch(message)) return;
-      if (message.LParam && ReflectNotification(message, reinterpret_cast<HWND>(message.LParam), CN_COMMAND)) return;
-      break;
+      if (TMenu::Dispatch(message)) return true;
+      return message.LParam && ReflectNotification(message, reinterpret_cast<HWND>(message.LParam), CN_COMMAND);
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(message.LParam);
-      if (header && ReflectNotification(message, header->hwndFrom, CN_NOTIFY)) return;
-      break;
+      return header && ReflectNotification(message, header->hwndFrom, CN_NOTIFY);
     }
     case WM_DRAWITEM: {
       auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
-      if (item && item->CtlType == ODT_MENU && TMenu::Dispatch(message)) return;
-      if (item && item->CtlType != ODT_MENU && ReflectNotification(message, item->hwndItem, CN_DRAWITEM)) return;
-      break;
+      if (!item) return false;
+      if (item->CtlType == ODT_MENU) return TMenu::Dispatch(message);
+      return ReflectNotification(message, item->hwndItem, CN_DRAWITEM);
     }
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
@@ -751,36 +774,63 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-      if (ReflectNotification(message, reinterpret_cast<HWND>(message.LParam), CN_BASE + message.Msg)) return;
-      break;
-    case WM_WINDOWPOSCHANGED:
-      DefaultHandler(message);
-      ReadBoundsFromWindow();
-      return;
+      return ReflectNotification(message, reinterpret_cast<HWND>(message.LParam), CN_BASE + message.Msg);
+    default: return false;
+  }
+}
+
+bool TWinControl::HandleToolkitNotification(TMessage& message) {
+  switch (message.Msg) {
     case CM_FONTCHANGED:
       if (handle_) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
       Invalidate();
       for (TControl* child : std::vector<TControl*>(controls_)) child->Perform(CM_PARENTFONTCHANGED);
-      return;
+      return true;
     case CM_COLORCHANGED:
       Invalidate();
       for (TControl* child : std::vector<TControl*>(controls_)) child->Perform(CM_PARENTCOLORCHANGED);
-      return;
+      return true;
     case CM_ENABLEDCHANGED:
     case CM_TEXTCHANGED:
       Invalidate();
-      return;
+      return true;
     case CM_FOCUSCHANGED:
       for (TControl* child : std::vector<TControl*>(controls_))
         if (ContainsControl(child)) child->Deliver(message);
-      return;
+      return true;
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
       Broadcast(message);
+      return true;
+    case CM_ENTER: DoEnter(); return true;
+    case CM_EXIT: DoExit(); return true;
+    default: return false;
+  }
+}
+
+void TWinControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT: PaintHandler(message); return;
+    case WM_ERASEBKGND:
+      if (!PaintsItself()) break;
+      if (!doubleBuffered_) EraseBackground(reinterpret_cast<HDC>(message.WParam));
+      message.Result = 1;
       return;
-    case CM_ENTER: DoEnter(); return;
-    case CM_EXIT: DoExit(); return;
-    default: break;
+    case WM_SETFOCUS: {
+      DefaultHandler(message);
+      TFocusHost* host = FocusHost();
+      if (host && TopControl() != this) host->SetFocusedControl(this);
+      return;
+    }
+    case WM_WINDOWPOSCHANGED:
+      DefaultHandler(message);
+      ReadBoundsFromWindow();
+      return;
+    default:
+      if (HandleMouseMessage(message) || HandleKeyMessage(message) || HandleChildNotification(message) ||
+          HandleToolkitNotification(message))
+        return;
+      break;
   }
   TControl::WndProc(message);
 }

@@ -19,7 +19,34 @@
 
 namespace tk {
 
-class TWinControl : public TControl {
+// What a window is created with (TWinControl::CreateParams fills it in).
+struct TCreateParams {
+  std::wstring Caption;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  int X = 0, Y = 0, Width = 0, Height = 0;
+  HWND WndParent = nullptr;
+  HMENU Menu = nullptr;
+  std::wstring WinClassName;      // the class registered for this control
+  const wchar_t* SystemClass = nullptr;  // system class superclassed, or none
+  UINT ClassStyle = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+};
+
+// What a windowed control asks of the form it sits on (TCustomForm is the
+// one): where the keyboard focus is and where it goes. The containers'
+// layer reaches forms only through this.
+class TFocusHost {
+public:
+  virtual void SetActiveControl(TWinControl* control) = 0;
+  virtual void SetFocusedControl(TWinControl* control) = 0;
+  // A control that is hidden, disabled or going away hands the focus on.
+  virtual void DefocusControl(TWinControl* control, bool removing) = 0;
+
+protected:
+  ~TFocusHost() = default;
+};
+
+class TWinControl : public TControl, public TControlParent {
   TK_CLASS(TWinControl)
 public:
   explicit TWinControl(TComponent* owner);
@@ -93,23 +120,17 @@ public:
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
+  // Moves the mouse record (TMouseRecord) to the control under a
+  // screen point: a graphic child, else the window's control.
+  static void UpdateMouseControl(POINT screenPoint);
+  static void UpdateMouseControl();
+
   // The control whose window this is (nullptr for foreign windows).
   static TWinControl* FindControl(HWND window);
   // The control of this window or of its nearest ancestor window.
   static TWinControl* FindControlOrAncestor(HWND window);
 
 protected:
-  struct TCreateParams {
-    std::wstring Caption;
-    DWORD Style = 0;
-    DWORD ExStyle = 0;
-    int X = 0, Y = 0, Width = 0, Height = 0;
-    HWND WndParent = nullptr;
-    HMENU Menu = nullptr;
-    std::wstring WinClassName;      // the class registered for this control
-    const wchar_t* SystemClass = nullptr;  // system class superclassed, or none
-    UINT ClassStyle = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  };
 
   friend class TControl;
   friend class TApplication;
@@ -154,10 +175,21 @@ protected:
 private:
   friend LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
-  void InsertControl(TControl* control);
-  void RemoveControl(TControl* control);
+  TControl& ParentControl() override { return *this; }
+  void InsertControl(TControl* control) override;
+  void RemoveControl(TControl* control) override;
+  void InvalidateChildArea(const RECT& area, bool erase) override;
+  void ChildHiddenUnderMouse() override { UpdateMouseControl(); }
+  // The form this control sits on, as the keeper of the focus; and the
+  // control that is that form.
+  TFocusHost* FocusHost() const;
+  const TControl* TopControl() const;
   void RegisterWindowClass(const TCreateParams& params);
   bool RouteMouseToGraphicChild(TMessage& message);
+  bool HandleMouseMessage(TMessage& message);
+  bool HandleKeyMessage(TMessage& message);
+  bool HandleChildNotification(TMessage& message);
+  bool HandleToolkitNotification(TMessage& message);
   void PaintContent(HDC dc);
   void PaintPlainly(TMessage& message);
   bool ReflectNotification(TMessage& message, HWND child, UINT reflected);
