@@ -37,10 +37,9 @@ void CopyBits(const TsPixels& target, const TRect& clip, int x, int y, const TsP
   if (!target.Valid() || !source.Valid()) return;
   sourceRect = IntersectRect(sourceRect, source.Bounds());
   if (RectEmpty(sourceRect)) return;
-  // Where each source pixel lands, then what of that is allowed.
-  const int dx = x - sourceRect.Left, dy = y - sourceRect.Top;
-  const TRect area = IntersectRect(IntersectRect(OffsetRect(sourceRect, dx, dy), clip), target.Bounds());
-  if (RectEmpty(area)) return;
+  TRect area;
+  int dx = 0, dy = 0;
+  if (!Landing(target, clip, x, y, sourceRect, area, dx, dy)) return;
   const int w = area.Width();
   for (int ty = area.Top; ty < area.Bottom; ++ty) {
     std::uint8_t* to = target.At(area.Left, ty);
@@ -61,16 +60,32 @@ void StretchBits(const TsPixels& target, const TRect& clip, const TRect& area, c
   const TRect visible = IntersectRect(IntersectRect(area, clip), target.Bounds());
   if (RectEmpty(visible)) return;
   const long long aw = area.Width(), ah = area.Height(), sw = sourceRect.Width(), sh = sourceRect.Height();
-  // Source column of every visible target column.
-  std::vector<int> columns(static_cast<std::size_t>(visible.Width()));
+  const int tb = target.Bpp(), sb = source.Bpp();
+  // Byte offset in a source row of every visible target column.
+  std::vector<std::ptrdiff_t> columns(static_cast<std::size_t>(visible.Width()));
   for (int x = visible.Left; x < visible.Right; ++x)
-    columns[static_cast<std::size_t>(x - visible.Left)] = sourceRect.Left + static_cast<int>((x - area.Left) * sw / aw);
+    columns[static_cast<std::size_t>(x - visible.Left)] =
+        static_cast<std::ptrdiff_t>(sourceRect.Left + (x - area.Left) * sw / aw) * sb;
+  const std::size_t rowBytes = static_cast<std::size_t>(visible.Width()) * tb;
+  int previous = -1;
   for (int y = visible.Top; y < visible.Bottom; ++y) {
     const int sy = sourceRect.Top + static_cast<int>((y - area.Top) * sh / ah);
     std::uint8_t* to = target.At(visible.Left, y);
+    if (sy == previous) {  // the same source row again: copy the row just made
+      std::memcpy(to, target.At(visible.Left, y - 1), rowBytes);
+      continue;
+    }
+    previous = sy;
     const std::uint8_t* row = source.Row(sy);
-    for (std::size_t i = 0; i < columns.size(); ++i)
-      CopyBgr(to + i * target.Bpp(), row + static_cast<std::ptrdiff_t>(columns[i]) * source.Bpp());
+    std::size_t i = 0;
+    if (tb == 3 && sb == 3) {
+      // Four bytes at a time: the fourth lands on the next target pixel,
+      // which is written next, and comes from inside the source row as long
+      // as the column is not the row's last.
+      const std::ptrdiff_t lastColumn = static_cast<std::ptrdiff_t>(source.Width() - 1) * 3;
+      for (; i + 1 < columns.size() && columns[i] < lastColumn; ++i, to += 3) std::memcpy(to, row + columns[i], 4);
+    }
+    for (; i < columns.size(); ++i, to += tb) CopyBgr(to, row + columns[i]);
   }
 }
 

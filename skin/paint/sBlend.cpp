@@ -26,8 +26,9 @@ void BlendTransparent(tk::Bitmap& target, int x, int y, TColor transparentColor,
   if (!to.Valid() || !from.Valid()) return;
   const TRect src = IntersectRect(sourceRect, from.Bounds());
   if (RectEmpty(src)) return;
-  const int dx = x - src.Left, dy = y - src.Top;
-  const TRect area = IntersectRect(OffsetRect(src, dx, dy), to.Bounds());
+  TRect area;
+  int dx = 0, dy = 0;
+  if (!Landing(to, to.Bounds(), x, y, src, area, dx, dy)) return;
   const bool anyClear = transparentColor != -1;
   const TsBgr clear = BgrOf(anyClear ? ColorToRGB(transparentColor) : 0);
   for (int ty = area.Top; ty < area.Bottom; ++ty)
@@ -40,7 +41,7 @@ void BlendTransparent(tk::Bitmap& target, int x, int y, TColor transparentColor,
     }
 }
 
-void CopyTransparent(tk::Bitmap& target, const tk::Bitmap& source, int x, bool withParent, const TsCacheInfo& parentCache,
+void CopyTransparent(tk::Bitmap& target, const tk::Bitmap& source, int x, bool withParent, const CacheInfo& parentCache,
                      TColor transparentColor, const TRect& sourceRect, int y) {
   const TsPixels to = TargetPixels(target);
   const TsParentPixels parent = ParentPixels(parentCache);

@@ -28,9 +28,9 @@ void BlendTransparent(tk::Bitmap& target, int x, int y, TColor transparentColor,
 // Copies sourceRect of source to (x, y) leaving out pixels of the
 // transparent colour (-1: none); their place takes the parent cache's pixel
 // when withParent is set and the cache is ready (the parent pixel under
-// target pixel (x, y) being the cache's (X + x, Y + y)), else
+// target pixel (x, y) being the cache's (offsetX + x, offsetY + y)), else
 // MaskBackgroundColor when that is set.
-void CopyTransparent(tk::Bitmap& target, const tk::Bitmap& source, int x, bool withParent, const TsCacheInfo& parentCache,
+void CopyTransparent(tk::Bitmap& target, const tk::Bitmap& source, int x, bool withParent, const CacheInfo& parentCache,
                      TColor transparentColor, const TRect& sourceRect, int y);
 
 }  // namespace skin

@@ -65,7 +65,7 @@ void DrawParts(const TsPixels& to, const TRect& clip, const TsNineParts& p, cons
 }  // namespace
 
 void DrawBorderMask(tk::Bitmap& target, const TRect& rect, bool fillCentre, bool parentCorners, int state,
-                    const TsMaskData& mask, const TsCacheInfo& parentCache) {
+                    const TsMaskData& mask, const CacheInfo& parentCache) {
   if (rect.Width() < 2 || rect.Height() < 2) return;
   const TsPixels to = TargetPixels(target);
   TsMaskFrame f;
@@ -95,7 +95,7 @@ std::vector<TRect> DrawBorderMaskCorners(tk::Bitmap& target, int state, const Ts
   const TsPixels to = TargetPixels(target);
   const TRect whole{0, 0, target.Width(), target.Height()};
   if (whole.Width() < 2 || whole.Height() < 2) return runs;
-  DrawBorderMask(target, whole, false, false, state, mask, TsCacheInfo{});
+  DrawBorderMask(target, whole, false, false, state, mask, CacheInfo{});
   TsMaskFrame f;
   if (!to.Valid() || !MaskFrame(mask, state, f)) return runs;
   const TsNineParts parts = Split(f, BorderWidthsFor(mask, whole.Width(), whole.Height()), whole);

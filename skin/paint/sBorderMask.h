@@ -23,7 +23,7 @@ namespace skin {
 // transparent corner pixels of a mask without mask half show that cache.
 // Nothing is drawn into a rectangle less than 2 pixels wide or high.
 void DrawBorderMask(tk::Bitmap& target, const TRect& rect, bool fillCentre, bool parentCorners, int state,
-                    const TsMaskData& mask, const TsCacheInfo& parentCache);
+                    const TsMaskData& mask, const CacheInfo& parentCache);
 
 // The border over the whole bitmap without its centre (no parent cache).
 // Returns the transparent pixels of the four corner pieces, row by row, as

@@ -4,6 +4,6 @@ namespace skin {
 
 TColor BackgroundColorReply = clFuchsia;
 TColor MaskBackgroundColor = clFuchsia;
-TsCacheInfo CacheInfoReply;
+CacheInfo CacheInfoReply;
 
 }  // namespace skin

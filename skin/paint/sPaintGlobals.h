@@ -15,7 +15,7 @@ extern TColor BackgroundColorReply;
 // cache. clFuchsia: none.
 extern TColor MaskBackgroundColor;
 // The reply slot of the cached-background question.
-extern TsCacheInfo CacheInfoReply;
+extern CacheInfo CacheInfoReply;
 
 // Puts both painting colours back to clFuchsia when a paint ends, however
 // it ends.

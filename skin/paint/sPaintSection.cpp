@@ -34,7 +34,7 @@ void PaintCornerImages(const TsSkinTables& t, int section, tk::Bitmap& target, c
 
 }  // namespace
 
-void PaintSectionByIndex(int sectionIndex, std::string_view sectionName, const TsCacheInfo& parentCache,
+void PaintSectionByIndex(int sectionIndex, std::string_view sectionName, const CacheInfo& parentCache,
                          int hotTextureIndex, int textureIndex, const TsSkinTables* manager, tk::Bitmap* target,
                          TPoint position, const TRect& rect, int state, bool fillCentre) {
   const TsSkinTables* t = manager ? manager : DefaultPaintTables();
@@ -49,7 +49,7 @@ void PaintSectionByIndex(int sectionIndex, std::string_view sectionName, const T
                    parentCache.MovedBy(position.X - rect.Left, position.Y - rect.Top));
 }
 
-void PaintSection(TsSkinPaintData& data, const TsCacheInfo& parentCache, bool fillCentre, bool parentCorners,
+void PaintSection(TsSkinPaintData& data, const CacheInfo& parentCache, bool fillCentre, bool parentCorners,
                   tk::Bitmap* target, TPoint position, const TRect& rect, int state) {
   const TsSkinTables* t = data.PaintTables();
   const int section = data.SectionIndex();

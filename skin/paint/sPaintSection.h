@@ -17,7 +17,7 @@ class TsSkinPaintData;
 
 // Background and BORDERSMASK by explicit indexes; the mask's clear corner
 // pixels show the parent cache.
-void PaintSectionByIndex(int sectionIndex, std::string_view sectionName, const TsCacheInfo& parentCache,
+void PaintSectionByIndex(int sectionIndex, std::string_view sectionName, const CacheInfo& parentCache,
                          int hotTextureIndex, int textureIndex, const TsSkinTables* manager, tk::Bitmap* target,
                          TPoint position, const TRect& rect, int state, bool fillCentre);
 
@@ -27,7 +27,7 @@ void PaintSectionByIndex(int sectionIndex, std::string_view sectionName, const T
 // colour when the cache is ready but the control's look does not depend on
 // its place; both colours are back to clFuchsia afterwards. The border mask
 // is skipped in the normal state of the section "MENUITEM".
-void PaintSection(TsSkinPaintData& data, const TsCacheInfo& parentCache, bool fillCentre, bool parentCorners,
+void PaintSection(TsSkinPaintData& data, const CacheInfo& parentCache, bool fillCentre, bool parentCorners,
                   tk::Bitmap* target, TPoint position, const TRect& rect, int state);
 
 }  // namespace skin

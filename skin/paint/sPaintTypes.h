@@ -18,17 +18,18 @@ struct TPoint {
 
 // A container's cached image as a child sees it: the bitmap, where the
 // container's client origin lies inside it, and whether it may be used at
-// all. A child's pixel (x, y) lies over Bmp's pixel (X + x, Y + y) once the
-// child's own position is added to X and Y.
-struct TsCacheInfo {
-  const tk::Bitmap* Bmp = nullptr;
-  int X = 0;
-  int Y = 0;
-  bool Ready = false;
+// all (the answer to the cached-background question). A child's pixel
+// (x, y) lies over the bitmap's pixel (offsetX + x, offsetY + y) once the
+// child's own position is added to the offsets.
+struct CacheInfo {
+  const tk::Bitmap* bitmap = nullptr;
+  int offsetX = 0;
+  int offsetY = 0;
+  bool ready = false;
 
   // The same cache seen from a point (dx, dy) further in.
-  TsCacheInfo MovedBy(int dx, int dy) const { return {Bmp, X + dx, Y + dy, Ready}; }
-  bool Usable() const { return Ready && Bmp != nullptr; }
+  CacheInfo MovedBy(int dx, int dy) const { return {bitmap, offsetX + dx, offsetY + dy, ready}; }
+  bool Usable() const { return ready && bitmap != nullptr; }
 };
 
 // What the texture fills report when nothing is left for the colour.

@@ -73,6 +73,19 @@ private:
   int bpp_ = 0;
 };
 
+// Where a source rectangle (inside its source) copied with its top-left
+// corner to (x, y) lands in the target, cut to the clip rectangle and the
+// target, and the offset from source to target pixels. False when none of
+// it lands, wherever (x, y) is.
+inline bool Landing(const TsPixels& target, const TRect& clip, long long x, long long y, const TRect& source, TRect& area,
+                    int& dx, int& dy) {
+  if (x >= target.Width() || y >= target.Height() || x + source.Width() <= 0 || y + source.Height() <= 0) return false;
+  dx = static_cast<int>(x - source.Left);
+  dy = static_cast<int>(y - source.Top);
+  area = IntersectRect(IntersectRect(OffsetRect(source, dx, dy), clip), target.Bounds());
+  return !RectEmpty(area);
+}
+
 // A target the primitives write: 24-bit only.
 inline TsPixels TargetPixels(tk::Bitmap& bitmap) {
   return bitmap.Format() == tk::PixelFormat::pf24bit ? TsPixels(bitmap) : TsPixels();
@@ -91,9 +104,9 @@ struct TsParentPixels {
   }
 };
 
-inline TsParentPixels ParentPixels(const TsCacheInfo& cache) {
+inline TsParentPixels ParentPixels(const CacheInfo& cache) {
   if (!cache.Usable()) return {};
-  return {TsPixels(*cache.Bmp), cache.X, cache.Y};
+  return {TsPixels(*cache.bitmap), cache.offsetX, cache.offsetY};
 }
 
 }  // namespace skin

@@ -63,7 +63,7 @@ TsTexture ChooseTexture(const TsSkinTables& t, int section, int given, bool hot)
 }
 
 // The texture into rect; true when something was drawn.
-bool PaintTexture(tk::Bitmap& dst, const TRect& rect, const TsCacheInfo& parent, const TsTexture& tex, TColor color) {
+bool PaintTexture(tk::Bitmap& dst, const TRect& rect, const CacheInfo& parent, const TsTexture& tex, TColor color) {
   TRect rest = rect;
   if (tex.pattern) {
     rest = FillRectByTexture(dst, rect, tex.pattern, 0, nullptr);
@@ -85,7 +85,7 @@ void PaintGradientOrColor(tk::Bitmap& dst, const TRect& rect, const TsSectionLoo
 }
 
 // Texture, gradient and colour into rect of dst; parent maps dst's pixels.
-void PaintLayers(tk::Bitmap& dst, const TRect& rect, const TsCacheInfo& parent, const TsSectionLook& look,
+void PaintLayers(tk::Bitmap& dst, const TRect& rect, const CacheInfo& parent, const TsSectionLook& look,
                  const TsTexture& tex) {
   const bool textured = look.image > 0 && tex.Found() && PaintTexture(dst, rect, parent, tex, look.color);
   const int image = textured ? look.image : 0;
@@ -112,19 +112,19 @@ void PaintLayers(tk::Bitmap& dst, const TRect& rect, const TsCacheInfo& parent, 
 
 // The parent's pixels under the rectangle, or the background colour
 // standing for them.
-void PutParentUnder(tk::Bitmap& target, const TRect& visible, const TsCacheInfo& parent) {
+void PutParentUnder(tk::Bitmap& target, const TRect& visible, const CacheInfo& parent) {
   if (BackgroundColorReply != clFuchsia) {
     FillRectBitmap(target, visible, BackgroundColorReply);
-  } else if (parent.Bmp != &target) {
+  } else if (parent.bitmap != &target) {
     const TsPixels to = TargetPixels(target);
-    CopyBits(to, visible, visible.Left, visible.Top, TsPixels(*parent.Bmp),
-             OffsetRect(visible, parent.X, parent.Y));
+    CopyBits(to, visible, visible.Left, visible.Top, TsPixels(*parent.bitmap),
+             OffsetRect(visible, parent.offsetX, parent.offsetY));
   }
 }
 
 // A given texture with a mask half and DrawMode 10 lies over the finished
 // normal look.
-void LayMaskedTexture(const TsSkinTables& t, tk::Bitmap& target, const TRect& rect, const TsCacheInfo& parent,
+void LayMaskedTexture(const TsSkinTables& t, tk::Bitmap& target, const TRect& rect, const CacheInfo& parent,
                       int textureIndex, int hotTextureIndex) {
   auto overlay = [&](int index) {
     if (!t.IsValidImgIndex(index)) return false;
@@ -140,7 +140,7 @@ void LayMaskedTexture(const TsSkinTables& t, tk::Bitmap& target, const TRect& re
 
 }  // namespace
 
-void PaintSectionBackgroundByIndex(int sectionIndex, std::string_view sectionName, const TsCacheInfo& parentCache,
+void PaintSectionBackgroundByIndex(int sectionIndex, std::string_view sectionName, const CacheInfo& parentCache,
                                    TColor customColor, int hotTextureIndex, int textureIndex,
                                    const TsSkinTables* manager, tk::Bitmap& target, TPoint position, const TRect& rect,
                                    int state) {
@@ -156,7 +156,7 @@ void PaintSectionBackgroundByIndex(int sectionIndex, std::string_view sectionNam
   const TsTexture tex = look.image > 0 ? ChooseTexture(*t, sectionIndex, hot ? hotTextureIndex : textureIndex, hot)
                                        : TsTexture{};
   // The parent as the target's pixels see it.
-  const TsCacheInfo parent = parentCache.MovedBy(position.X - rect.Left, position.Y - rect.Top);
+  const CacheInfo parent = parentCache.MovedBy(position.X - rect.Left, position.Y - rect.Top);
 
   if (!parent.Usable() || look.transparency == 0) {
     PaintLayers(target, rect, parent, look, tex);
@@ -173,7 +173,7 @@ void PaintSectionBackgroundByIndex(int sectionIndex, std::string_view sectionNam
   if (!hot) LayMaskedTexture(*t, target, rect, parent, textureIndex, hotTextureIndex);
 }
 
-void PaintSectionBackground(const TsSkinPaintData& data, const TsCacheInfo& parentCache, int state, tk::Bitmap& target,
+void PaintSectionBackground(const TsSkinPaintData& data, const CacheInfo& parentCache, int state, tk::Bitmap& target,
                             TPoint position, const TRect& rect) {
   const TsSkinTables* t = data.PaintTables();
   if (!t || !t->IsValidSkinIndex(data.SectionIndex())) return;

@@ -14,7 +14,7 @@
 //
 // `position` is where the rectangle's top-left corner lies in the parent's
 // client area: the parent pixel under target pixel (x, y) is the cache's
-// pixel (X + position.X + x - rect.Left, Y + position.Y + y - rect.Top).
+// pixel (offsetX + position.X + x - rect.Left, offsetY + position.Y + y - rect.Top).
 
 #include <string_view>
 
@@ -30,13 +30,13 @@ class TsSkinPaintData;
 // (clFuchsia: none) replaces the section's colour. Without manager the
 // default one is used; nothing is painted without one or for a section it
 // does not hold.
-void PaintSectionBackgroundByIndex(int sectionIndex, std::string_view sectionName, const TsCacheInfo& parentCache,
+void PaintSectionBackgroundByIndex(int sectionIndex, std::string_view sectionName, const CacheInfo& parentCache,
                                    TColor customColor, int hotTextureIndex, int textureIndex,
                                    const TsSkinTables* manager, tk::Bitmap& target, TPoint position, const TRect& rect,
                                    int state);
 
 // For a control: its section, texture indexes, manager and custom colour.
-void PaintSectionBackground(const TsSkinPaintData& data, const TsCacheInfo& parentCache, int state, tk::Bitmap& target,
+void PaintSectionBackground(const TsSkinPaintData& data, const CacheInfo& parentCache, int state, tk::Bitmap& target,
                             TPoint position, const TRect& rect);
 
 }  // namespace skin

@@ -46,7 +46,7 @@ public:
   // The parent's colour as RGB.
   virtual TColor ParentColor() const = 0;
   // The parent's cached background (not ready when it has none).
-  virtual TsCacheInfo ParentCacheInfo() = 0;
+  virtual CacheInfo ParentCacheInfo() = 0;
   // The parent says its background varies with the position.
   virtual bool ParentVariesBackground() = 0;
   // The colour that lies behind the owner (the parent's answer to the
@@ -69,7 +69,7 @@ public:
   TRect bounds;
   bool hasParent = false;
   TColor parentColor = clWhite;
-  TsCacheInfo parentCache;
+  CacheInfo parentCache;
   bool parentVaries = false;
   TColor parentBackground = clWhite;
   bool dependsOnParent = false;
@@ -87,7 +87,7 @@ public:
   TRect OwnerBounds() const override { return bounds; }
   bool HasParent() const override { return hasParent; }
   TColor ParentColor() const override { return parentColor; }
-  TsCacheInfo ParentCacheInfo() override { return parentCache; }
+  CacheInfo ParentCacheInfo() override { return parentCache; }
   bool ParentVariesBackground() override { return parentVaries; }
   TColor ParentBackgroundColor() override { return parentBackground; }
   bool DependsOnParentBackground() override { return dependsOnParent; }

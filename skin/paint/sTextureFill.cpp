@@ -45,7 +45,7 @@ TRect FillRectByTexture(tk::Bitmap& target, const TRect& rect, const tk::Bitmap*
   return RectEmpty(rest) ? kRectCovered : rest;
 }
 
-void TileMaskedTexture(tk::Bitmap& target, const TRect& rect, const TsCacheInfo& parent, int drawMode,
+void TileMaskedTexture(tk::Bitmap& target, const TRect& rect, const CacheInfo& parent, int drawMode,
                        const TsMaskData& mask) {
   const TsPixels to = TargetPixels(target);
   TsMaskFrame tile;

@@ -31,7 +31,7 @@ TRect FillRectByTexture(tk::Bitmap& target, const TRect& rect, const tk::Bitmap*
 // DrawMode 10: complete tiles only; the strips to the right and below take
 // the parent's pixels when its cache is ready, else MaskBackgroundColor when
 // set. Other modes draw nothing.
-void TileMaskedTexture(tk::Bitmap& target, const TRect& rect, const TsCacheInfo& parent, int drawMode,
+void TileMaskedTexture(tk::Bitmap& target, const TRect& rect, const CacheInfo& parent, int drawMode,
                        const TsMaskData& mask);
 
 }  // namespace skin

@@ -12,7 +12,7 @@ namespace skin {
 namespace {
 
 // What stands behind the control while its corners are filled.
-void ChooseBackgroundColor(TsSkinPaintData& data, const TsCacheInfo& parent) {
+void ChooseBackgroundColor(TsSkinPaintData& data, const CacheInfo& parent) {
   if (!data.HasParent())
     BackgroundColorReply = clFuchsia;
   else if (!parent.Usable())
@@ -46,7 +46,7 @@ void RepaintCorners(TsSkinPaintData& data, int state, int corners) {
                    threeFrames ? 2 : (mask.MaskType > 0 ? mask.MaskType + 1LL : 1), f))
     return;
 
-  const TsCacheInfo parentCache = data.ParentCacheInfo();
+  const CacheInfo parentCache = data.ParentCacheInfo();
   const TsPaintColorsReset reset;
   ChooseBackgroundColor(data, parentCache);
   const TsParentPixels parent = ParentPixels(parentCache.MovedBy(bounds.Left, bounds.Top));

@@ -55,7 +55,7 @@ private:
     skin::TsSkinPaintRecord form;
     form.ResolveSection(t_, "FORM");
     skin::PaintSection(form, {}, false, false, &form_, {0, 0}, {0, 0, kMockWidth, kMockHeight}, 1);
-    const skin::TsCacheInfo self{&form_, 0, 0, true};
+    const skin::CacheInfo self{&form_, 0, 0, true};
     skin::PaintSectionByIndex(-1, "FORMTITLE", self, -1, -1, &t_, &form_, {0, 0}, {0, 0, kMockWidth, kTitle}, 1, true);
     const skin::TsMaskData* close = MaskData("GLOBALINFO", "BICONCLOSE");
     const skin::TsMaskData* minimize = MaskData("GLOBALINFO", "BICONMIN");
@@ -96,7 +96,7 @@ private:
     c.data.bounds = {left, top, left + w, top + h};
     return c;
   }
-  skin::TsCacheInfo Client() const { return {&form_, kFrame, kTitle, true}; }
+  skin::CacheInfo Client() const { return {&form_, kFrame, kTitle, true}; }
   void Place(const Child& c) { skin::CopyBitmapRect(form_, kFrame + c.left, kTitle + c.top, c.cache, {0, 0, c.cache.Width(), c.cache.Height()}); }
   void Section(Child& c, int state, bool centre) {
     skin::PaintSection(c.data, Client(), centre, false, &c.cache, {c.left, c.top}, {0, 0, c.cache.Width(), c.cache.Height()},

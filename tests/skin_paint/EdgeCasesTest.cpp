@@ -43,7 +43,7 @@ TEST(SectionBackground, FullTransparencyOverAReadyParentIsExactlyTheParent) {
         // The rectangle (5, 3)-(45, 23) of the target lies at (30, 40) of the
         // parent's client area, which starts at (7, 2) of its cache.
         tk::Bitmap target = Filled(50, 30, 0x123456);
-        const skin::TsCacheInfo cache{&parent, 7, 2, true};
+        const skin::CacheInfo cache{&parent, 7, 2, true};
         skin::PaintSectionBackgroundByIndex(static_cast<int>(i), g.SectionName, cache, skin::clFuchsia, -1, -1, &t,
                                             target, {30, 40}, {5, 3, 45, 23}, state);
         for (int y = 0; y < 30; ++y)
