@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Fuzzes the skin data with libFuzzer under AddressSanitizer and
-# UndefinedBehaviorSanitizer: the package reader, the options loader and the
-# BMP and JPEG decoders.
+# Fuzzes the skin engine with libFuzzer under AddressSanitizer and
+# UndefinedBehaviorSanitizer: the package reader, the options loader, the
+# BMP and JPEG decoders and the painting primitives.
 #
 #   scripts/fuzz.sh [seconds per target] [target ...]
 #
-# Targets: fuzz_skin_package fuzz_skin_options fuzz_bmp fuzz_jpeg (default:
+# Targets: fuzz_skin_package fuzz_skin_options fuzz_bmp fuzz_jpeg fuzz_skin_paint (default:
 # all, one after the other, 600 seconds each). Builds in build/fuzz-clang;
 # each target's growing corpus and any crash, leak or timeout input land in
 # build/fuzz-clang/work/<target>/. The committed seeds (fuzz/skin/corpus/)
@@ -17,10 +17,10 @@ build="$root/build/fuzz-clang"
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_skin_package fuzz_skin_options fuzz_bmp fuzz_jpeg)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_skin_package fuzz_skin_options fuzz_bmp fuzz_jpeg fuzz_skin_paint)
 
-declare -A seeds=([fuzz_skin_package]=package [fuzz_skin_options]=options [fuzz_bmp]=bmp [fuzz_jpeg]=jpeg)
-declare -A maxlen=([fuzz_skin_package]=65536 [fuzz_skin_options]=16384 [fuzz_bmp]=16384 [fuzz_jpeg]=16384)
+declare -A seeds=([fuzz_skin_package]=package [fuzz_skin_options]=options [fuzz_bmp]=bmp [fuzz_jpeg]=jpeg [fuzz_skin_paint]=paint)
+declare -A maxlen=([fuzz_skin_package]=65536 [fuzz_skin_options]=16384 [fuzz_bmp]=16384 [fuzz_jpeg]=16384 [fuzz_skin_paint]=4096)
 
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g -O1"
 if [ ! -f "$build/build.ninja" ]; then
