@@ -21,6 +21,8 @@ void DrawContoured(tk::TCanvas& canvas, std::string_view text, const TsTextColor
   canvas.Font().SetColor(colors.color);
   RECT place = r;
   canvas.DrawText(text, place, format | DT_NOCLIP);
+  // The pixel work that follows reads the bitmap under the canvas directly.
+  GdiFlush();
 }
 
 }  // namespace
