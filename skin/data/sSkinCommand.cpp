@@ -10,17 +10,17 @@ namespace {
 bool IsWindowed(tk::TControl* control) { return dynamic_cast<tk::TWinControl*>(control) != nullptr; }
 }  // namespace
 
-LRESULT SendSkinCommand(HWND window, WORD subCommand, LPARAM lParam) {
-  return SendMessageW(window, SM_VEXACMD, SkinCommandWParam(subCommand), lParam);
+LRESULT SendSkinCommand(HWND window, WORD subCommand, LPARAM lParam, WORD parameter) {
+  return SendMessageW(window, SM_VEXACMD, SkinCommandWParam(subCommand, parameter), lParam);
 }
 
-LRESULT SendSkinCommandToControl(tk::TControl* control, WORD subCommand, LPARAM lParam) {
+LRESULT SendSkinCommandToControl(tk::TControl* control, WORD subCommand, LPARAM lParam, WORD parameter) {
   if (!control) return 0;
   if (auto* windowed = dynamic_cast<tk::TWinControl*>(control)) {
     if (windowed->IsDestroying() || !windowed->HandleAllocated()) return 0;
-    return SendSkinCommand(windowed->Handle(), subCommand, lParam);
+    return SendSkinCommand(windowed->Handle(), subCommand, lParam, parameter);
   }
-  tk::TMessage m{SM_VEXACMD, SkinCommandWParam(subCommand), lParam, 0};
+  tk::TMessage m{SM_VEXACMD, SkinCommandWParam(subCommand, parameter), lParam, 0};
   control->Deliver(m);
   return m.Result;
 }

@@ -65,12 +65,12 @@ inline bool IsSkinCommand(const tk::TMessage& m, WORD subCommand) {
   return m.Msg == SM_VEXACMD && SkinSubCommand(m.WParam) == subCommand;
 }
 
-// Sends the sub-command (parameter 0) to a window.
-LRESULT SendSkinCommand(HWND window, WORD subCommand, LPARAM lParam);
+// Sends the sub-command (with its small parameter, 0 unless given) to a window.
+LRESULT SendSkinCommand(HWND window, WORD subCommand, LPARAM lParam, WORD parameter = 0);
 // A windowed control gets it by window message (0 without sending when it
 // has no window yet or is being destroyed); a graphic control gets the
 // record straight through its window procedure.
-LRESULT SendSkinCommandToControl(tk::TControl* control, WORD subCommand, LPARAM lParam);
+LRESULT SendSkinCommandToControl(tk::TControl* control, WORD subCommand, LPARAM lParam, WORD parameter = 0);
 // Asks the control's window procedure directly first (a yes is lParam 1);
 // otherwise sends the same message to its window (a yes is the result 1).
 bool QuerySkinFlag(tk::TControl* control, WORD subCommand);
