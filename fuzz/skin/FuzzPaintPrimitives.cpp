@@ -49,6 +49,9 @@ public:
       default: return In(-40, 120);
     }
   }
+  // A percentage or transparency: mostly near 0..100, now and then any
+  // integer a skin file can hold.
+  int Share(int lo, int hi) { return Byte() % 8 == 0 ? Field() : In(lo, hi); }
   int Count() {
     switch (Byte() % 12) {
       case 0: return INT_MAX;
@@ -93,16 +96,16 @@ skin::TsMaskData Mask(Input& in, const skin::TsSkinTables& t, const char* key) {
 
 skin::TsGradArray Stops(Input& in) {
   skin::TsGradArray stops(static_cast<std::size_t>(in.In(0, 5)));
-  for (skin::TsGradPie& s : stops) s = {in.Color(), in.Color(), in.In(-60, 160), in.In(-1, 3)};
+  for (skin::TsGradPie& s : stops) s = {in.Color(), in.Color(), in.Share(-60, 160), in.In(-1, 3)};
   return stops;
 }
 
 void Fill(skin::TsGeneralData& g, Input& in) {
   g.SectionName = in.Flag() ? "FUZZ" : "MENUITEM";
   g.Color = in.Color(), g.HotColor = in.Color();
-  g.ImagePercent = in.In(-10, 110), g.HotImagePercent = in.In(-10, 110);
-  g.GradientPercent = in.In(-10, 110), g.HotGradientPercent = in.In(-10, 110);
-  g.Transparency = in.In(-10, 110), g.HotTransparency = in.In(-10, 110);
+  g.ImagePercent = in.Share(-10, 110), g.HotImagePercent = in.Share(-10, 110);
+  g.GradientPercent = in.Share(-10, 110), g.HotGradientPercent = in.Share(-10, 110);
+  g.Transparency = in.Share(-10, 110), g.HotTransparency = in.Share(-10, 110);
   g.GradientArray = Stops(in), g.HotGradientArray = Stops(in);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "sColorTools.h"
@@ -12,8 +13,10 @@ namespace skin {
 
 namespace {
 
-// The colour of step k of a band of n steps from a to b.
-TsBgr Step(TsBgr a, TsBgr b, int k, int n) {
+// The colour of step k of a band of n steps from a to b. A band may start
+// far before the rectangle (a skin's share can be any integer), so k and n
+// can be larger than an int.
+TsBgr Step(TsBgr a, TsBgr b, long long k, long long n) {
   auto channel = [k, n](int from, int to) {
     const double step = static_cast<double>(to - from) / n;
     return static_cast<std::uint8_t>(std::clamp(RoundHalfEven(from + step * k), 0, 255));
@@ -38,10 +41,17 @@ void Vertical(const TsPixels& px, const TRect& r, const TsGradArray& stops, int 
     if (n > 0) {
       const TsBgr a = BgrOf(ColorToRGB(stops[i].Color1)), b = BgrOf(ColorToRGB(stops[i].Color2));
       for (long long row = std::max<long long>(y0, r.Top); row <= y1; ++row)
-        FillRow(px, static_cast<int>(row), r.Left, r.Right, Step(a, b, static_cast<int>(row - y0), static_cast<int>(n)));
+        FillRow(px, static_cast<int>(row), r.Left, r.Right, Step(a, b, row - y0, n));
     }
     y = y1;
   }
+}
+
+// round(percent * (width / 100)) columns; a share far beyond 100 % (or
+// below -100 %) only needs to reach past the rectangle, which 2^40 does.
+long long BandWidth(int percent, int width) {
+  constexpr double kFar = 1099511627776.0;
+  return static_cast<long long>(std::nearbyint(std::clamp(percent * (width / 100.0), -kFar, kFar)));
 }
 
 void Horizontal(const TsPixels& px, const TRect& r, const TsGradArray& stops) {
@@ -53,14 +63,14 @@ void Horizontal(const TsPixels& px, const TRect& r, const TsGradArray& stops) {
   long long x = r.Left;
   for (std::size_t i = 0; i < stops.size(); ++i) {
     const long long x0 = x;
-    long long x1 = i + 1 == stops.size() ? last : x0 + RoundHalfEven(stops[i].Percent * (r.Width() / 100.0));
+    long long x1 = i + 1 == stops.size() ? last : x0 + BandWidth(stops[i].Percent, r.Width());
     x1 = std::min(x1, last);
     const long long n = x1 - x0;
     if (n > 0) {
       const TsBgr a = BgrOf(ColorToRGB(stops[i].Color1)), b = BgrOf(ColorToRGB(stops[i].Color2));
       for (long long col = std::max<long long>(x0, r.Left); col <= x1; ++col) {
         const auto at = static_cast<std::size_t>(col - r.Left);
-        row[at] = Step(a, b, static_cast<int>(col - x0), static_cast<int>(n));
+        row[at] = Step(a, b, col - x0, n);
         painted[at] = 1;
       }
     }

@@ -102,7 +102,9 @@ void PaintLayers(tk::Bitmap& dst, const TRect& rect, const CacheInfo& parent, co
       PaintGradientOrColor(dst, rect, look);
     }
   }
-  const int painted = image + std::max(look.gradient, 0);
+  // Each share is held to 0..100 before they are added: two skin values may
+  // not sum within an int, and the sum counts exactly only below 100.
+  const int painted = std::clamp(image, 0, 100) + std::clamp(look.gradient, 0, 100);
   if (painted <= 0)
     FillRectBitmap(dst, rect, BackgroundColorReply != clFuchsia && look.transparency != 0 ? BackgroundColorReply
                                                                                           : look.color);

@@ -176,12 +176,6 @@ TEST_P(HostileMask, SectionsAndCornersUseItOrNothing) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Masks, HostileMask, ::testing::ValuesIn(kHostile),
-                         [](const ::testing::TestParamInfo<Hostile>& info) {
-                           std::string name;
-                           for (const char* c = info.param.name; *c; ++c)
-                             if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Masks, HostileMask, ::testing::ValuesIn(kHostile), NamedCases());
 
 }  // namespace

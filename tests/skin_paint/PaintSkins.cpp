@@ -1,5 +1,6 @@
 #include "PaintSkins.h"
 
+#include <cctype>
 #include <map>
 #include <stdexcept>
 
@@ -77,6 +78,13 @@ int DifferingPixels(const tk::Bitmap& a, const tk::Bitmap& b) {
   for (int y = 0; y < a.Height(); ++y)
     for (int x = 0; x < a.Width(); ++x) n += PixelAt(a, x, y) != PixelAt(b, x, y);
   return n;
+}
+
+std::string CaseName(const char* description) {
+  std::string name;
+  for (const char* c = description; *c; ++c)
+    if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+  return name;
 }
 
 }  // namespace paintfix

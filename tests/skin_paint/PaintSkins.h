@@ -34,4 +34,14 @@ void SetPixelAt(tk::Bitmap& bitmap, int x, int y, skin::TColor color);
 // the sizes differ).
 int DifferingPixels(const tk::Bitmap& a, const tk::Bitmap& b);
 
+// The letters and digits of a case's description, as a test name.
+std::string CaseName(const char* description);
+// Names the instances of a parameterised test after their `name` field.
+struct NamedCases {
+  template <class Info>
+  std::string operator()(const Info& info) const {
+    return CaseName(info.param.name);
+  }
+};
+
 }  // namespace paintfix
