@@ -104,6 +104,21 @@ TEST_F(ControlsTest, TabCyclesThroughTheTabOrderIntoTheGroup) {
   }
 }
 
+TEST_F(ControlsTest, AWindowedControlFreedAloneLeavesTheTabOrder) {
+  second->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return second->Focused(); }));
+  tk::TComponent::Free(second);
+  second = nullptr;
+  EXPECT_EQ(group->ControlCount(), 3);
+  std::vector<tk::TWinControl*> order;
+  form->GetTabOrderList(order);
+  EXPECT_EQ(order, (std::vector<tk::TWinControl*>{button, group, first}));
+  first->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return first->Focused(); }));
+  PressKey(VK_TAB);
+  EXPECT_TRUE(PumpUntil([&] { return button->Focused(); }));
+}
+
 TEST_F(ControlsTest, ClickingTheSpeedButtonRunsOnClick) {
   int clicks = 0;
   speed->OnClick = [&](tk::TObject*) { ++clicks; };

@@ -8,6 +8,7 @@
 #include "toolkit/win/Form.h"
 #include "toolkit/win/GraphicBitmap.h"
 #include "toolkit/win/GroupBox.h"
+#include "toolkit/win/ImgList.h"
 #include "toolkit/win/Label.h"
 #include "toolkit/win/SpeedButton.h"
 #include "toolkit/win/Timer.h"
@@ -211,6 +212,11 @@ void RegisterActionsAndTimers(TClassRegistry& r) {
           if (TextToShortCut(text) == scNone) FailValue(value, "'" + text + "' is not a shortcut");
         action.SetSecondaryShortCuts(std::move(shortCuts));
       });
+  r.Register<TCustomImageList>("TCustomImageList", "TComponent")
+      .Integer("Width", &TCustomImageList::SetWidth)
+      .Integer("Height", &TCustomImageList::SetHeight)
+      .Color("BkColor", &TCustomImageList::SetBkColor);
+  r.Register<TImageList>("TImageList", "TCustomImageList").Creatable();
   r.Register<TTimer>("TTimer", "TComponent")
       .Creatable()
       .Boolean("Enabled", &TTimer::SetEnabled)

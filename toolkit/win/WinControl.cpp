@@ -79,6 +79,9 @@ void TWinControl::BeforeDestruction() {
     Free(child);
   }
   DestroyHandle();
+  // Leaves the parent while still a windowed control: the parent's tab
+  // list and focus must forget it (TControl's destructor no longer can).
+  if (container_) container_->RemoveControl(this);
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {

@@ -1,0 +1,12 @@
+#include "sLabel.h"
+
+namespace skin {
+
+void TsLabel::SetUseSkinColor(bool value) {
+  if (useSkinColor_ == value) return;
+  useSkinColor_ = value;
+  if (!value) RestoreOwnColor();
+  Invalidate();
+}
+
+}  // namespace skin

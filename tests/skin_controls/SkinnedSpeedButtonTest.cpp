@@ -1,0 +1,184 @@
+// The skinned speed button: where glyph and caption go for every layout,
+// the clamped and style-dependent properties, its frames under real input
+// (hover, press, the second glyph frame while pressed), and the styles that
+// only show the background.
+#include <gtest/gtest.h>
+
+#include "SkinnedControlsFixture.h"
+#include "ScreenPixels.h"
+#include "WindowTestSupport.h"
+#include "skin/controls/sSkinnedControlClasses.h"
+#include "skin/controls/sSpeedButton.h"
+#include "skin/paint/sBitmapOps.h"
+#include "toolkit/win/Form.h"
+
+namespace {
+
+using namespace testing_support;
+using skin::TsGlyphCaptionLayout;
+using skin::TsSpeedButton;
+
+void ExpectRect(const RECT& got, const RECT& expected, const char* what) {
+  EXPECT_EQ(got.left, expected.left) << what;
+  EXPECT_EQ(got.top, expected.top) << what;
+  EXPECT_EQ(got.right, expected.right) << what;
+  EXPECT_EQ(got.bottom, expected.bottom) << what;
+}
+
+TsGlyphCaptionLayout Layout23x22() {
+  TsGlyphCaptionLayout l;
+  l.width = 23;
+  l.height = 22;
+  return l;
+}
+
+TEST(SpeedButtonLayout, GlyphAndCaptionPlaces) {
+  // The broom: a 16 x 16 glyph without caption.
+  TsGlyphCaptionLayout broom = Layout23x22();
+  broom.glyph = {16, 16};
+  ExpectRect(broom.GlyphRect(), {3, 3, 19, 19}, "glyph");
+  broom.pressed = true;
+  ExpectRect(broom.GlyphRect(), {4, 4, 20, 20}, "pressed glyph");
+
+  // ">>" without glyph, for several measured sizes and offsets.
+  for (const SIZE text : {SIZE{14, 15}, SIZE{13, 16}, SIZE{30, 15}}) {
+    for (const int offset : {0, 3}) {
+      TsGlyphCaptionLayout l = Layout23x22();
+      l.hasCaption = true;
+      l.text = text;
+      l.textOffset = offset;
+      const int dx = (23 - text.cx) / 2, dy = (22 - text.cy) / 2;
+      ExpectRect(l.CaptionRect(), {offset - 1 + dx, dy, 23 - dx + 2 + offset, 22 - dy}, ">>");
+    }
+  }
+
+  // Glyph and caption together, every layout (margin 2, spacing 4).
+  const struct {
+    tk::TButtonLayout layout;
+    tk::TAlignment alignment;
+    RECT glyph, caption;
+  } cases[] = {
+      {tk::blGlyphLeft, tk::taLeftJustify, {5, 17, 21, 33}, {21, 17, 67, 33}},
+      {tk::blGlyphLeft, tk::taCenter, {18, 17, 34, 33}, {37, 17, 80, 33}},
+      {tk::blGlyphLeft, tk::taRightJustify, {31, 17, 47, 33}, {50, 17, 93, 33}},
+      {tk::blGlyphRight, tk::taLeftJustify, {45, 17, 61, 33}, {4, 17, 47, 33}},
+      {tk::blGlyphRight, tk::taCenter, {62, 17, 78, 33}, {17, 17, 60, 33}},
+      {tk::blGlyphRight, tk::taRightJustify, {75, 17, 91, 33}, {30, 17, 73, 33}},
+      {tk::blGlyphTop, tk::taCenter, {41, 7, 57, 23}, {27, 27, 70, 43}},
+      {tk::blGlyphBottom, tk::taCenter, {41, 27, 57, 43}, {27, 7, 70, 23}},
+  };
+  for (const auto& c : cases) {
+    TsGlyphCaptionLayout l;
+    l.width = 96;
+    l.height = 50;
+    l.margin = 2;
+    l.spacing = 4;
+    l.layout = c.layout;
+    l.alignment = c.alignment;
+    l.hasCaption = true;
+    l.glyph = {16, 16};
+    l.text = {40, 16};
+    ExpectRect(l.GlyphRect(), c.glyph, "glyph");
+    ExpectRect(l.CaptionRect(), c.caption, "caption");
+  }
+}
+
+class SkinnedSpeedButtonTest : public ctlfix::SkinnedControlsTest {
+protected:
+  TsSpeedButton* Button(int left, int top, int width = 23, int height = 22) {
+    auto* b = tk::Create<TsSpeedButton>(form);
+    b->SetParent(form);
+    b->SetBounds(left, top, width, height);
+    b->OnClick = [this](tk::TObject*) { ++clicks; };
+    return b;
+  }
+  tk::Bitmap Look(TsSpeedButton* b) {
+    PumpPending();
+    form->Update();
+    EXPECT_FALSE(b->SkinData().cacheStale);
+    EXPECT_EQ(ctlfix::ScreenDiffersFromCache(*b, *b->SkinData().Cache()), 0) << "the screen shows the cache";
+    return *b->SkinData().Cache();
+  }
+  int clicks = 0;
+};
+
+TEST_F(SkinnedSpeedButtonTest, BlendIsClampedAndTheDropDownStyleWidensAtRunTime) {
+  TsSpeedButton* b = Button(10, 10);
+  b->SetBlend(150);
+  EXPECT_EQ(b->Blend(), 100);
+  b->SetBlend(-5);
+  EXPECT_EQ(b->Blend(), 0);
+  b->SetButtonStyle(skin::tbsDropDown);
+  EXPECT_EQ(b->Width(), 39);
+  EXPECT_EQ(b->DropDownWidth(), 16);
+  b->SetButtonStyle(skin::tbsCheck);
+  EXPECT_EQ(b->Width(), 23);
+}
+
+TEST_F(SkinnedSpeedButtonTest, ADropDownButtonReadFromALayoutKeepsItsStoredWidth) {
+  auto* stored = tk::Create<tk::TForm>(nullptr);
+  stored->ReadLayout(
+      "object F: TForm\n"
+      "  object b: TsSpeedButton\n"
+      "    Left = 4\n    Top = 4\n    Width = 39\n    Height = 22\n"
+      "    ButtonStyle = tbsDropDown\n    Blend = 150\n"
+      "    SkinData.SkinSection = 'SPEEDBUTTON'\n"
+      "  end\n"
+      "end\n");
+  ASSERT_EQ(stored->ComponentCount(), 1);
+  auto* b = dynamic_cast<TsSpeedButton*>(stored->Components(0));
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->Width(), 39);
+  EXPECT_EQ(b->ButtonStyle(), skin::tbsDropDown);
+  EXPECT_EQ(b->Blend(), 100);
+  tk::TComponent::Free(stored);
+}
+
+TEST_F(SkinnedSpeedButtonTest, HoverAndPressShowTheirLooksAndThePressedGlyphFrame) {
+  TsSpeedButton* b = Button(100, 100, 40, 30);
+  // Two frames: red for up, blue for pressed, each 8 x 8 on magenta.
+  tk::Bitmap glyph = skin::NewBitmap24(16, 8);
+  skin::FillRectBitmap(glyph, {0, 0, 16, 8}, skin::clFuchsia);
+  skin::FillRectBitmap(glyph, {1, 1, 7, 7}, 0x0000FF);
+  skin::FillRectBitmap(glyph, {9, 1, 15, 7}, 0xFF0000);
+  b->Glyph().SetImage(glyph);
+  b->SetNumGlyphs(2);
+  b->SetShowCaption(false);
+  const tk::Bitmap normal = Look(b);
+  const RECT g = b->GlyphRect();
+  const int cx = (g.left + g.right) / 2, cy = (g.top + g.bottom) / 2;
+  EXPECT_EQ(ctlfix::PixelOf(normal, cx, cy), 0x0000FF) << "first frame";
+
+  MoveMouseTo(CentreOf(*b));
+  ASSERT_TRUE(PumpUntil([&] { return b->CurrentState() == 1; }));
+  const tk::Bitmap hot = Look(b);
+  EXPECT_GT(ctlfix::DifferingPixels(normal, hot), 0);
+
+  LeftButtonDown();
+  ASSERT_TRUE(PumpUntil([&] { return b->CurrentState() == 2; }));
+  const tk::Bitmap pressed = Look(b);
+  EXPECT_EQ(ctlfix::PixelOf(pressed, cx + 1, cy + 1), 0xFF0000) << "second frame, one pixel right and down";
+  LeftButtonUp();
+  ASSERT_TRUE(PumpUntil([&] { return clicks == 1; }));
+  EXPECT_EQ(b->CurrentState(), 1);
+  EXPECT_EQ(ctlfix::PixelOf(Look(b), cx, cy), 0x0000FF);
+
+  MoveMouseTo(ScreenPointOf(*form, 390, 290));
+  ASSERT_TRUE(PumpUntil([&] { return b->CurrentState() == 0; }));
+  EXPECT_EQ(ctlfix::DifferingPixels(normal, Look(b)), 0) << "back to the normal look";
+}
+
+TEST_F(SkinnedSpeedButtonTest, ADisabledDividerStillDrawsItsMask) {
+  TsSpeedButton* separator = Button(10, 10, 12, 22);
+  separator->SetButtonStyle(skin::tbsSeparator);
+  TsSpeedButton* divider = Button(30, 10, 12, 22);
+  divider->SetButtonStyle(skin::tbsDivider);
+  divider->SetEnabled(false);
+  form->Repaint();
+  const tk::Bitmap bare = Look(separator);
+  const tk::Bitmap line = Look(divider);
+  EXPECT_EQ(ctlfix::PixelOf(bare, 6, 11), 0xFFFFFF) << "the form's white";
+  EXPECT_GT(ctlfix::DifferingPixels(bare, line), 0) << "the divider's mask";
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+// Without a manager, with the manager's skinning switched off, or with a
+// section the skin does not hold, every skinned control paints exactly as
+// the plain toolkit control it extends: side by side, their pixels agree.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "ScreenPixels.h"
+#include "SkinnedControlsFixture.h"
+#include "WindowTestSupport.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sGroupBox.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sMaskEdit.h"
+#include "skin/controls/sSpeedButton.h"
+#include "toolkit/win/Button.h"
+#include "toolkit/win/Edit.h"
+#include "toolkit/win/GroupBox.h"
+#include "toolkit/win/Label.h"
+#include "toolkit/win/SpeedButton.h"
+
+namespace {
+
+using namespace testing_support;
+
+class UnskinnedLooksTest : public ctlfix::SkinnedControlsTest {
+protected:
+  // A skinned control and its plain twin with the same size and text, the
+  // skinned one in the upper half of the form.
+  template <class Skinned, class Plain>
+  void Pair(int left, int width, int height, const char* text, const char* section) {
+    auto* s = Place<Skinned>(form, left, 20, width, height);
+    auto* p = PlacePlain<Plain>(form, left, 160, width, height);
+    for (tk::TControl* c : {static_cast<tk::TControl*>(s), static_cast<tk::TControl*>(p)}) c->SetCaption(text);
+    if (section) s->SkinData().SetSkinSection(section);
+    pairs.push_back({s, p});
+  }
+  void ExpectPairsAlike(const char* when) {
+    form->Repaint();
+    for (auto& [s, p] : pairs) {
+      if (auto* w = dynamic_cast<tk::TWinControl*>(s)) RedrawWindow(w->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+      if (auto* w = dynamic_cast<tk::TWinControl*>(p)) RedrawWindow(w->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    PumpPending();
+    for (auto& [s, p] : pairs)
+      EXPECT_EQ(ctlfix::DifferingPixels(ctlfix::CaptureControl(*s), ctlfix::CaptureControl(*p)), 0)
+          << s->ClassName() << " " << when;
+  }
+  std::vector<std::pair<tk::TControl*, tk::TControl*>> pairs;
+};
+
+TEST_F(UnskinnedLooksTest, AMissingSectionOrSkinningSwitchedOffPaintsThePlainControl) {
+  // The focus on neither of a pair.
+  auto* away = PlacePlain<tk::TEdit>(form, 330, 270, 60, 20);
+  away->SetFocus();
+  Pair<skin::TsButton, tk::TButton>(10, 90, 30, "按钮", "NOSUCH");
+  // The skinned button wraps its caption by default: the plain one with the same property.
+  static_cast<tk::TButton*>(pairs.back().second)->SetWordWrap(true);
+  Pair<skin::TsMaskEdit, tk::TMaskEdit>(110, 70, 23, "123.4", "NOSUCH");
+  Pair<skin::TsGroupBox, tk::TGroupBox>(190, 100, 60, "大地坐标", "NOSUCH");
+  Pair<skin::TsSpeedButton, tk::TSpeedButton>(300, 23, 22, ">>", "NOSUCH");
+  auto* label = tk::Create<skin::TsLabel>(form);
+  auto* plainLabel = PlacePlain<tk::TLabel>(form, 330, 160, 45, 15);
+  label->SetParent(form);
+  label->SetBounds(330, 20, 45, 15);
+  for (tk::TControl* c : {static_cast<tk::TControl*>(label), static_cast<tk::TControl*>(plainLabel)}) c->SetCaption("经度：");
+  ExpectPairsAlike("with a section the skin does not hold");
+  // The label has no section: it follows the skin's font colour until the
+  // skinning is switched off.
+  manager->SetActive(false);
+  pairs.push_back({label, plainLabel});
+  for (auto& [s, p] : pairs)
+    if (auto* d = skin::SkinDataOf(s)) d->SetSkinSection(s->ClassName() == std::string("TsButton") ? "BUTTON" : "EDIT");
+  ExpectPairsAlike("with the skinning switched off");
+}
+
+}  // namespace
