@@ -4,6 +4,9 @@
 # form1_layout makes it; its property GK_FORM1_LAYOUT holds the path, for
 # the window (which embeds it) and for the layout benchmarks.
 set(GK_FORM1_LAYOUT_SOURCE ${CMAKE_CURRENT_LIST_DIR}/Unit1.layout)
+if(NOT EXISTS ${GK_FORM1_LAYOUT_SOURCE})
+  message(FATAL_ERROR "the main window's layout ${GK_FORM1_LAYOUT_SOURCE} is missing")
+endif()
 set(GK_FORM1_LAYOUT ${CMAKE_CURRENT_BINARY_DIR}/Unit1.layout)
 set(gk_fill_script ${CMAKE_CURRENT_LIST_DIR}/FillSkinPackages.cmake)
 add_custom_command(

@@ -4,9 +4,6 @@
 # clear-all button, app/MakeBroomGlyph.py --icon) and the start-up sequence.
 # An object library, so the resources reach every executable that links it
 # (the product, the window tests, the start-up benchmark).
-if(NOT TARGET form1_layout)
-  return()
-endif()
 enable_language(RC)
 set(GK_FORM1_RC ${CMAKE_CURRENT_BINARY_DIR}/Unit1.rc)
 set(GK_ICON ${CMAKE_CURRENT_LIST_DIR}/CoordConverter.ico)

@@ -8,12 +8,8 @@ function(gk_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-  if(WIN32)
-    # Wine maps the Unix root to drive Z:.
-    set(report "Z:${GK_TEST_RESULTS}/${name}.xml")
-  else()
-    set(report "${GK_TEST_RESULTS}/${name}.xml")
-  endif()
+  gk_wine_path(report ${GK_TEST_RESULTS}/${name}.xml)
   add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${report}
            WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
 endfunction()
+

@@ -1,8 +1,10 @@
-# Shared by scripts/test.sh and scripts/run.sh.
+# Shared by the scripts: Wine kept quiet and in this checkout's own prefix
+# (build/wine, prepared by scripts/setup.sh), so that nothing of ours is
+# written into the user's ~/.wine; a private Xvfb; the CMake steps.
+GK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="$GK_ROOT/build/wine"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-
-GK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 GK_XVFB_PID=
 
 # Starts a private Xvfb on a free display and exports DISPLAY.

@@ -36,11 +36,11 @@ Package Load(const char* path) {
 }
 
 const Package& Ember() {
-  static const Package p = Load(GK_TEST_EMBER_PACKAGE);
+  static const Package p = Load(GK_EMBER_VXZ);
   return p;
 }
 const Package& Glacier() {
-  static const Package p = Load(GK_TEST_GLACIER_PACKAGE);
+  static const Package p = Load(GK_GLACIER_VXZ);
   return p;
 }
 
