@@ -9,8 +9,8 @@
 namespace app {
 
 TDegMinSec Split(double value) {
-  // -0 counts as positive; the sign is restored on the whole degrees only.
-  const std::int32_t sign = value >= 0 ? 1 : -1;
+  // -0 counts as positive.
+  const bool negative = value < 0;
   const double x = std::fabs(value);
 
   // The degrees field is 32 bits wide. Larger magnitudes keep the largest
@@ -22,13 +22,28 @@ TDegMinSec Split(double value) {
   // A double minus its whole part times 60 fits the 64-bit mantissa of the
   // extended type exactly, so the minutes are never off by one.
   const long double f = (static_cast<long double>(x) - d) * 60.0L;
-  const long double minutes = std::trunc(f);
-  const double seconds = static_cast<double>((f - minutes) * 60.0L);
+  long double minutes = std::trunc(f);
+  long double seconds = (f - minutes) * 60.0L;
+  // Past about 3e306 degrees the minutes would not fit a double. They stop
+  // at the largest whole number whose 15-digit text still reads back, so the
+  // fields can show them and join them again.
+  constexpr long double kLargestMinutes = 1.79769313486231e308;
+  if (minutes > kLargestMinutes) {
+    minutes = kLargestMinutes;
+    seconds = 0;
+  }
 
   TDegMinSec dms;
-  dms.Degrees = sign * d;
+  dms.Degrees = negative ? -d : d;
   dms.Minutes = minutes;
-  dms.Seconds = seconds;
+  dms.Seconds = static_cast<double>(seconds);
+  // Between -1 and 0 the degrees are 0 and cannot hold the sign, so the
+  // minutes and seconds carry it; Join adds them up with their own signs and
+  // gives the negative value back. Zero parts stay +0, never "-0".
+  if (negative && d == 0) {
+    if (dms.Minutes != 0) dms.Minutes = -dms.Minutes;
+    if (dms.Seconds != 0) dms.Seconds = -dms.Seconds;
+  }
   return dms;
 }
 

@@ -41,10 +41,7 @@ bool Guarded(TFieldAccess& fields, std::initializer_list<TField> outputs, Body&&
 
 bool SplitCommand(TFieldAccess& fields, TField decimal, TField d, TField m, TField s) noexcept {
   return Guarded(fields, {d, m, s}, [&] {
-    const TDegMinSec dms = Split(tk::StrToFloat(fields.Text(decimal)));
-    // The minutes of magnitudes near the largest double exceed it.
-    if (!std::isfinite(static_cast<double>(dms.Minutes))) throw std::range_error("minutes out of range");
-    const TDegMinSecTexts texts = ShowDegMinSec(dms);
+    const TDegMinSecTexts texts = ShowDegMinSec(Split(tk::StrToFloat(fields.Text(decimal))));
     fields.SetText(d, texts.Degrees);
     fields.SetText(m, texts.Minutes);
     fields.SetText(s, texts.Seconds);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -24,7 +25,10 @@ TEST(Split, ShowsTheExamplePartsWithFifteenDigits) {
   const SplitCase cases[] = {
       {116.391, "116", "23", "27.6000000000192"},
       {-30.5, "-30", "30", "0"},
-      {-0.5, "0", "30", "0"},  // the sign lives in the degrees, which are 0 here
+      {-0.5, "0", "-30", "0"},  // between -1 and 0 the minutes and seconds carry the sign
+      {-0.508333, "0", "-30", "-29.9988000000001"},
+      {-1e-20, "0", "0", "-3.6E-17"},
+      {-1.5, "-1", "30", "0"},  // from -1 on the degrees carry it, as ever
       {45.0, "45", "0", "0"},
       {-0.0, "0", "0", "0"},
       {0.0, "0", "0", "0"},
@@ -62,23 +66,34 @@ TEST(Split, PartsStayInRangeAndJoinGivesTheValueBack) {
     const double v = angle(random);
     const TDegMinSec dms = app::Split(v);
     ASSERT_EQ(dms.Minutes, std::trunc(dms.Minutes)) << v;
-    ASSERT_GE(dms.Minutes, 0) << v;
-    ASSERT_LT(dms.Minutes, 60) << v;
-    ASSERT_GE(dms.Seconds, 0) << v;
-    ASSERT_LT(dms.Seconds, 60) << v;
+    // Between -1 and 0 both parts are negative (or 0), elsewhere positive.
+    const long double sign = (v < 0 && v > -1) ? -1 : 1;
+    ASSERT_GE(dms.Minutes * sign, 0) << v;
+    ASSERT_LT(dms.Minutes * sign, 60) << v;
+    ASSERT_GE(dms.Seconds * sign, 0) << v;
+    ASSERT_LT(dms.Seconds * sign, 60) << v;
     const double back = app::Join(dms);
-    // Values in (-1, 0) lose their sign by design; everything else returns
-    // within one unit in the last place.
-    const double expected = (v < 0 && v > -1) ? -v : v;
-    ASSERT_LE(std::fabs(back - expected), std::fabs(std::nextafter(expected, 1e9) - expected)) << v;
+    ASSERT_LE(std::fabs(back - v), std::fabs(std::nextafter(v, 1e9) - v)) << v;
   }
 }
 
 TEST(Split, HugeMagnitudesKeepTheLargestDegreesAndCarryTheRestInMinutes) {
-  for (double v : {2147483648.0, -3e9, 1e15, -1e15}) {
+  for (double v : {2147483648.0, -3e9, 1e15, -1e15, 2.9e306, -2.9e306}) {
     const TDegMinSec dms = app::Split(v);
     EXPECT_EQ(dms.Degrees, v > 0 ? 2147483647 : -2147483647) << v;
     EXPECT_NEAR(app::Join(dms), v, std::fabs(v) * 1e-15) << v;
+  }
+  // From about 3e306 on the minutes would pass the largest double; they stop
+  // just below it, where every part still shows as a number that reads back.
+  constexpr double kMax = std::numeric_limits<double>::max();
+  for (double v : {3e306, 1e307, kMax, -kMax}) {
+    const TDegMinSec dms = app::Split(v);
+    EXPECT_EQ(dms.Degrees, v > 0 ? 2147483647 : -2147483647) << v;
+    EXPECT_EQ(static_cast<double>(dms.Minutes), std::min(1.79769313486231e308, (std::fabs(v) - 2147483647.0) * 60)) << v;
+    EXPECT_EQ(dms.Seconds, 0) << v;
+    const auto texts = app::ShowDegMinSec(dms);
+    EXPECT_NO_THROW(app::ReadDegMinSec(texts.Degrees, texts.Minutes, texts.Seconds)) << v;
+    EXPECT_TRUE(std::isfinite(app::Join(dms))) << v;
   }
 }
 
@@ -102,6 +117,9 @@ TEST(Join, ReadsTheTriplesOfTheExamples) {
       {" 12", "", "", 12.0},       // blanks before the degrees are allowed
       {"", " 7.5 ", "", 0.125},    // and around floating texts
       {"\t", "\r\n", " ", 0.0},    // blank and control characters only: 0
+      {"\x7f", "\xc2\x85", " \xc2\x9f\x01", 0.0},  // DEL and C1 controls (U+0085, U+009F) too
+      {"0", "-30", "0", -0.5},     // an angle between -1 and 0, as split shows it
+      {"0", "-30", "-29.9988000000001", -0.508333},
       {"$10", "", "", 16.0},       // the integer rule reads hexadecimal
       {"0x1E", "", "", 30.0},
       {"-2147483648", "", "", -2147483648.0},
@@ -125,6 +143,8 @@ TEST(Join, RejectsTextsTheRulesDoNotAllow) {
       {"", "", "nan", 0},
       {"", "inf", "", 0},
       {"", "", "1e999", 0},
+      {"", "\xc2\xa0", "", 0},  // a no-break space is a character, not a blank
+      {"12\x7f", "", "", 0},    // the text is read whole: a trailing DEL is not a digit
   };
   for (const auto& c : cases)
     EXPECT_THROW(app::ReadDegMinSec(c.degrees, c.minutes, c.seconds), tk::EConvertError)

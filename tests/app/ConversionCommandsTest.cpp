@@ -255,12 +255,32 @@ TEST_F(ConversionCommands, SplitAndJoinBothAngles) {
   fields[TField::edtLatS] = " ";
   ASSERT_TRUE(commands.JoinLatitude(fields));
   EXPECT_EQ(fields[TField::edtLat], "11.5");
+
+  // A latitude just south of the equator keeps its hemisphere both ways.
+  fields[TField::edtLat] = "-0.5";
+  ASSERT_TRUE(commands.SplitLatitude(fields));
+  EXPECT_EQ(fields[TField::edtLatD], "0");
+  EXPECT_EQ(fields[TField::edtLatM], "-30");
+  EXPECT_EQ(fields[TField::edtLatS], "0");
+  fields[TField::edtLat] = "";
+  ASSERT_TRUE(commands.JoinLatitude(fields));
+  EXPECT_EQ(fields[TField::edtLat], "-0.5");
+
+  // Magnitudes near the largest double still split into readable parts.
+  fields[TField::edtLon] = "1.7e308";
+  ASSERT_TRUE(commands.SplitLongitude(fields));
+  EXPECT_EQ(fields[TField::edtLonD], "2147483647");
+  EXPECT_EQ(fields[TField::edtLonM], "1.79769313486231E308");
+  EXPECT_EQ(fields[TField::edtLonS], "0");
+  fields[TField::edtLon] = "";
+  ASSERT_TRUE(commands.JoinLongitude(fields));
+  EXPECT_EQ(fields[TField::edtLon], "2.99615522477052E306");
 }
 
 TEST_F(ConversionCommands, SplitAndJoinFailuresEmptyTheirOutputsOnly) {
   fields[TField::edtLon] = "";
   EXPECT_FALSE(commands.SplitLongitude(fields));
-  fields[TField::edtLat] = "1.7e308";  // its minutes exceed the largest double
+  fields[TField::edtLat] = "1.7e";
   EXPECT_FALSE(commands.SplitLatitude(fields));
   for (TField field : {TField::edtLonD, TField::edtLonM, TField::edtLonS, TField::edtLatD,
                        TField::edtLatM, TField::edtLatS})

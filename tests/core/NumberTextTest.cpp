@@ -139,7 +139,12 @@ TEST(NumberText, RoundTripOfWrittenValues) {
 TEST(NumberText, BlankTextIgnoresControlCharacters) {
   EXPECT_TRUE(tk::IsBlankText(""));
   EXPECT_TRUE(tk::IsBlankText(" \t\r\n\x01"));
+  EXPECT_TRUE(tk::IsBlankText("\x7f"));                     // DEL
+  EXPECT_TRUE(tk::IsBlankText("\xc2\x80 \xc2\x85\xc2\x9f"));  // C1 controls U+0080, U+0085, U+009F
   EXPECT_FALSE(tk::IsBlankText(" 0 "));
+  EXPECT_FALSE(tk::IsBlankText("\xc2\xa0"));  // U+00A0 is a character, not a control
+  EXPECT_FALSE(tk::IsBlankText("\xc2"));      // a cut sequence is not a control either
+  EXPECT_FALSE(tk::IsBlankText("\x85"));      // nor a lone continuation byte
 }
 
 TEST(NumberText, OverrideOfTheSeparator) {

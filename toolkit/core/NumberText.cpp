@@ -219,8 +219,19 @@ std::int32_t StrToInt(std::string_view text) {
 }
 
 bool IsBlankText(std::string_view text) {
-  for (unsigned char c : text)
-    if (c > ' ') return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c <= ' ' || c == 0x7F) continue;
+    // U+0080..U+009F are 0xC2 0x80..0x9F in UTF-8.
+    if (c == 0xC2 && i + 1 < text.size()) {
+      const auto next = static_cast<unsigned char>(text[i + 1]);
+      if (next >= 0x80 && next <= 0x9F) {
+        ++i;
+        continue;
+      }
+    }
+    return false;
+  }
   return true;
 }
 

@@ -47,8 +47,8 @@ std::optional<std::int32_t> TryStrToInt(std::string_view text);
 double StrToFloat(std::string_view text);       // throws EConvertError
 std::int32_t StrToInt(std::string_view text);   // throws EConvertError
 
-// True when the text is empty after removing leading and trailing blanks and
-// control characters (every byte <= ' ').
+// True when the UTF-8 text holds nothing but blanks and control characters:
+// the ASCII ones up to ' ', DEL, and the C1 controls U+0080..U+009F.
 bool IsBlankText(std::string_view text);
 
 }  // namespace tk
