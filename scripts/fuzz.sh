@@ -20,7 +20,9 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_skin_package fuzz_skin_options fuzz_bmp fuzz_jpeg fuzz_skin_paint)
 
 declare -A seeds=([fuzz_skin_package]=package [fuzz_skin_options]=options [fuzz_bmp]=bmp [fuzz_jpeg]=jpeg [fuzz_skin_paint]=paint)
-declare -A maxlen=([fuzz_skin_package]=65536 [fuzz_skin_options]=16384 [fuzz_bmp]=16384 [fuzz_jpeg]=16384 [fuzz_skin_paint]=4096)
+# Large enough for the hostile seeds (a 4096 x 4096 bitmap packed in 50 KB,
+# thousands of chained sections) and what grows from them.
+declare -A maxlen=([fuzz_skin_package]=262144 [fuzz_skin_options]=262144 [fuzz_bmp]=65536 [fuzz_jpeg]=65536 [fuzz_skin_paint]=4096)
 
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g -O1"
 if [ ! -f "$build/build.ninja" ]; then

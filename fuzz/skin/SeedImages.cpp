@@ -28,4 +28,21 @@ std::string SampleOptions() {
          "[SPLITTER]\r\nPARENTCLASS=BUTTON\r\n[A]\r\nPARENTCLASS=B\r\n[B]\r\nPARENTCLASS=A\r\nCOLOR=-16777201\r\n";
 }
 
+std::string ChainedSections(int n) {
+  auto name = [](int i) {
+    std::string digits = std::to_string(i);
+    return "CHAIN" + std::string(digits.size() < 5 ? 5 - digits.size() : 0, '0') + digits;
+  };
+  auto lower = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return s;
+  };
+  std::string text = "[SCROLLBTNTOP]\nPARENTCLASS=" + lower(name(0)) + "\n[TABTOP]\nPARENTCLASS=" + lower(name(0)) + "\n";
+  for (int i = 0; i + 1 < n; ++i) text += "[" + name(i) + "]\nPARENTCLASS=" + lower(name(i + 1)) + "\n";
+  text += "[" + name(n - 1) + "]\nCOLOR=255\nFONTCOLOR=65280\nSHOWFOCUS=TRUE\nGRADIENTDATA=255;65280;100;0;0\n"
+          "BORDERSMASK=^0000^0024^0009^0042^0000^0000^0000^0000^1^1^1^0\nGLYPHMASK=@0000@0078@0039@0104@3@1\n"
+          "PATTERN=~0078~0026~0110~0036~00\n";
+  return text;
+}
+
 }  // namespace fuzz

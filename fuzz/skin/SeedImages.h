@@ -14,4 +14,9 @@ std::vector<std::uint8_t> ImagesPackage();
 // An options text using every kind of image value and most keys.
 std::string SampleOptions();
 
+// An options text of n sections chained by PARENTCLASS (each names the next
+// one in lower case), with every key at the far end and the scroll button
+// and tab sections at the near end, so loads and look-ups walk it all.
+std::string ChainedSections(int n);
+
 }  // namespace fuzz

@@ -41,6 +41,30 @@ int main(int argc, char** argv) {
   Write(root / "options" / "sample.dat", fixtures::ToBytes(options));
   Write(root / "options" / "minimal.dat", fixtures::ToBytes("[FORM]\nCOLOR=1\n"));
 
+  // Hostile shapes. Keys that all name one 4096 x 4096 bitmap: 48 MB each
+  // when every key decodes its own copy, from a package of about 50 KB.
+  std::string manyKeys = "[GLOBALINFO]\nMASTERBITMAP=HUGE.BMP\n[BUTTON]\n";
+  for (int i = 0; i < 12; ++i)
+    manyKeys += "KEY" + std::to_string(i) + (i % 3 == 0 ? "=!HUGE.BMP!3!1!0\n" : i % 3 == 1 ? "=!HUGE.BMP!1!0!1\n" : "=huge.bmp\n");
+  Write(root / "package" / "one-bitmap-many-keys.vxz",
+        fixtures::MakePackage({{"Options.dat", fixtures::ToBytes(manyKeys), 9},
+                               {"HUGE.BMP", fixtures::MakeBmp24(fixtures::MakePicture(4096, 4096, [](int, int) {
+                                  return 0x3366CCu;
+                                })), 9}}));
+  // Long PARENTCLASS chains, named in another case than the sections, with
+  // the keys at the far end and well-known sections at the near end.
+  Write(root / "package" / "chain-10000.vxz",
+        fixtures::MakePackage({{"Options.dat", fixtures::ToBytes(fuzz::ChainedSections(10000)), 9}}));
+  Write(root / "options" / "chain-2000.dat", fixtures::ToBytes(fuzz::ChainedSections(2000)));
+  // Numbers at the 32-bit limits in the free-form values.
+  Write(root / "options" / "huge-values.dat", fixtures::ToBytes(R"([BUTTON]
+BORDERSMASK=!BUTTONHUGE.BMP!2147483647!2147483647!0!2147483647!-2147483648!2147483647!2147483647
+GLYPHMASK=!BUTTONHUGE.BMP!-2147483648!-2147483648!2!0!0!0!0
+[BAR]
+BORDERSMASK=TAG# (-2147483648,-2147483648,2147483647,2147483647) (2147483647,2147483647,2147483647,2147483647)
+PATTERN=TAG# (0,0,2147483647,1) (-2147483648,-1,-2147483648)
+)"));
+
   fixtures::BmpOptions o;
   for (int bits : {1, 4, 8, 16, 24, 32}) {
     o.bitCount = bits;

@@ -67,21 +67,35 @@ TColor ShiftSaturation(TColor color, int saturation) {
   return Join(Saturate(Split(color), saturation));
 }
 
-void ShiftBitmapColors(tk::Bitmap& bitmap, int hueOffset, int saturation) {
-  if ((hueOffset == 0 && saturation == 0) || bitmap.Empty()) return;
+namespace {
+
+// One pass over the pixels that carry colour: the transparent colour and the
+// greys are left alone.
+template <typename Change>
+void ChangeColouredPixels(tk::Bitmap& bitmap, Change change) {
   const int bpp = bitmap.BytesPerPixel();
   for (int y = 0; y < bitmap.Height(); ++y) {
     std::uint8_t* p = bitmap.ScanLine(y);
     for (int x = 0; x < bitmap.Width(); ++x, p += bpp) {
       const Rgb c{p[2], p[1], p[0]};
       if ((c.r == c.g && c.g == c.b) || Join(c) == clFuchsia) continue;
-      Rgb out = hueOffset != 0 ? HueRotate(c, hueOffset) : c;
-      if (saturation != 0) out = Saturate(out, saturation);
+      const Rgb out = change(c);
       p[0] = static_cast<std::uint8_t>(out.b);
       p[1] = static_cast<std::uint8_t>(out.g);
       p[2] = static_cast<std::uint8_t>(out.r);
     }
   }
+}
+
+}  // namespace
+
+void ShiftBitmapColors(tk::Bitmap& bitmap, int hueOffset, int saturation) {
+  if (bitmap.Empty()) return;
+  // Two passes, not one: a pixel the hue turns into the transparent colour
+  // (cyan by 120 degrees) is transparent from then on, and the saturation
+  // must not move it off again.
+  if (hueOffset != 0) ChangeColouredPixels(bitmap, [&](Rgb c) { return HueRotate(c, hueOffset); });
+  if (saturation != 0) ChangeColouredPixels(bitmap, [&](Rgb c) { return Saturate(c, saturation); });
 }
 
 }  // namespace skin

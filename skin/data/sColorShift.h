@@ -15,8 +15,9 @@ namespace skin {
 
 TColor ShiftHue(TColor color, int hueOffset);
 TColor ShiftSaturation(TColor color, int saturation);
-// Both shifts (hue first) on every pixel of a 24- or 32-bit bitmap, except
-// pixels of the transparent colour and grey pixels (red = green = blue).
+// The hue shift on every pixel of a 24- or 32-bit bitmap, then the
+// saturation shift; each pass leaves out the pixels that are then of the
+// transparent colour or grey (red = green = blue).
 void ShiftBitmapColors(tk::Bitmap& bitmap, int hueOffset, int saturation);
 
 }  // namespace skin

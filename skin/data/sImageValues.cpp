@@ -26,6 +26,8 @@ int StrictDecimal(std::string_view text) {
   throw tk::EConvertError("'" + std::string(text) + "' is not a valid integer value");
 }
 
+// A free-form number of "!" and older-layout values, clamped to the range
+// of a mask field; unreadable or beyond 32 bits is none.
 std::optional<int> OptionalDecimal(std::string_view text) {
   const std::string_view t = tk::Trim(text);
   if (t.empty()) return std::nullopt;
@@ -33,7 +35,9 @@ std::optional<int> OptionalDecimal(std::string_view text) {
   if (i == t.size()) return std::nullopt;
   for (; i < t.size(); ++i)
     if (t[i] < '0' || t[i] > '9') return std::nullopt;
-  return tk::TryStrToInt(t);
+  const auto v = tk::TryStrToInt(t);
+  if (!v) return std::nullopt;
+  return BoundedMaskValue(*v);
 }
 
 std::vector<std::string_view> Split(std::string_view text, std::string_view separators) {
@@ -172,6 +176,10 @@ TsImageValue OldLayout(std::string_view v, std::string_view key) {
 }
 
 }  // namespace
+
+int BoundedMaskValue(long long value) {
+  return static_cast<int>(value < kMaskValueMin ? kMaskValueMin : value > kMaskValueMax ? kMaskValueMax : value);
+}
 
 void DeriveBorderWidths(int width, int height, int imageCount, int maskType, int borderWidth, int& wl, int& wt,
                         int& wr, int& wb) {

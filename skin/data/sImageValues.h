@@ -13,6 +13,12 @@
 // and "~" are strict decimal integers and a malformed one raises
 // tk::EConvertError ("'x' is not a valid integer value"). Other values
 // (colours, numbers, "N/A", JPEG names) describe no mask.
+//
+// The fields of a mask are 16-bit in the skin format, and the painting code
+// multiplies them (frames times three, mask type plus one). The free-form
+// numbers of "!" and older-layout values, which could be anything up to the
+// 32-bit limits, are therefore clamped to -32768..32767 when read: a hostile
+// skin gets odd masks, never an overflow.
 
 #include <string>
 #include <string_view>
@@ -50,6 +56,11 @@ TsImageValue ParseImageValue(std::string_view value, std::string_view key, bool 
 // set, else a third of one frame in each direction. Never divides by zero.
 void DeriveBorderWidths(int width, int height, int imageCount, int maskType, int borderWidth, int& wl, int& wt,
                         int& wr, int& wb);
+
+// The range every number of a mask is held in (see above).
+constexpr int kMaskValueMin = -32768;
+constexpr int kMaskValueMax = 32767;
+int BoundedMaskValue(long long value);
 
 // Divisor guard for frame arithmetic: counts below one count as one, so a
 // value with a zero frame count or a negative mask type cannot divide by zero.

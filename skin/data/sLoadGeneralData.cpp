@@ -1,6 +1,7 @@
 // Sections: the skin-wide values, one record per options section, the
 // CommonSections merge, and the hue and saturation shift.
 #include <sstream>
+#include <unordered_map>
 
 #include "sSectionReader.h"
 #include "sSkinTables.h"
@@ -43,41 +44,70 @@ TsFontColors ParseFontColors(const std::string& text) {
 
 void TsSkinTables::LoadGeneralData(const TsLoadSource& source) {
   gd.clear();
+  // Nothing of the previous skin may stay: a package without options, or an
+  // older stored skin that keeps no BISpace, gets the defaults.
+  const TsSkinData defaults;
+  SkinData.Version = defaults.Version;
+  SkinData.Author = defaults.Author;
+  SkinData.Description = defaults.Description;
+  SkinData.Shadow1Color = defaults.Shadow1Color;
+  SkinData.Shadow1Offset = defaults.Shadow1Offset;
+  SkinData.Shadow1Blur = defaults.Shadow1Blur;
+  SkinData.Shadow1Transparency = defaults.Shadow1Transparency;
+  SkinData.BorderColor = defaults.BorderColor;
+  SkinData.BISpace = defaults.BISpace;
   if (source.Options) {
     ReadSkinWideValues(*source.Options, SkinData);
-    const TsGeneralData defaults;
-    for (const std::string& section : source.Options->Sections()) {
+    const TsGeneralData defaultSection;
+    const TsInheritedValues inherited(*source.Options);
+    const std::vector<std::string>& sections = source.Options->Sections();
+    gd.reserve(sections.size());
+    for (std::size_t i = 0; i < sections.size(); ++i) {
       TsGeneralData d;
-      d.SectionName = section;
-      d.ParentClass = source.Options->ReadString(section, "PARENTCLASS", "");
-      FillGeneralData(TsInheritingReader(*source.Options, section), defaults, d);
+      d.SectionName = sections[i];
+      d.ParentClass = source.Options->ReadString(sections[i], "PARENTCLASS", "");
+      FillGeneralData(TsInheritingReader(inherited, *source.Options, i), defaultSection, d);
       gd.push_back(std::move(d));
     }
   } else if (source.Stored) {
     LoadLegacyGeneralData(*source.Stored);
   }
   if (source.Common) MergeCommonSections(*source.Common);
+  ReindexSections();
   ApplyColorShift(source.HueOffset, source.Saturation);
 }
 
 void TsSkinTables::MergeCommonSections(const TsIniDocument& common) {
   const TsGeneralData defaults;
+  // The skin's sections by exact name (where a merged section goes) and by
+  // upper-cased name (where a PARENTCLASS finds its base), first ones first;
+  // kept up to date as sections join.
+  std::unordered_map<std::string, std::size_t> exact, upper;
+  for (std::size_t i = 0; i < gd.size(); ++i) {
+    exact.try_emplace(gd[i].SectionName, i);
+    upper.try_emplace(tk::UpperCase(gd[i].SectionName), i);
+  }
   for (const std::string& section : common.Sections()) {
     const std::string parent = tk::UpperCase(common.ReadString(section, "PARENTCLASS", ""));
     // Keys the text lacks come from the skin's section its PARENTCLASS names.
-    const TsGeneralData* base = &defaults;
-    for (const TsGeneralData& g : gd)
-      if (!parent.empty() && tk::UpperCase(g.SectionName) == parent) {
-        base = &g;
-        break;
-      }
+    TsGeneralData base = defaults;
+    if (!parent.empty()) {
+      const auto found = upper.find(parent);
+      if (found != upper.end()) base = gd[found->second];
+    }
     TsGeneralData d;
     d.SectionName = section;
     d.ParentClass = parent;
-    FillGeneralData(TsDirectReader(common, section), *base, d);
-    const int existing = IndexOfSection(section);
-    if (existing >= 0) gd[static_cast<std::size_t>(existing)] = std::move(d);
-    else gd.push_back(std::move(d));  // a section new to the skin joins at the end
+    FillGeneralData(TsDirectReader(common, section), base, d);
+    const auto existing = exact.find(section);
+    if (existing != exact.end()) {
+      gd[existing->second] = std::move(d);
+    } else {
+      // A section new to the skin joins at the end.
+      exact.emplace(section, gd.size());
+      upper.try_emplace(tk::UpperCase(section), gd.size());
+      gd.push_back(std::move(d));
+    }
   }
 }
 

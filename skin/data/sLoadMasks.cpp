@@ -1,41 +1,28 @@
 // Masks: the master bitmap and one mask per image value of the options.
+#include "sDecodedImages.h"
 #include "sImageValues.h"
-#include "sSkinFileSystem.h"
-#include "sSkinImageSource.h"
 #include "sSkinTables.h"
 #include "sStoredSkins.h"
 #include "toolkit/core/TextCase.h"
 
 namespace skin {
 
-namespace {
-
-const TsSkinFileSystem& FileSystemOf(const TsLoadSource& source) {
-  return source.FileSystem ? *source.FileSystem : PlatformFileSystem();
-}
-
-}  // namespace
-
-void TsSkinTables::LoadMasks(const TsLoadSource& source) {
+void TsSkinTables::LoadMasks(const TsLoadSource& source, TsDecodedImages& images) {
   FreeMasks();
   if (!source.Options) {
-    if (source.Stored) LoadLegacyMasks(*source.Stored);
+    if (source.Stored) LoadLegacyMasks(*source.Stored, images);
   } else {
-    const TsSkinImageSource images(source.Package, FileSystemOf(source), SkinData.SkinPath);
     const std::string master = source.Options->ReadString("GLOBALINFO", "MASTERBITMAP", "");
     if (!master.empty()) {
-      if (auto bmp = images.Bitmap(master)) {
-        bmp->SetFormat(tk::PixelFormat::pf24bit);
-        MasterBitmap = std::move(*bmp);
-      }
+      // The tables' own; a mask naming the same file gets its own bitmap.
+      if (auto bmp = images.Unshared24Bit(master)) MasterBitmap = std::move(*bmp);
     }
-    ScanMasks(*source.Options, source, false);
+    ScanMasks(*source.Options, false, images);
   }
-  if (source.Common) ScanMasks(*source.Common, source, true);
+  if (source.Common) ScanMasks(*source.Common, true, images);
 }
 
-void TsSkinTables::ScanMasks(const TsIniDocument& ini, const TsLoadSource& source, bool common) {
-  const TsSkinImageSource images(source.Package, FileSystemOf(source), SkinData.SkinPath);
+void TsSkinTables::ScanMasks(const TsIniDocument& ini, bool common, TsDecodedImages& images) {
   for (const std::string& section : ini.Sections()) {
     const bool globalInfo = tk::SameText(section, "GLOBALINFO");
     for (const std::string& key : ini.Keys(section)) {
@@ -59,7 +46,9 @@ void TsSkinTables::ScanMasks(const TsIniDocument& ini, const TsLoadSource& sourc
       m.WL = v.WL, m.WT = v.WT, m.WR = v.WR, m.WB = v.WB;
 
       if (v.Kind != TsImageValueKind::Rectangle) {
-        auto bmp = images.Bitmap(v.FileName);
+        // Textures of "!" values keep the bitmap as it is stored.
+        const bool as24Bit = m.ImgType != TvxImgType::itisaTexture || v.Kind == TsImageValueKind::PlainBitmap;
+        std::shared_ptr<tk::Bitmap> bmp = images.Bitmap(v.FileName, as24Bit);
         if (!bmp || bmp->Width() <= 0) continue;
         const int w = bmp->Width(), h = bmp->Height();
         m.R = {0, 0, w, h};
@@ -69,46 +58,48 @@ void TsSkinTables::ScanMasks(const TsIniDocument& ini, const TsLoadSource& sourc
         } else if (!v.WidthsGiven) {
           DeriveBorderWidths(w, h, v.ImageCount, v.MaskType, 0, m.WL, m.WT, m.WR, m.WB);
         }
-        if (m.ImgType != TvxImgType::itisaTexture || v.Kind == TsImageValueKind::PlainBitmap)
-          bmp->SetFormat(tk::PixelFormat::pf24bit);
-        m.Bmp = std::make_unique<tk::Bitmap>(std::move(*bmp));
+        m.Bmp = std::move(bmp);
       }
       ma.push_back(std::move(m));
     }
   }
 }
 
-void TsSkinTables::LoadLegacyMasks(const TsStoredSkin& stored) {
+void TsSkinTables::LoadLegacyMasks(const TsStoredSkin& stored, TsDecodedImages& images) {
   if (!stored.MasterBitmap.Empty()) {
     MasterBitmap = stored.MasterBitmap;
     MasterBitmap.SetFormat(tk::PixelFormat::pf24bit);
+    images.Count(MasterBitmap);
   }
+  // The stored numbers are as free as those of "!" values; see sImageValues.h.
+  auto bounded = [](int v) { return BoundedMaskValue(v); };
   for (const TsSkinImage& image : stored.Images) {
     TsMaskData m;
     m.SectionName = tk::UpperCase(image.SectionName);
     m.PropertyName = tk::UpperCase(image.PropertyName);
     if (!image.Name.empty()) {
-      m.Bmp = std::make_unique<tk::Bitmap>(image.Image);
+      m.Bmp = std::make_shared<tk::Bitmap>(image.Image);
       m.Bmp->SetFormat(tk::PixelFormat::pf24bit);
+      images.Count(*m.Bmp);
       m.R = {0, 0, image.Image.Width(), image.Image.Height()};
     } else {
-      m.R = {image.Left, image.Top, image.Right, image.Bottom};
+      m.R = {bounded(image.Left), bounded(image.Top), bounded(image.Right), bounded(image.Bottom)};
     }
-    m.ImageCount = image.ImageCount;
-    m.MaskType = image.MaskType;
+    m.ImageCount = bounded(image.ImageCount);
+    m.MaskType = bounded(image.MaskType);
     if (m.ImageCount == 0) {
       m.ImageCount = 3;
       m.MaskType = 1;
     }
-    m.BorderWidth = image.BorderWidth;
+    m.BorderWidth = bounded(image.BorderWidth);
     if (m.PropertyName == "PATTERN" || m.PropertyName == "HOTPATTERN") {
       m.ImgType = TvxImgType::itisaTexture;
-      m.DrawMode = image.ImgType == TvxImgType::itisaTexture ? image.StretchMode : 0;
+      m.DrawMode = image.ImgType == TvxImgType::itisaTexture ? bounded(image.StretchMode) : 0;
     } else {
-      m.DrawMode = image.StretchMode;
+      m.DrawMode = bounded(image.StretchMode);
       m.ImgType = image.ImgType;
     }
-    m.WL = image.WL, m.WT = image.WT, m.WR = image.WR, m.WB = image.WB;
+    m.WL = bounded(image.WL), m.WT = bounded(image.WT), m.WR = bounded(image.WR), m.WB = bounded(image.WB);
     if (m.WL + m.WT + m.WR + m.WB == 0)
       DeriveBorderWidths(m.R.Width(), m.R.Height(), m.ImageCount, m.MaskType, m.BorderWidth, m.WL, m.WT, m.WR, m.WB);
     m.Manager = this;

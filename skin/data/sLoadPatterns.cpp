@@ -2,10 +2,8 @@
 // pixels) become patterns; smaller ones become texture masks with a bitmap
 // of their own.
 #include <map>
-#include <optional>
 
-#include "sSkinFileSystem.h"
-#include "sSkinImageSource.h"
+#include "sDecodedImages.h"
 #include "sSkinTables.h"
 #include "sStoredSkins.h"
 #include "toolkit/core/TextCase.h"
@@ -14,46 +12,26 @@ namespace skin {
 
 constexpr long long kMinPatternPixels = 90000;
 
-// One skin names the same picture under many keys (PATTERN and HOTPATTERN of
-// most sections): decode it once per load.
-class TsPictureCache {
-public:
-  std::shared_ptr<const tk::Bitmap> Get(const TsSkinImageSource& images, const std::string& name, bool filesOnly) {
-    auto [it, added] = pictures_.try_emplace(std::make_pair(name, filesOnly));
-    if (added) {
-      if (auto picture = images.Jpeg(name, filesOnly)) it->second = std::make_shared<const tk::Bitmap>(std::move(*picture));
-    }
-    return it->second;
-  }
-
-private:
-  std::map<std::pair<std::string, bool>, std::shared_ptr<const tk::Bitmap>> pictures_;
-};
-
-void TsSkinTables::LoadPatterns(const TsLoadSource& source) {
+void TsSkinTables::LoadPatterns(const TsLoadSource& source, TsDecodedImages& images) {
   FreePatterns();
-  TsPictureCache cache;
-  if (source.Options) ScanPatterns(*source.Options, source, false, cache);
+  if (source.Options) ScanPatterns(*source.Options, false, images);
   else if (source.Stored) LoadLegacyPatterns(*source.Stored);
   // CommonSections name picture files, whatever the skin's own source.
-  if (source.Common) ScanPatterns(*source.Common, source, true, cache);
+  if (source.Common) ScanPatterns(*source.Common, true, images);
 }
 
-void TsSkinTables::ScanPatterns(const TsIniDocument& ini, const TsLoadSource& source, bool common,
-                                TsPictureCache& cache) {
-  const TsSkinImageSource images(source.Package, source.FileSystem ? *source.FileSystem : PlatformFileSystem(),
-                                 SkinData.SkinPath);
+void TsSkinTables::ScanPatterns(const TsIniDocument& ini, bool common, TsDecodedImages& images) {
   for (const std::string& section : ini.Sections()) {
     for (const std::string& key : ini.Keys(section)) {
       const std::string value = tk::UpperCase(ini.Find(section, key).value_or("-"));
       if (value.find(".JPG") == std::string::npos && value.find(".JPEG") == std::string::npos) continue;
-      const std::shared_ptr<const tk::Bitmap> picture = cache.Get(images, value, common);
+      const std::shared_ptr<const tk::Bitmap> picture = images.Jpeg(value, common);
       if (!picture || picture->Width() <= 0) continue;
       if (static_cast<long long>(picture->Width()) * picture->Height() >= kMinPatternPixels) {
         pa.push_back({picture, tk::UpperCase(section), tk::UpperCase(key)});
       } else {
         TsMaskData m;
-        m.Bmp = std::make_unique<tk::Bitmap>(*picture);
+        m.Bmp = images.JpegForMasks(value, common);
         m.SectionName = tk::UpperCase(section);
         m.PropertyName = tk::UpperCase(key);
         m.ImgType = TvxImgType::itisaTexture;

@@ -57,10 +57,12 @@ struct TsGeneralData {
 using TsGeneralDataArray = std::vector<TsGeneralData>;
 
 struct TsMaskData {
-  std::unique_ptr<tk::Bitmap> Bmp;  // own image, or none: a rectangle of the master bitmap
+  // The mask's own picture, or none for a rectangle of the master bitmap.
+  // Keys naming the same picture share one decoded bitmap.
+  std::shared_ptr<tk::Bitmap> Bmp;
   std::string SectionName;
   std::string PropertyName;
-  TRect R;                 // area in the master bitmap, or (0, 0, width, height) of Bmp
+  TRect R;                 // where the frames are: in the master bitmap, or all of Bmp
   int ImageCount = 0;      // state frames side by side in R
   int MaskType = 0;        // 1: the lower half of R holds the frames' transparency masks
   int BorderWidth = 0;
@@ -83,7 +85,7 @@ using TsPatternArray = std::vector<TsPatternData>;
 // Skin-wide values of the loaded skin.
 struct TsSkinData {
   std::string SkinPath;  // folder with trailing "\" for image files; empty for internal skins
-  bool Active = false;   // a skin is loaded and applied
+  bool Active = false;   // the windows paint with this skin now (loading alone does not set it)
   double Version = 0;
   std::string Author;
   std::string Description;

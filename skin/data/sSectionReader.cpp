@@ -1,7 +1,5 @@
 #include "sSectionReader.h"
 
-#include <set>
-
 #include "sSysColors.h"
 #include "toolkit/core/TextCase.h"
 
@@ -9,55 +7,23 @@ namespace skin {
 
 namespace {
 
-std::optional<int> AsInteger(std::optional<std::string_view> v) {
-  if (!v) return std::nullopt;
-  const auto n = TsIniDocument::ParseInteger(*v);
-  if (!n || *n == -1) return std::nullopt;
-  return n;
-}
-
-std::optional<std::string> AsString(std::optional<std::string_view> v) {
-  if (!v || *v == "?") return std::nullopt;
-  return std::string(*v);
-}
-
 TsControlBevel AsBevel(int v, TsControlBevel fallback) {
   return v >= 0 && v <= 4 ? static_cast<TsControlBevel>(v) : fallback;
 }
 
 }  // namespace
 
-template <typename Lookup>
-auto TsInheritingReader::Walk(Lookup lookup) const -> decltype(lookup(std::string_view{})) {
-  std::string section = section_;
-  std::set<std::string> visited{tk::UpperCase(section)};
-  for (;;) {
-    if (auto v = lookup(section)) return v;
-    const std::string parent(ini_.Find(section, "PARENTCLASS").value_or("?"));
-    if (parent.empty() || parent == "?" || !visited.insert(tk::UpperCase(parent)).second) return std::nullopt;
-    section = parent;
-  }
-}
-
-std::optional<std::string> TsInheritingReader::String(std::string_view key) const {
-  return Walk([&](std::string_view s) { return AsString(ini_.Find(s, key)); });
-}
-
-std::optional<int> TsInheritingReader::Integer(std::string_view key) const {
-  return Walk([&](std::string_view s) { return AsInteger(ini_.Find(s, key)); });
-}
-
 std::optional<int> TsInheritingReader::OwnInteger(std::string_view key) const {
-  const auto v = ini_.Find(section_, key);
+  const auto v = ini_.Find(ini_.Sections()[section_], key);
   if (!v) return std::nullopt;
   return TsIniDocument::ParseInteger(*v);
 }
 
 std::optional<std::string> TsDirectReader::String(std::string_view key) const {
-  return AsString(ini_.Find(section_, key));
+  return PresentString(ini_.Find(section_, key));
 }
 
-std::optional<int> TsDirectReader::Integer(std::string_view key) const { return AsInteger(ini_.Find(section_, key)); }
+std::optional<int> TsDirectReader::Integer(std::string_view key) const { return PresentInteger(ini_.Find(section_, key)); }
 
 void FillGeneralData(const TsKeyReader& r, const TsGeneralData& base, TsGeneralData& d) {
   auto integer = [&](std::string_view key, int fallback) { return r.Integer(key).value_or(fallback); };

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "sIniDocument.h"
+#include "sInheritedValues.h"
 #include "sMaskData.h"
 
 namespace skin {
@@ -26,22 +27,20 @@ public:
   virtual std::optional<int> OwnInteger(std::string_view key) const = 0;
 };
 
-// A section of an options document, with PARENTCLASS inheritance: an absent
-// key is read from the section PARENTCLASS names, and so on up the chain. A
-// section naming itself has no parent, and a chain that comes back to a
-// section already visited (A names B, B names A) ends there.
+// A section of an options document, with PARENTCLASS inheritance (see
+// sInheritedValues.h). section is its number in the document's Sections().
 class TsInheritingReader final : public TsKeyReader {
 public:
-  TsInheritingReader(const TsIniDocument& ini, std::string section) : ini_(ini), section_(std::move(section)) {}
-  std::optional<std::string> String(std::string_view key) const override;
-  std::optional<int> Integer(std::string_view key) const override;
+  TsInheritingReader(const TsInheritedValues& values, const TsIniDocument& ini, std::size_t section)
+      : values_(values), ini_(ini), section_(section) {}
+  std::optional<std::string> String(std::string_view key) const override { return values_.String(section_, key); }
+  std::optional<int> Integer(std::string_view key) const override { return values_.Integer(section_, key); }
   std::optional<int> OwnInteger(std::string_view key) const override;
 
 private:
-  template <typename Lookup>
-  auto Walk(Lookup lookup) const -> decltype(lookup(std::string_view{}));
+  const TsInheritedValues& values_;
   const TsIniDocument& ini_;
-  std::string section_;
+  std::size_t section_;
 };
 
 // A section of a CommonSections text: only its own keys, no inheritance.

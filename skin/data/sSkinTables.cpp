@@ -1,10 +1,13 @@
 #include "sSkinTables.h"
 
 #include <algorithm>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include "sColorShift.h"
 #include "sImageValues.h"
+#include "sSkinFileSystem.h"
 #include "sSysColors.h"
 #include "toolkit/core/TextCase.h"
 
@@ -12,8 +15,12 @@ namespace skin {
 
 void TsSkinTables::Load(const TsLoadSource& source) {
   try {
-    LoadMasks(source);
-    LoadPatterns(source);
+    TsDecodedImages images(
+        TsSkinImageSource(source.Package, source.FileSystem ? *source.FileSystem : PlatformFileSystem(),
+                          SkinData.SkinPath),
+        source.MaxDecodedBytes);
+    LoadMasks(source, images);
+    LoadPatterns(source, images);
     LoadGeneralData(source);
   } catch (...) {
     FreeAll();
@@ -28,7 +35,10 @@ void TsSkinTables::FreeMasks() {
 
 void TsSkinTables::FreePatterns() { pa.clear(); }
 
-void TsSkinTables::FreeSections() { gd.clear(); }
+void TsSkinTables::FreeSections() {
+  gd.clear();
+  ReindexSections();
+}
 
 void TsSkinTables::FreeAll() {
   FreeMasks();
@@ -45,29 +55,62 @@ int TsSkinTables::IndexOfSection(std::string_view sectionName) const {
 namespace {
 
 // The search of IndexOfMask and its kin: the first entry of exactly this
-// section and key, else the same search in the parent section (PARENTCLASS),
-// and so on; a chain that returns to a section already seen ends.
+// section and key, else the first entry of the key in the nearest section
+// of the PARENTCLASS chain (parents named without regard to case, as for the
+// values; the chain ends at a section already in it: one naming itself, A
+// naming B naming A). Linear in the chain and the table, however long the
+// chain: one walk up it, one pass over the table.
 template <typename Table, typename Accept>
 int FindWithParents(const TsSkinTables& t, const Table& table, int skinIndex, std::string_view sectionName,
                     std::string_view propertyName, Accept accept) {
-  std::set<int> visited;
-  while (skinIndex >= 0 && !sectionName.empty()) {
-    for (std::size_t i = 0; i < table.size(); ++i)
-      if (table[i].SectionName == sectionName && table[i].PropertyName == propertyName && accept(table[i]))
-        return static_cast<int>(i);
-    if (!t.IsValidSkinIndex(skinIndex) || !visited.insert(skinIndex).second) return -1;
-    const TsGeneralData& section = t.gd[static_cast<std::size_t>(skinIndex)];
-    if (section.ParentClass.empty() || section.ParentClass == "?" || section.ParentClass == section.SectionName)
-      return -1;
-    sectionName = section.ParentClass;
-    skinIndex = t.IndexOfSection(sectionName);
+  if (skinIndex < 0 || sectionName.empty()) return -1;
+  for (std::size_t i = 0; i < table.size(); ++i)
+    if (table[i].SectionName == sectionName && table[i].PropertyName == propertyName && accept(table[i]))
+      return static_cast<int>(i);
+  if (!t.IsValidSkinIndex(skinIndex)) return -1;
+  const TsSkinTables::TsSectionIndex& index = t.SectionIndex();
+  std::unordered_map<int, std::size_t> level{{skinIndex, 0}};
+  for (int at = index.Parent[static_cast<std::size_t>(skinIndex)];
+       at >= 0 && level.try_emplace(at, level.size()).second; at = index.Parent[static_cast<std::size_t>(at)]) {
   }
-  return -1;
+  if (level.size() == 1) return -1;
+  int best = -1;
+  std::size_t bestLevel = level.size();
+  for (std::size_t i = 0; i < table.size() && bestLevel > 1; ++i) {
+    if (table[i].PropertyName != propertyName || !accept(table[i])) continue;
+    const auto section = index.ByUpperName.find(tk::UpperCase(table[i].SectionName));
+    if (section == index.ByUpperName.end() || section->second == skinIndex) continue;
+    const auto found = level.find(section->second);
+    if (found != level.end() && found->second < bestLevel) {
+      best = static_cast<int>(i);
+      bestLevel = found->second;
+    }
+  }
+  return best;
 }
 
 constexpr auto kAny = [](const auto&) { return true; };
 
 }  // namespace
+
+const TsSkinTables::TsSectionIndex& TsSkinTables::SectionIndex() const {
+  if (!sectionIndexBuilt_ || sectionIndex_.Parent.size() != gd.size()) ReindexSections();
+  return sectionIndex_;
+}
+
+void TsSkinTables::ReindexSections() const {
+  TsSectionIndex& index = sectionIndex_;
+  index.ByUpperName.clear();
+  for (std::size_t i = 0; i < gd.size(); ++i) index.ByUpperName.try_emplace(tk::UpperCase(gd[i].SectionName), static_cast<int>(i));
+  index.Parent.assign(gd.size(), -1);
+  for (std::size_t i = 0; i < gd.size(); ++i) {
+    const std::string& parent = gd[i].ParentClass;
+    if (parent.empty() || parent == "?") continue;
+    const auto found = index.ByUpperName.find(tk::UpperCase(parent));
+    if (found != index.ByUpperName.end()) index.Parent[i] = found->second;
+  }
+  sectionIndexBuilt_ = true;
+}
 
 int TsSkinTables::IndexOfMask(int skinIndex, std::string_view sectionName, std::string_view propertyName) const {
   return FindWithParents(*this, ma, skinIndex, sectionName, propertyName, kAny);
@@ -171,8 +214,11 @@ void TsSkinTables::ApplyColorShift(int hueOffset, int saturation) {
     c = ShiftSaturation(ShiftHue(c, hueOffset), saturation);
   };
   ShiftBitmapColors(MasterBitmap, hueOffset, saturation);
+  // Masks share the bitmaps of the keys that name the same picture: each
+  // bitmap is shifted once.
+  std::unordered_set<const tk::Bitmap*> shifted;
   for (auto& m : ma)
-    if (m.Bmp) ShiftBitmapColors(*m.Bmp, hueOffset, saturation);
+    if (m.Bmp && shifted.insert(m.Bmp.get()).second) ShiftBitmapColors(*m.Bmp, hueOffset, saturation);
   for (auto& g : gd) {
     shift(g.Color);
     shift(g.HotColor);

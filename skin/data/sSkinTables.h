@@ -6,17 +6,20 @@
 //
 // Indexes are 0-based, -1 means none, and they are valid until the next load.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "sConstData.h"
+#include "sDecodedImages.h"
 #include "sIniDocument.h"
 #include "sMaskData.h"
 
 namespace skin {
 
-class TsPictureCache;
 class TsSkinFileSystem;
 class TsStoredSkin;
 class TvxSkinConvertor;
@@ -30,6 +33,8 @@ struct TsLoadSource {
   const TsIniDocument* Common = nullptr;      // the manager's CommonSections, if any
   int HueOffset = 0;
   int Saturation = 0;
+  // The most memory the decoded pictures of one load may take.
+  std::size_t MaxDecodedBytes = kMaxDecodedSkinBytes;
 };
 
 // The border widths of one mask: its own width on that side when above 0,
@@ -53,11 +58,12 @@ public:
   tk::Bitmap MasterBitmap;
   TsConstData ConstData;
 
-  // LoadMasks, LoadPatterns and LoadGeneralData in that order. An error
+  // LoadMasks, LoadPatterns and LoadGeneralData in that order, the first two
+  // sharing the pictures they decode. An error (ESkinTooLarge among them)
   // leaves all tables empty (nothing half-loaded) and propagates.
   void Load(const TsLoadSource& source);
-  void LoadMasks(const TsLoadSource& source);
-  void LoadPatterns(const TsLoadSource& source);
+  void LoadMasks(const TsLoadSource& source, TsDecodedImages& images);
+  void LoadPatterns(const TsLoadSource& source, TsDecodedImages& images);
   void LoadGeneralData(const TsLoadSource& source);
   void UpdateConstData();
   void FreeMasks();     // masks and master bitmap
@@ -88,12 +94,28 @@ public:
   void ApplyColorShift(int hueOffset, int saturation);
 
 private:
-  void ScanMasks(const TsIniDocument& ini, const TsLoadSource& source, bool common);
-  void ScanPatterns(const TsIniDocument& ini, const TsLoadSource& source, bool common, TsPictureCache& cache);
-  void LoadLegacyMasks(const TsStoredSkin& stored);
+  void ScanMasks(const TsIniDocument& ini, bool common, TsDecodedImages& images);
+  void ScanPatterns(const TsIniDocument& ini, bool common, TsDecodedImages& images);
+  void LoadLegacyMasks(const TsStoredSkin& stored, TsDecodedImages& images);
   void LoadLegacyPatterns(const TsStoredSkin& stored);
   void LoadLegacyGeneralData(const TsStoredSkin& stored);
   void MergeCommonSections(const TsIniDocument& common);
+
+public:
+  // How the look-ups follow PARENTCLASS: each section's parent (-1: none)
+  // and the first section of every name, upper-cased. Built from gd when a
+  // look-up first needs it after the sections changed in number; the loaders
+  // rebuild it, code that renames sections in place calls ReindexSections().
+  struct TsSectionIndex {
+    std::vector<int> Parent;
+    std::unordered_map<std::string, int> ByUpperName;
+  };
+  const TsSectionIndex& SectionIndex() const;
+  void ReindexSections() const;
+
+private:
+  mutable TsSectionIndex sectionIndex_;
+  mutable bool sectionIndexBuilt_ = false;
 };
 
 }  // namespace skin

@@ -98,4 +98,20 @@ PATTERN=FBG.JPG
   EXPECT_LT((p >> 8) & 0xFF, 0x10u);
 }
 
+// The bitmaps take the hue shift and then the saturation shift in a pass of
+// their own, each leaving out the transparent colour and the greys as they
+// are at that moment: cyan turned a third of the way round is the
+// transparent magenta, which the saturation then keeps.
+TEST(ColorShift, BitmapsTakeTheShiftsInTwoPasses) {
+  tk::Bitmap picture = fixtures::MakePicture(3, 1, [](int x, int) {
+    return x == 0 ? 0xFFFF00u : x == 1 ? 0x0000FFu : 0x404080u;  // cyan, red, a dull red
+  });
+  skin::ShiftBitmapColors(picture, 120, -50);
+  EXPECT_EQ(fixtures::PixelAt(picture, 0, 0), 0xFF00FFu);  // not (212, 85, 212)
+  // Red to green (0, 255, 0), then half way to its mean 85: (42.5 -> 42, 170, 42).
+  EXPECT_EQ(fixtures::PixelAt(picture, 1, 0), 0x2AAA2Au);
+  // (128, 64, 64) to (64, 128, 64), then half way to the mean 85.33: (74.67 -> 75, 106.67 -> 107, 75).
+  EXPECT_EQ(fixtures::PixelAt(picture, 2, 0), 0x4B6B4Bu);
+}
+
 }  // namespace

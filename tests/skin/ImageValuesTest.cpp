@@ -107,6 +107,34 @@ TEST(ParseImageValue, OlderLayoutWithHash) {
   EXPECT_EQ(ParseImageValue("Btn# (10,20,70,60) (3,1,2,4)", "K", false).Kind, TsImageValueKind::None);
 }
 
+// Numbers at the 32-bit limits in the free-form values: held in the 16-bit
+// range of a mask field, so that frame arithmetic (count * 3, type + 1)
+// cannot overflow.
+TEST(ParseImageValue, FreeFormNumbersAreHeldInTheMaskRange) {
+  const auto own = ParseImageValue("!A.BMP!2147483647!-2147483648!0!2147483647!-2147483648!40000!-40000", "K", true);
+  EXPECT_EQ(own.ImageCount, 32767);
+  EXPECT_EQ(own.MaskType, -32768);
+  EXPECT_EQ(std::vector<int>({own.WL, own.WT, own.WR, own.WB}), std::vector<int>({32767, -32768, 32767, -32768}));
+  // Beyond 32 bits a number is unreadable, as any other bad word.
+  EXPECT_EQ(ParseImageValue("!A.BMP!99999999999!1", "K", true).ImageCount, 1);
+
+  const auto old = ParseImageValue(
+      "TAG# (-2147483648,-2147483648,2147483647,2147483647) (2147483647,2147483647,2147483647,2147483647)",
+      "BORDERSMASK", true);
+  EXPECT_EQ(old.R, (skin::TRect{-32768, -32768, 32767, 32767}));
+  EXPECT_EQ(old.ImageCount, 32767);
+  EXPECT_EQ(old.MaskType, 32767);
+  EXPECT_EQ(old.BorderWidth, 32767);
+  EXPECT_EQ(old.DrawMode, 32767);
+  EXPECT_EQ(old.WL, 32767);
+
+  // The widths derived from such values stay in range too.
+  int wl, wt, wr, wb;
+  skin::DeriveBorderWidths(old.R.Width(), old.R.Height(), old.ImageCount, old.MaskType, 0, wl, wt, wr, wb);
+  EXPECT_EQ(wl, 65535 / (32767 * 3));
+  EXPECT_EQ(wt, 65535 / (32768 * 3));
+}
+
 TEST(ParseImageValue, MalformedNumbersRaiseTheConversionError) {
   const char* const bad[] = {"@00x0@0078@0039@0104@3@1", "@0000@0078@0039@0104@3", "^0000^0024", "~0078~0126~0240~0236~0a",
                              "@ 000@0078@0039@0104@3@1", "@-001@0078@0039@0104@3@1"};

@@ -218,6 +218,94 @@ TEST(SkinConstData, CommonIndexesAfterALoad) {
   EXPECT_EQ(b.ConstData.MaskTabTop, -1);
 }
 
+// The look-ups follow PARENTCLASS as the values do: the parent is named
+// without regard to case, and a cycle ends the search.
+TEST(SkinLookUps, ParentsAreNamedInAnyCase) {
+  const LoadedSkin skin(std::string(kImages) + R"(
+[LowerSplitter]
+PARENTCLASS=speedbutton_small
+[PANEL_LOW]
+PARENTCLASS=Form
+[RING_A]
+PARENTCLASS=ring_b
+[RING_B]
+PARENTCLASS=Ring_A
+BORDERSMASK=^0000^0024^0009^0042^0000^0000^0000^0000^1^1^1^0
+)", Images());
+  const skin::TsSkinTables& t = skin.tables;
+  const int lower = t.IndexOfSection("LowerSplitter");
+  EXPECT_EQ(t.IndexOfMask(lower, "LowerSplitter", "BORDERSMASK"), skin.Mask("SPEEDBUTTON_SMALL", "BORDERSMASK"));
+  EXPECT_EQ(t.IndexOfTextureMask(lower, "LowerSplitter", "PATTERN"), skin.Mask("SPEEDBUTTON_SMALL", "PATTERN"));
+  const int panel = t.IndexOfSection("PANEL_LOW");
+  const int formPattern = t.IndexOfPattern(t.IndexOfSection("FORM"), "FORM", "PATTERN");
+  ASSERT_GE(formPattern, 0);
+  EXPECT_EQ(t.IndexOfPattern(panel, "PANEL_LOW", "PATTERN"), formPattern);
+  // Texture masks of JPEG pictures keep upper-cased names; found all the same.
+  EXPECT_EQ(t.IndexOfMask(panel, "PANEL_LOW", "IMGTOPLEFT"), t.IndexOfOwnMask("FORM", "IMGTOPLEFT"));
+
+  const int ringA = t.IndexOfSection("RING_A");
+  const int ringB = t.IndexOfSection("RING_B");
+  EXPECT_EQ(t.IndexOfMask(ringA, "RING_A", "BORDERSMASK"), skin.Mask("RING_B", "BORDERSMASK"));
+  EXPECT_EQ(t.IndexOfMask(ringB, "RING_B", "GLYPHMASK"), -1);
+  EXPECT_EQ(t.IndexOfMask(ringA, "RING_A", "GLYPHMASK"), -1);
+}
+
+// Keys naming one picture share one decoded bitmap: a skin that names a
+// 48 MB bitmap under a hundred keys takes 48 MB, not 4.8 GB. The colour
+// shift then changes the shared bitmap once.
+TEST(SkinMasks, KeysNamingOnePictureShareItsDecodedBitmap) {
+  fixtures::SkinOptions shift;
+  shift.hue = 120;
+  const LoadedSkin skin(R"(
+[BUTTON]
+A=!BUTTONHUGE.BMP!3!1!0
+B=!BUTTONHUGE.BMP!1!0!0
+C=buttonhuge.bmp
+T=!BUTTONHUGE.BMP!1!0!1
+[PANEL]
+IMGTOPLEFT=SMALL.JPG
+[BAR]
+IMGTOPRIGHT=small.jpg
+)", {{"ButtonHuge.bmp", fixtures::PlainBmp(90, 40, 0x0000FF)},
+     {"Small.jpg", fixtures::MakeJpeg(20, 20, [](int, int) { return 0x0000FFu; })}},
+                        shift);
+  const skin::TsSkinTables& t = skin.tables;
+  const tk::Bitmap* shared = t.ma.at(static_cast<std::size_t>(t.IndexOfOwnMask("BUTTON", "A"))).Bmp.get();
+  ASSERT_NE(shared, nullptr);
+  for (const char* key : {"B", "C", "T"})
+    EXPECT_EQ(t.ma.at(static_cast<std::size_t>(t.IndexOfOwnMask("BUTTON", key))).Bmp.get(), shared) << key;
+  EXPECT_EQ(PixelAt(*shared, 0, 0), 0x00FF00u);  // red turned green once, not blue
+
+  const tk::Bitmap* jpeg = t.ma.at(static_cast<std::size_t>(t.IndexOfOwnMask("PANEL", "IMGTOPLEFT"))).Bmp.get();
+  ASSERT_NE(jpeg, nullptr);
+  EXPECT_EQ(t.ma.at(static_cast<std::size_t>(t.IndexOfOwnMask("BAR", "IMGTOPRIGHT"))).Bmp.get(), jpeg);
+  const std::uint32_t p = PixelAt(*jpeg, 10, 10);
+  EXPECT_GT((p >> 8) & 0xFF, 0xF0u) << std::hex << p;  // green, within the JPEG's error
+  EXPECT_LT((p >> 16) & 0xFF, 0x10u) << std::hex << p;
+}
+
+// What the decoded pictures of one load may take is capped; a shared picture
+// counts once. The master bitmap (120 x 110, 39,600 bytes) and the button
+// bitmap (90 x 40, rows of 272 bytes: 10,880) fit in 60,000 bytes however
+// many keys name the button, and not in 45,000.
+TEST(SkinMasks, DecodedPicturesAreCappedPerSkin) {
+  std::string options = "[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\n[BUTTON]\r\n";
+  for (int i = 0; i < 12; ++i) options += "KEY" + std::to_string(i) + "=!BUTTONHUGE.BMP!3!1!0\r\n";
+  fixtures::SkinOptions cap;
+  cap.maxDecodedBytes = 60000;
+  const LoadedSkin fits(options, Images(), cap);
+  EXPECT_EQ(fits.tables.ma.size(), 12u);
+  EXPECT_FALSE(fits.tables.MasterBitmap.Empty());
+
+  cap.maxDecodedBytes = 45000;
+  try {
+    LoadedSkin tooLarge(options, Images(), cap);
+    ADD_FAILURE() << "loaded beyond the cap";
+  } catch (const skin::ESkinTooLarge& e) {
+    EXPECT_STREQ(e.what(), "The skin's pictures take more than 45000 bytes of memory once decoded; the skin is not loaded");
+  }
+}
+
 TEST(SkinMasks, MasterBitmapNameMustMatchTheUpperCasedMember) {
   const LoadedSkin lower("[GLOBALINFO]\r\nMASTERBITMAP=Master.bmp\r\n", Images());
   EXPECT_TRUE(lower.tables.MasterBitmap.Empty());

@@ -2,7 +2,12 @@
 // skin-wide values and the global colours.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
+#include <set>
+
 #include "SkinTablesFixture.h"
+#include "toolkit/core/TextCase.h"
 #include "skin/data/sSysColors.h"
 #include "toolkit/core/NumberText.h"
 
@@ -194,6 +199,56 @@ TEST(SkinSections, InheritanceFollowsParentClass) {
   // A two-section cycle ends with the defaults.
   EXPECT_EQ(skin.Gd("LOOP_A").Color, 0xFFFFFF);
   EXPECT_EQ(skin.Gd("LOOP_B").FadingIterations, 5);
+}
+
+// The loader settles inheritance for all sections at once. Checked against
+// the plain walk up the chain, key by key, on random shapes: chains, parents
+// named in other cases, sections naming themselves or missing ones, cycles
+// with trees hanging from them, and "-1" and "?" as absent values.
+std::optional<std::string> WalkUp(const skin::TsIniDocument& ini, std::string section, const char* key,
+                                  bool integer) {
+  std::set<std::string> visited{tk::UpperCase(section)};
+  for (;;) {
+    if (const auto v = ini.Find(section, key)) {
+      const bool absent = integer ? (!skin::TsIniDocument::ParseInteger(*v) || *skin::TsIniDocument::ParseInteger(*v) == -1)
+                                  : *v == "?";
+      if (!absent) return std::string(*v);
+    }
+    const std::string parent(ini.Find(section, "PARENTCLASS").value_or("?"));
+    if (parent.empty() || parent == "?" || !visited.insert(tk::UpperCase(parent)).second) return std::nullopt;
+    section = parent;
+  }
+}
+
+TEST(SkinSections, InheritanceAgreesWithTheWalkUpTheChain) {
+  std::mt19937 random(9);
+  for (int round = 0; round < 300; ++round) {
+    const int n = 1 + static_cast<int>(random() % 12);
+    std::string text;
+    for (int i = 0; i < n; ++i) {
+      text += "[S" + std::to_string(i) + "]\r\n";
+      const unsigned parent = random() % 10;
+      if (parent < 7) text += "PARENTCLASS=" + std::string(random() % 2 ? "s" : "S") + std::to_string(random() % n) + "\r\n";
+      else if (parent == 7) text += "PARENTCLASS=NOWHERE\r\n";
+      const unsigned color = random() % 4;
+      if (color == 0) text += "COLOR=" + std::to_string(i * 10 + 1) + "\r\n";
+      if (color == 1) text += "COLOR=-1\r\n";
+      const unsigned gradient = random() % 4;
+      if (gradient == 0) text += "GRADIENTDATA=" + std::to_string(i) + ";0;100;0;0\r\n";
+      if (gradient == 1) text += "GRADIENTDATA=?\r\n";
+    }
+    SCOPED_TRACE(text);
+    const LoadedSkin skin(text, {});
+    const skin::TsIniDocument ini(text);
+    for (int i = 0; i < n; ++i) {
+      const std::string name = "S" + std::to_string(i);
+      const skin::TsGeneralData& d = skin.Gd(name.c_str());
+      const auto color = WalkUp(ini, name, "COLOR", true);
+      EXPECT_EQ(d.Color, color ? std::stoi(*color) : 0xFFFFFF) << name;
+      EXPECT_EQ(d.GradientData, WalkUp(ini, name, "GRADIENTDATA", false).value_or(" ")) << name;
+    }
+    if (HasFailure()) break;
+  }
 }
 
 TEST(SkinSections, SystemColoursAndOutOfRangeBevels) {

@@ -7,7 +7,6 @@
 
 #include "ImageFixtures.h"
 #include "SkinFixtures.h"
-#include "skin/data/sColorShift.h"
 #include "skin/data/sSkinDirectory.h"
 #include "skin/data/sSkinManagerCore.h"
 #include "toolkit/core/NumberText.h"
@@ -207,7 +206,36 @@ TEST_F(ManagerFixture, HueShiftAppliesToTheNextLoad) {
   core.HueOffset = 120;
   core.SkinName = "EmberStyle (internal)";
   core.LoadSkin();
-  EXPECT_EQ(FormColor(), skin::ShiftHue(1, 120));
+  EXPECT_EQ(FormColor(), 0x000100);  // red 1 turned a third of the way round: green 1
+}
+
+// A skin without options has no skin-wide values of its own: it must not
+// keep those of the skin before it.
+TEST_F(ManagerFixture, APackageWithoutOptionsKeepsNothingOfThePreviousSkin) {
+  fs.AddFile("c:\\Skins\\Rich.vxz",
+             MakePackage({{"Options.dat", ToBytes("[GLOBALINFO]\r\nVERSION=5.2\r\nAUTHOR=Somebody\r\nDESCRIPTION=Dark\r\n"
+                                                  "SHADOW1COLOR=9\r\nSHADOW1OFFSET=2\r\nSHADOW1BLUR=4\r\n"
+                                                  "SHADOW1TRANSPARENCY=30\r\nBISPACE=7\r\nBORDERCOLOR=255\r\n")}}));
+  fs.AddFile("c:\\Skins\\Bare.vxz",
+             MakePackage({{"Edge.bmp", fixtures::MakeBmp24(fixtures::MakePicture(9, 6, [](int, int) { return 1u; }))}}));
+  core.SkinName = "Rich";
+  ASSERT_EQ(core.LoadSkin(), TsSkinLoadResult::Loaded);
+  ASSERT_EQ(core.SkinData().BISpace, 7);
+  core.SkinName = "Bare";
+  ASSERT_EQ(core.LoadSkin(), TsSkinLoadResult::Loaded);
+  const skin::TsSkinData& d = core.SkinData();
+  const skin::TsSkinData defaults;
+  EXPECT_EQ(d.Version, defaults.Version);
+  EXPECT_EQ(d.Author, defaults.Author);
+  EXPECT_EQ(d.Description, defaults.Description);
+  EXPECT_EQ(d.Shadow1Color, defaults.Shadow1Color);
+  EXPECT_EQ(d.Shadow1Offset, defaults.Shadow1Offset);
+  EXPECT_EQ(d.Shadow1Blur, defaults.Shadow1Blur);
+  EXPECT_EQ(d.Shadow1Transparency, defaults.Shadow1Transparency);
+  EXPECT_EQ(d.BISpace, defaults.BISpace);
+  EXPECT_EQ(d.BorderColor, defaults.BorderColor);
+  EXPECT_EQ(d.SkinPath, "c:\\Skins\\");
+  EXPECT_TRUE(core.Tables.gd.empty());
 }
 
 // The platform's own file system: Win32 calls under Wine, std::filesystem natively.

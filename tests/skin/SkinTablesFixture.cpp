@@ -32,6 +32,7 @@ LoadedSkin::LoadedSkin(const std::string& options, std::vector<PackedMember> ima
   tables.SkinData.SkinPath = extra.skinPath;
   source.HueOffset = extra.hue;
   source.Saturation = extra.saturation;
+  source.MaxDecodedBytes = extra.maxDecodedBytes;
   tables.Load(source);
 }
 

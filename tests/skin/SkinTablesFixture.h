@@ -18,6 +18,7 @@ struct SkinOptions {
   std::string common;  // CommonSections text, empty for none
   const skin::TsSkinFileSystem* fileSystem = nullptr;
   std::string skinPath;
+  std::size_t maxDecodedBytes = skin::kMaxDecodedSkinBytes;
 };
 
 // Pixel (x, y) of the test master bitmap: distinct, non-grey colours.
