@@ -3,7 +3,6 @@
 // clamps, warnings and refusals of non-numbers.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -40,35 +39,33 @@ Factory New() {
   return [] { return std::make_unique<T>(); };
 }
 
-struct Identity {
+// Creation defaults and reach. (Codes, descriptions and parameter sets are
+// in the registry's table, tests/gis/CatalogTest.cpp; the code here only
+// names the row.)
+struct Defaults {
   Factory make;
   const char* code;
-  const char* description;
-  TGIS_ParameterSet parameters;
   double originLatitudeDeg;
   double maxEasting, maxNorthing;
 };
 
-TEST(Family, IdentityDefaultsAndReach) {
-  const Identity table[] = {
-      {New<TGIS_ProjectionGeodetic>(), "GED", "Geodetic (unprojected)", 0, 0, 0, 0},
-      {New<TGIS_ProjectionGeocentric>(), "GEC", "Geocentic (unprojected)", 0, 0, 0, 0},
-      {New<TGIS_ProjectionAlbers>(), "ALB", "Albers Equal Area Conic", 63, 45, 40000000, 40000000},
-      {New<TGIS_ProjectionBonne>(), "BON", "Bonne", 15, 45, 25000000, 25000000},
-      {New<TGIS_ProjectionCassini>(), "CAS", "Cassini", 15, 0, 20037508.4, 56575846},
-      {New<TGIS_ProjectionLambert>(), "LAM", "Lambert Conformal Conic", 63, 45, 40000000, 40000000},
-      {New<TGIS_ProjectionOrthographic>(), "ORT", "Orthographic", 15, 0, 6371007.181, 6371007.181},
-      {New<TGIS_ProjectionPolarStereographic>(), "POL", "Polar Stereographic", 15, 90, 12713601, 12713601},
-      {New<TGIS_ProjectionPolyconic>(), "PLC", "Polyconic", 15, 0, 20037509, 15348215},
-      {New<TGIS_ProjectionHotine>(), "HOT", "Hotine Olique Mercator Azimuth Center", 655, 45, 0, 0},
-      {New<TGIS_ProjectionHotine2>(), "HT2", "Hotine Olique Mercator Two Point", 3215, 45, 0, 0},
+TEST(Family, CreationDefaultsAndReach) {
+  const Defaults table[] = {
+      {New<TGIS_ProjectionGeodetic>(), "GED", 0, 0, 0},
+      {New<TGIS_ProjectionGeocentric>(), "GEC", 0, 0, 0},
+      {New<TGIS_ProjectionAlbers>(), "ALB", 45, 40000000, 40000000},
+      {New<TGIS_ProjectionBonne>(), "BON", 45, 25000000, 25000000},
+      {New<TGIS_ProjectionCassini>(), "CAS", 0, 20037508.4, 56575846},
+      {New<TGIS_ProjectionLambert>(), "LAM", 45, 40000000, 40000000},
+      {New<TGIS_ProjectionOrthographic>(), "ORT", 0, 6371007.181, 6371007.181},
+      {New<TGIS_ProjectionPolarStereographic>(), "POL", 90, 12713601, 12713601},
+      {New<TGIS_ProjectionPolyconic>(), "PLC", 0, 20037509, 15348215},
+      {New<TGIS_ProjectionHotine>(), "HOT", 45, 0, 0},
+      {New<TGIS_ProjectionHotine2>(), "HT2", 45, 0, 0},
   };
-  for (const Identity& row : table) {
+  for (const Defaults& row : table) {
     SCOPED_TRACE(row.code);
     const auto p = row.make();
-    EXPECT_EQ(p->Code(), row.code);
-    EXPECT_EQ(p->Description(), row.description);
-    EXPECT_EQ(p->ParameterSet(), row.parameters);
     EXPECT_EQ(p->Datum, GisDatumList->Default());
     EXPECT_NEAR(p->OriginLatitude, row.originLatitudeDeg * kDeg, 1e-15);
     EXPECT_EQ(p->CentralMeridian, 0);
@@ -76,30 +73,13 @@ TEST(Family, IdentityDefaultsAndReach) {
     EXPECT_EQ(p->FalseEasting, 0);
     EXPECT_NEAR(p->MaxEastingOffset, row.maxEasting, 1e-3);
     EXPECT_NEAR(p->MaxNorthingOffset, row.maxNorthing, 1e-3);
-    const auto fresh = p->Create();
-    EXPECT_EQ(fresh->Code(), row.code);
   }
   // Albers and Lambert keep their creation parallels.
   TGIS_ProjectionAlbers albers;
   EXPECT_NEAR(albers.StandardParallel1, 40 * kDeg, 1e-15);
   EXPECT_NEAR(albers.StandardParallel2, 50 * kDeg, 1e-15);
 
-  // Every class is registered under its code (found in any case) and the
-  // registry hands out working instances of it.
-  for (const Identity& row : table) {
-    std::string lower = row.code;
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    const TGIS_ProjectionAbstract* prototype = GisProjectionList->Find(lower);
-    ASSERT_NE(prototype, nullptr) << row.code;
-    EXPECT_EQ(prototype->Description(), row.description);
-    EXPECT_EQ(GisProjectionList->CreateByCode(row.code)->ParameterSet(), row.parameters);
-  }
-  ASSERT_NE(GisProjectionList->Find("nzmg"), nullptr);
-
   TGIS_ProjectionNZMG nzmg;
-  EXPECT_EQ(nzmg.Code(), "NZMG");
-  EXPECT_EQ(nzmg.Description(), "New Zealand Map Grid");
-  EXPECT_EQ(nzmg.ParameterSet(), 0);
   EXPECT_EQ(nzmg.Datum, GisDatumList->Find("GEO"));
   EXPECT_EQ(nzmg.Ellipsoid, GisEllipsoidList->Find("IN"));
   EXPECT_NEAR(nzmg.CentralMeridian, 173 * kDeg, 1e-15);

@@ -1,4 +1,5 @@
-// The Lambert conformal conic, the family member told in full: its reference
+// The Lambert conformal conic in depth, as the conic the others are modelled
+// on (Albers shares its set-up and checks): its reference
 // values on WGS 84 with the creation defaults (origin 45, parallels 40 and 50
 // degrees, meridian 0), its pole handling and its parameter checks.
 #include <gtest/gtest.h>

@@ -13,8 +13,9 @@
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Unicode.h"
 
-// What the program sets up before its window: the engine's tables, the
-// application and its title.
+// What the program sets up before its window (see StartupTest.cpp for the
+// program's own start-up): the engine's tables, the application and its
+// title.
 class MainWindowSuite : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
