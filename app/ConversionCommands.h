@@ -1,6 +1,7 @@
 #pragma once
-// The converter's seven commands as operations on the field texts, so that
-// they run the same with or without a window.
+// The converter's seven commands, written against the field texts rather
+// than the window's controls: the tests, the benchmarks and the fuzzing drive
+// exactly the code the buttons run, with no window in the way.
 //
 // Wiring (the window only forwards events; every handler is one call):
 //
@@ -17,12 +18,14 @@
 //
 // Each command reads its input fields and writes its output fields through a
 // TFieldAccess (see FieldTexts.h; the window implements it over its edits).
-// It never throws and never shows anything: whatever goes wrong (a text that
-// is not a number, an empty field, a point beyond the projection's reach, a
-// result that would not read back as a number, an exception of the field
-// access itself) ends the command with its output fields set to "" and every
-// other field as it was. The return value says whether the outputs were
-// written (true) or emptied (false); the window may ignore it.
+// A failed command leaves its output fields empty and the others as they
+// were, and shows no message: an empty result is the whole answer, so a
+// surveyor never reads a stale number as the result of what was just typed.
+// That covers every failure (text that does not read as a number, an empty
+// field, a point the projection cannot reach, a result that would not read
+// back, an exception of the field access itself); nothing is thrown. The
+// return value says whether the outputs were written; the window may ignore
+// it.
 //
 //   command          reads                          writes (or empties)
 //   GeodeticToGauss  edtLon, edtLat                 edtGaussZone, edtGaussX, edtGaussY
@@ -35,8 +38,9 @@
 //
 // Numbers are read and written with the number-text conventions of
 // toolkit/core/NumberText.h (15 significant digits, the locale's separator).
-// The degree/minute/second fields and the decimal fields are independent
-// texts; only split and join bring them into step.
+// The decimal fields and the degree/minute/second fields are not kept in
+// step behind the user's back: only split and join copy between them, so
+// what a field shows is always what was typed or asked for.
 //
 // The projection engine's tables must exist while this object lives: keep a
 // GisEngineScope (gis/GisEngine.h) open around it, as the program does from

@@ -1,6 +1,9 @@
 #pragma once
-// EGIS_Exception: the engine's one exception, built from a message-catalogue
-// template with one text and one number argument.
+// EGIS_Exception: the engine's one exception. Its text is the catalogue's
+// template for the error, filled in with the offending value (one text, one
+// number), so it reads in the language the catalogue holds at the time. A
+// caller that must tell errors apart uses the error code and the arguments
+// instead, which do not change with the language.
 
 #include <cstdint>
 #include <exception>

@@ -1,7 +1,9 @@
 #pragma once
-// Point records of the projection engine. In geodetic form X is the longitude
-// and Y the latitude (radians); in projected form X is the easting and Y the
-// northing (metres). Z is a height that plane projections pass through.
+// Point records of the projection engine. One record serves both sides of a
+// projection, so Project and Unproject share a signature: on the geodetic
+// side X, Y are longitude and latitude in radians (X first, as on a map), on
+// the projected side easting and northing in metres. Z is carried along
+// unchanged by the plane projections; only the geocentric one computes it.
 
 struct TGIS_Point2 {
   double X = 0;

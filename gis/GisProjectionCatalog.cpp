@@ -1,5 +1,10 @@
-// Registration of every projection class, in the order of the registry table
-// (the list itself is sorted by code). One line per class; keep the order:
+// Registration of every projection class, one line each. The registry sorts
+// by code, so look-ups do not depend on the order of these lines; it matters
+// because Register lets a later class take over a code already registered:
+// should two classes ever claim one code, the one further down wins. Keep
+// the lines in this fixed order, the order of the catalogue table in
+// tests/gis/CatalogTest.cpp, so that such a clash always resolves the same
+// way and the two lists can be compared line by line:
 //   GED Geodetic, GEC Geocentric, ALB Albers, MER Mercator, ROB Robinson,
 //   BON Bonne, CAS Cassini, CEA, TCE, EQC, MIL Miller, MOL Mollweide,
 //   EC4 Eckert IV, EC6 Eckert VI, WA4 Wagner IV, WA7 Wagner VII,

@@ -225,8 +225,7 @@ private:
 // The process-wide registry (see GisEngine.h for its life).
 extern std::unique_ptr<TGIS_ProjectionList> GisProjectionList;
 
-// Registers one prototype of every projection class, in the order of the
-// registry table (GisProjectionCatalog.cpp).
+// Registers one prototype of every projection class (GisProjectionCatalog.cpp).
 void GisRegisterProjections(TGIS_ProjectionList& list);
 
 // Builds the registry (filling the datum tables first if nobody has) and

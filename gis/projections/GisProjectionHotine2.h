@@ -22,9 +22,10 @@ class TGIS_ProjectionHotine2 : public TGIS_ProjectionHotine {
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
 
  protected:
-  // The origin-latitude checks of the centre form, then 0223 for points whose
-  // latitudes differ by 1e-10 or less and 0220 for a first point on the
-  // equator or a pole.
+  // The origin-latitude checks of the centre form, then the two points: they
+  // fix the central line only when their latitudes differ (by more than
+  // 1e-10, else 0223), and the first of them must lie off the equator and
+  // the poles (0220), where the formulas for the line break down.
   Constants Derive(const Parameters& parameters) const override;
 
  private:

@@ -1,7 +1,9 @@
 #pragma once
-// Polar stereographic, ellipsoidal. The origin latitude is the latitude of
-// true scale and its sign picks the pole (negative: south, where every angle
-// is mirrored). At +-90 degrees the scale is true at the pole itself.
+// Polar stereographic, ellipsoidal: the map of polar regions, where it keeps
+// shapes true. One latitude parameter does two jobs: its sign chooses the
+// pole (negative: the south pole, worked as the north one with every angle
+// mirrored, so one set of formulas serves both) and its value is the
+// parallel along which distances are true; at +-90 degrees that is the pole.
 
 #include "gis/GisProjections.h"
 

@@ -1,11 +1,13 @@
 #pragma once
 // Gradient stops of a section (GRADIENTDATA, HOTGRADIENTDATA).
 //
-// The text is a list of integers separated by ";", read in groups of five:
-// start colour, end colour, share of the area in percent (above 100 counts
-// as 100), mode (0 vertical, 1 horizontal, 2 corner mesh; only the first
-// stop's mode counts) and a value kept for the file's sake. An incomplete
-// last group is ignored.
+// Skins write a gradient as ";"-separated integers, five per stop: start
+// colour, end colour, the stop's share of the area in percent, the mode and
+// a fifth value skins carry but nothing reads. Shares above 100 are cut to
+// 100 so that a sloppy skin cannot paint outside the area; the mode (0
+// vertical, 1 horizontal, 2 corner mesh) is a property of the whole
+// gradient, so only the first stop's counts. A trailing group of fewer than
+// five numbers is a typo and is dropped rather than guessed at.
 
 #include <string_view>
 #include <vector>

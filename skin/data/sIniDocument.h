@@ -1,12 +1,14 @@
 #pragma once
 // The options-file dialect of skins, read from memory.
 //
-// Lines are trimmed; empty lines and lines starting with ";" are skipped. A
-// line "[name]" starts a section; inside a section "key=value" stores the
-// trimmed text before the first "=" and the trimmed rest. A line without "="
-// is kept but never matches a key; lines before the first section belong to
-// none. Section and key names match without regard to ASCII case, and when
-// a section or key occurs twice the first occurrence is the one found.
+// Skins are written by hand and by many tools, so the reader is forgiving
+// where that costs nothing and exact where it must be. Blanks around lines,
+// names and values do not count, nor does the case of section and key names;
+// ";" starts a comment line. "[name]" opens a section and "key=value" splits
+// at the first "=", so values may hold "=" themselves. Lines the format does
+// not know (no "=", or before any section) are passed over rather than
+// rejected. A name given twice means its first occurrence, the one a reader
+// of the file sees first.
 //
 // Values: integers are decimal, or hexadecimal after "$" or "0x"/"0X" (up to
 // eight digits; values above $7FFFFFFF wrap to negative, as system colours are

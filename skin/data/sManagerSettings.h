@@ -110,7 +110,9 @@ private:
   tk::TFont extraLineFont_;
 };
 
-// Asked by the skinned menus for the extra line of a menu.
+// Lets the program decide, menu by menu, what the skinned menus show in the
+// extra line beside the items (its section, caption and glyph, or none),
+// since only the program knows what a menu is for.
 using TvxGetExtraLineData = std::function<void(tk::TMenuItem* firstItem, std::string& skinSection,
                                                std::string& caption, tk::Bitmap*& glyph, bool& lineVisible)>;
 

@@ -1,9 +1,12 @@
 #pragma once
-// The skin command message: one private window message through which the
-// skin manager, containers and controls coordinate. wParam carries the
-// sub-command in its high word and a small parameter in its low word; lParam
-// depends on the sub-command. A control answers a query by writing lParam of
-// the record that reaches its window procedure, or by the message result.
+// The skin command message. The manager, containers and controls talk
+// through one private window message instead of calls, so that any window of
+// the process can take part, including ones the skin engine did not create
+// and only wraps, and so that a window that knows nothing of skins simply
+// ignores it. wParam packs the sub-command (high word) with a small argument
+// (low word); lParam's meaning depends on the sub-command. A reply comes
+// back as the message result, or in lParam of the message record when it is
+// more than a number.
 //
 // Windows only: this is the delivery side of the skin engine.
 
@@ -78,7 +81,8 @@ bool QueryWindowSkinFlag(HWND window, WORD subCommand);
 // Passes a message to every child of a container: graphic children
 // directly, skinned windowed children by window message (they pass it on to
 // their own children), other windowed children are not sent it but their
-// children are. An exception while delivering to one child is swallowed.
+// children are. One child that fails must not keep its siblings from the
+// news, so an exception while delivering to it goes no further.
 void BroadcastToChildren(tk::TWinControl* container, const tk::TMessage& message);
 
 }  // namespace skin

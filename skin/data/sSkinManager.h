@@ -1,9 +1,11 @@
 #pragma once
-// TsSkinManager: the component that owns the loaded skin, decides when a
-// skin is loaded, applied, reloaded or removed, and tells every skinned form
-// and control about it with the skin command message. The first manager
-// created becomes the default manager, which also hooks the application's
-// window and, while a skin is applied, installs the dialog hook.
+// TsSkinManager: the component a form drops in to be skinned. It owns the
+// loaded skin and is the one place that decides when a skin comes, changes
+// or goes; the skinned forms and controls learn of it only through the skin
+// command message, so they never hold indexes into tables that are gone.
+// Only the first manager (the default) hooks the application's window and,
+// while a skin is applied, the dialog creation of the thread: two managers
+// must not both adopt the same windows.
 //
 // What needs no window (sources, loaders, tables, look-ups) is the portable
 // TsSkinManagerCore it owns; this class adds the windows side.

@@ -6,12 +6,15 @@
 
 namespace skin {
 
-// Windows colour numbers: red in the low byte, blue in the third; negative
-// values name system colours.
+// Colours as skins write them, the Windows way (the low byte red, the third
+// blue), so the numbers of an options file need no conversion. A
+// negative value is not a colour but the number of a system colour, looked
+// up when painting so that it follows the desktop's scheme.
 using TColor = std::int32_t;
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
-// The transparent colour of every skin image and the "none" value of colour slots.
+// Magenta never occurs in a designed skin, which is why skins use it for
+// "transparent" in their images and for "no colour" in colour slots.
 constexpr TColor clFuchsia = 0xFF00FF;
 
 struct TRect {

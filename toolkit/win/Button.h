@@ -17,8 +17,8 @@ class TButton : public TWinControl {
 public:
   explicit TButton(TComponent* owner);
 
-  // Enter clicks the default button while the focus is on a control that is
-  // not a push button; a focused push button takes Enter itself.
+  // Enter clicks the default button unless the focus is on another push
+  // button: the user who tabbed to a button means that one.
   bool Default() const { return default_; }
   void SetDefault(bool value);
   // Esc clicks the cancel button.
