@@ -7,21 +7,26 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 GK_XVFB_PID=
 
-# Starts a private Xvfb on a free display and exports DISPLAY.
+# Starts a private Xvfb and exports DISPLAY. Xvfb picks the display number
+# itself (-displayfd): it alone can see every display in use, also those of
+# another root file system on this machine (X's abstract sockets are shared).
 gk_start_xvfb() {
-    local n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-    done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local out i
+    out=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out" >/dev/null 2>&1 &
     GK_XVFB_PID=$!
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 1 100); do
-        xdpyinfo >/dev/null 2>&1 && return 0
+    for i in $(seq 1 200); do
+        if [ -s "$out" ]; then
+            export DISPLAY=":$(head -n1 "$out")"
+            rm -f "$out"
+            xdpyinfo >/dev/null 2>&1 && return 0
+            break
+        fi
+        kill -0 "$GK_XVFB_PID" 2>/dev/null || break
         sleep 0.05
     done
-    echo "Xvfb did not start on :$n" >&2
+    rm -f "$out"
+    echo "Xvfb did not start" >&2
     return 1
 }
 
