@@ -4,11 +4,13 @@
 # ~/.wine, and keep Wine quiet: no debug output, no offer to install Mono or
 # Gecko.
 set(GK_WINEPREFIX ${CMAKE_SOURCE_DIR}/build/wine)
+# GK_WINE_ENV runs a command in that environment (a test script that starts
+# Windows programs itself); GK_WINE runs a Windows program.
+set(GK_WINE_ENV ${CMAKE_COMMAND} -E env WINEPREFIX=${GK_WINEPREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
+set(GK_WINE ${GK_WINE_ENV} wine)
 if(WIN32)
   # Wine is looked up when a test runs, not here: the build itself needs none.
-  set(CMAKE_CROSSCOMPILING_EMULATOR
-      ${CMAKE_COMMAND} -E env WINEPREFIX=${GK_WINEPREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
-      wine)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${GK_WINE})
 endif()
 
 # gk_wine_path(<out> <path>): a path of the build machine as the programs of

@@ -65,11 +65,21 @@ if [ -s "$work/not-installed" ]; then
 fi
 
 # --- What is used -------------------------------------------------------------
-# This script itself is left out: its patterns would read as commands.
+# Every shell script of the checkout (the set-up's, the tests', the
+# benchmarks'); this one is left out: its patterns would read as commands.
 scripts=(.ci/run)
-for f in scripts/*.sh; do [ "$f" = scripts/check-fresh.sh ] || scripts+=("$f"); done
-sources=(CMakeLists.txt CMakePresets.json cmake/*.cmake)
-mapfile -t -O ${#sources[@]} sources < <(git ls-files '*CMakeLists.txt' '*.cmake' 'tests/*' 'bench/*' 'fuzz/*.cpp' 'fuzz/*.h')
+mapfile -t -O 1 scripts < <(git ls-files '*.sh' | grep -vx scripts/check-fresh.sh)
+sources=(CMakePresets.json)
+mapfile -t -O 1 sources < <(git ls-files '*CMakeLists.txt' '*.cmake' 'tests/*' 'bench/*' 'fuzz/*.cpp' 'fuzz/*.h')
+
+# A file without its comments: a path a comment mentions is not used.
+code_of() {
+    case "$1" in
+        *.cpp | *.h) sed -e 's://.*$::' "$1" ;;
+        *.sh | *.cmake | *CMakeLists.txt | .ci/run) sed -e 's/^[[:space:]]*#.*//' -e 's/[[:space:]]#.*//' "$1" ;;
+        *) cat "$1" ;;
+    esac
+}
 
 # The command words of the scripts: the first word of every pipeline part,
 # after keywords, wrappers and variable assignments.
@@ -87,8 +97,8 @@ while read -r word; do
 done < "$work/words" > "$work/used"
 
 # Absolute paths written in the scripts and sources; a folder with its files.
-grep -ohE '(^|[^A-Za-z0-9_.$/-])/(usr|opt|lib|lib64|bin|sbin)/[A-Za-z0-9._+/@-]+' \
-    "${scripts[@]}" "${sources[@]}" 2>/dev/null | sed 's/^[^/]*//; s:/*$::' | sort -u |
+for f in "${scripts[@]}" "${sources[@]}"; do [ -f "$f" ] && code_of "$f"; done |
+    grep -ohE '(^|[^A-Za-z0-9_.$/-])/(usr|opt|lib|lib64|bin|sbin)/[A-Za-z0-9._+/@-]+' | sed 's/^[^/]*//; s:/*$::' | sort -u |
     while read -r path; do
         if [ -d "$path" ]; then find "$path" \( -type f -o -type l \); elif [ -e "$path" ]; then echo "$path"; fi || true
     done >> "$work/used"

@@ -22,7 +22,7 @@ packages=(
     g++-mingw-w64-x86-64 libz-mingw-w64-dev nasm
     wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick
     googletest libbenchmark-dev libproj-dev proj-bin libcli11-dev
-    fonts-wqy-microhei dpkg-dev
+    fonts-wqy-microhei dpkg-dev time bc
     clang libclang-rt-14-dev valgrind zlib1g-dev libjpeg62-turbo-dev
 )
 if [ "${1:-}" = --packages ]; then

@@ -40,11 +40,11 @@ int Points() {
 std::string Cs2cs(const TCase& c, int zone) {
   const double meridianDegrees =
       gkconv::ZoneMeridianRadians(zone, c.Width, false) * 180 / 3.14159265358979323846264338327950288;
-  char command[400];
+  char command[600];
   std::snprintf(command, sizeof command,
-                "cs2cs -f %%.6f +proj=longlat +ellps=%s +to +proj=tmerc +lon_0=%.17g +k=1 +x_0=500000 +y_0=0 "
+                "%s -f %%.6f +proj=longlat +ellps=%s +to +proj=tmerc +lon_0=%.17g +k=1 +x_0=500000 +y_0=0 "
                 "+ellps=%s",
-                c.ProjEllps, meridianDegrees, c.ProjEllps);
+                GK_CS2CS, c.ProjEllps, meridianDegrees, c.ProjEllps);
   return command;
 }
 

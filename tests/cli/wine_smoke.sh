@@ -2,10 +2,12 @@
 # gkconv.exe under Wine: the Beijing point from standard input, and a GBK
 # file read through code page 936 and written back to a file in GBK (code
 # page 936 again, temporary file renamed with MoveFileExW).
-# Usage: wine_smoke.sh WINE GKCONV.EXE DATA_DIR
+# Usage: wine_smoke.sh GKCONV.EXE DATA_DIR, in the tests' Wine environment
+# (CTest sets it: the checkout's own WINEPREFIX, Wine kept quiet).
 set -u
-wine=$1 exe=$2 data=$3
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+exe=$1 data=$2
+: "${WINEPREFIX:?set by CTest to the Wine prefix of this checkout}"
+wine=wine
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
