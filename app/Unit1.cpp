@@ -2,7 +2,7 @@
 
 #include "app/ConversionCommands.h"
 #include "app/FieldTexts.h"
-#include "skin/data/sSkinManagerClasses.h"
+#include "skin/controls/sSkinnedControlClasses.h"
 #include "toolkit/win/ClassRegistry.h"
 
 namespace {
@@ -12,7 +12,7 @@ void RegisterForm1() {
   static bool registered = false;
   if (registered) return;
   registered = true;
-  skin::RegisterSkinManagerClasses();
+  skin::RegisterSkinnedControlClasses();
   tk::ClassRegistry()
       .Register<TForm1>("TForm1", "TForm")
       .Field("sSpeedButton5", &TForm1::sSpeedButton5)

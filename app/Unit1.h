@@ -1,5 +1,5 @@
 #pragma once
-// The converter's main window. Its controls, their texts, fonts, colours and
+// The converter's main window, its controls skinned. Its controls, their texts, fonts, colours and
 // tab order, and its skin manager with the two internal skins, are in the
 // stored layout (Unit1.layout, read when the form is created); this class
 // binds them by name and forwards every event to the conversion commands
@@ -9,14 +9,14 @@
 
 #include <memory>
 
+#include "skin/controls/sButton.h"
+#include "skin/controls/sGroupBox.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sMaskEdit.h"
+#include "skin/controls/sSpeedButton.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/win/ActionList.h"
-#include "toolkit/win/Button.h"
-#include "toolkit/win/Edit.h"
 #include "toolkit/win/Form.h"
-#include "toolkit/win/GroupBox.h"
-#include "toolkit/win/Label.h"
-#include "toolkit/win/SpeedButton.h"
 
 namespace app {
 class TConversionCommands;
@@ -28,37 +28,37 @@ public:
   explicit TForm1(tk::TComponent* owner);
   ~TForm1() override;
 
-  tk::TSpeedButton* sSpeedButton5 = nullptr;
-  tk::TButton* sButton1 = nullptr;
-  tk::TButton* sButton2 = nullptr;
-  tk::TGroupBox* sGroupBox1 = nullptr;
-  tk::TLabel* sLabel1 = nullptr;
-  tk::TLabel* sLabel3 = nullptr;
-  tk::TLabel* sLabel4 = nullptr;
-  tk::TLabel* sLabel5 = nullptr;
-  tk::TSpeedButton* sSpeedButton1 = nullptr;
-  tk::TSpeedButton* sSpeedButton2 = nullptr;
-  tk::TLabel* sLabel2 = nullptr;
-  tk::TLabel* sLabel6 = nullptr;
-  tk::TLabel* sLabel7 = nullptr;
-  tk::TLabel* sLabel8 = nullptr;
-  tk::TSpeedButton* sSpeedButton3 = nullptr;
-  tk::TSpeedButton* sSpeedButton4 = nullptr;
-  tk::TMaskEdit* edtLon = nullptr;
-  tk::TMaskEdit* edtLonM = nullptr;
-  tk::TMaskEdit* edtLonD = nullptr;
-  tk::TMaskEdit* edtLonS = nullptr;
-  tk::TMaskEdit* edtLat = nullptr;
-  tk::TMaskEdit* edtLatM = nullptr;
-  tk::TMaskEdit* edtLatD = nullptr;
-  tk::TMaskEdit* edtLatS = nullptr;
-  tk::TGroupBox* sGroupBox2 = nullptr;
-  tk::TLabel* sLabel9 = nullptr;
-  tk::TLabel* sLabel10 = nullptr;
-  tk::TLabel* sLabel11 = nullptr;
-  tk::TMaskEdit* edtGaussX = nullptr;
-  tk::TMaskEdit* edtGaussY = nullptr;
-  tk::TMaskEdit* edtGaussZone = nullptr;
+  skin::TsSpeedButton* sSpeedButton5 = nullptr;
+  skin::TsButton* sButton1 = nullptr;
+  skin::TsButton* sButton2 = nullptr;
+  skin::TsGroupBox* sGroupBox1 = nullptr;
+  skin::TsLabel* sLabel1 = nullptr;
+  skin::TsLabel* sLabel3 = nullptr;
+  skin::TsLabel* sLabel4 = nullptr;
+  skin::TsLabel* sLabel5 = nullptr;
+  skin::TsSpeedButton* sSpeedButton1 = nullptr;
+  skin::TsSpeedButton* sSpeedButton2 = nullptr;
+  skin::TsLabel* sLabel2 = nullptr;
+  skin::TsLabel* sLabel6 = nullptr;
+  skin::TsLabel* sLabel7 = nullptr;
+  skin::TsLabel* sLabel8 = nullptr;
+  skin::TsSpeedButton* sSpeedButton3 = nullptr;
+  skin::TsSpeedButton* sSpeedButton4 = nullptr;
+  skin::TsMaskEdit* edtLon = nullptr;
+  skin::TsMaskEdit* edtLonM = nullptr;
+  skin::TsMaskEdit* edtLonD = nullptr;
+  skin::TsMaskEdit* edtLonS = nullptr;
+  skin::TsMaskEdit* edtLat = nullptr;
+  skin::TsMaskEdit* edtLatM = nullptr;
+  skin::TsMaskEdit* edtLatD = nullptr;
+  skin::TsMaskEdit* edtLatS = nullptr;
+  skin::TsGroupBox* sGroupBox2 = nullptr;
+  skin::TsLabel* sLabel9 = nullptr;
+  skin::TsLabel* sLabel10 = nullptr;
+  skin::TsLabel* sLabel11 = nullptr;
+  skin::TsMaskEdit* edtGaussX = nullptr;
+  skin::TsMaskEdit* edtGaussY = nullptr;
+  skin::TsMaskEdit* edtGaussZone = nullptr;
   skin::TsSkinManager* sSkinManager1 = nullptr;
   tk::TActionList* ActionList1 = nullptr;
   tk::TAction* Action1 = nullptr;

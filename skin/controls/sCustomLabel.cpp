@@ -33,15 +33,8 @@ tk::TFont& TsCustomLabel::GetCurrentFont() {
   if (!FollowsSkinColor() || !DefaultSkinActive()) return Font();
   const TColor global = DefaultManager->Tables().GlobalFontColor();
   if (global == clFuchsia) return Font();
-  if (ownColor_ == tk::clNone) ownColor_ = Font().Color();
   if (Font().Color() != global) Font().SetColor(global);
   return Font();
-}
-
-void TsCustomLabel::RestoreOwnColor() {
-  if (ownColor_ == tk::clNone) return;
-  Font().SetColor(ownColor_);
-  ownColor_ = tk::clNone;
 }
 
 void TsCustomLabel::Paint() {
@@ -99,7 +92,7 @@ void TsCustomLabel::WndProc(tk::TMessage& message) {
     case SM_VEXACMD:
       if (SkinSubCommand(message.WParam) == SCMD_SKIN_REMOVED &&
           message.LParam == reinterpret_cast<LPARAM>(DefaultManager) && FollowsSkinColor()) {
-        RestoreOwnColor();
+        Font().SetColor(tk::clWindowText);
         return;
       }
       break;

@@ -4,8 +4,8 @@
 // Disabled, it draws its text once in a colour mixed from its font colour
 // and what lies behind it, instead of the embossed system look.
 //
-// The label remembers its own font colour before the skin's replaces it
-// and takes it back when the skin is removed.
+// When the default manager removes its skin, the label's font colour becomes
+// the system's window-text colour.
 
 #include <string>
 #include <string_view>
@@ -38,12 +38,9 @@ protected:
   void WndProc(tk::TMessage& message) override;
   // Whether the skin's font colour replaces the label's own.
   virtual bool FollowsSkinColor() const { return true; }
-  // The skin was removed: the label's own colour again.
-  void RestoreOwnColor();
 
 private:
   std::string skinSection_;
-  tk::TColor ownColor_ = tk::clNone;  // the colour before the skin's replaced it
 };
 
 }  // namespace skin

@@ -5,7 +5,6 @@ namespace skin {
 void TsLabel::SetUseSkinColor(bool value) {
   if (useSkinColor_ == value) return;
   useSkinColor_ = value;
-  if (!value) RestoreOwnColor();
   Invalidate();
 }
 

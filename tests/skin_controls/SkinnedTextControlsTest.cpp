@@ -258,9 +258,9 @@ TEST_F(SkinnedTextControlsTest, LabelsTakeTheSkinsColourAndMixItWhenDisabled) {
     }
   EXPECT_GT(mixed, 0) << "40 % yellow over black: red 102, green 102, blue 0";
   EXPECT_EQ(yellow, 0);
-  // Without the skin the label's own colour comes back.
+  // Without the skin: the system's text colour.
   manager->SetActive(false);
-  EXPECT_EQ(label->Font().Color(), tk::clRed);
+  EXPECT_EQ(label->Font().Color(), tk::clWindowText);
 }
 
 }  // namespace

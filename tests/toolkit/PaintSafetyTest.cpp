@@ -70,22 +70,6 @@ std::set<HWND> ThreadWindows() {
   return windows;
 }
 
-// The process's live GDI objects. Wine 8 has GetGuiResources only as a stub
-// (0, ERROR_CALL_NOT_IMPLEMENTED); there the count is read where the system
-// keeps it, the process's GDI handle table (PEB GdiSharedHandleTable: 16384
-// cells of 24 bytes, a cell in use has a non-zero type byte at offset 14).
-DWORD GdiObjects() {
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (reported != 0) return reported;
-  const auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-  const auto* table = *reinterpret_cast<const unsigned char* const*>(peb + 0xF8);
-  if (!table) return 0;
-  DWORD count = 0;
-  for (int cell = 0; cell < 16384; ++cell)
-    if (table[cell * 24 + 14] != 0) ++count;
-  return count;
-}
-
 class PaintSafetyTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -121,15 +105,15 @@ protected:
 TEST_F(PaintSafetyTest, AThousandFailingRepaintsLeakNoGdiObjectAndOpenNoWindow) {
   RepaintAll();  // whatever the first paint creates once (fonts, brushes) exists now
   const std::set<HWND> windowsBefore = ThreadWindows();
-  const DWORD before = GdiObjects();
+  const DWORD before = testing_support::GdiObjectCount();
   const int attemptsBefore = painter->attempts;
   for (int i = 0; i < 1000; ++i) RepaintAll();
   PumpPending();
-  const DWORD after = GdiObjects();
+  const DWORD after = testing_support::GdiObjectCount();
   std::printf("GDI objects before %lu, after 1000 failing repaints %lu\n", before, after);
   {
     tk::TBrushHandle probe(CreateSolidBrush(RGB(1, 2, 3)));
-    EXPECT_EQ(GdiObjects(), before + 1) << "the count sees one more object";
+    EXPECT_EQ(testing_support::GdiObjectCount(), before + 1) << "the count sees one more object";
   }
   EXPECT_EQ(after, before);
   EXPECT_EQ(painter->attempts - attemptsBefore, 1000);

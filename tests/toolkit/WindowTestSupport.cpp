@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <winternl.h>
+
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Control.h"
 #include "toolkit/win/Form.h"
@@ -118,5 +120,21 @@ POINT CentreOf(const tk::TControl& control) {
 void ClickControl(const tk::TControl& control) { ClickAt(CentreOf(control)); }
 
 HWND FocusWindow() { return GetFocus(); }
+
+// Wine 8 has GetGuiResources only as a stub (0, ERROR_CALL_NOT_IMPLEMENTED);
+// there the count is read where the system keeps it, the process's GDI
+// handle table (PEB GdiSharedHandleTable: 16384 cells of 24 bytes, a cell in
+// use has a non-zero type byte at offset 14).
+DWORD GdiObjectCount() {
+  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (reported != 0) return reported;
+  const auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  const auto* table = *reinterpret_cast<const unsigned char* const*>(peb + 0xF8);
+  if (!table) return 0;
+  DWORD count = 0;
+  for (int cell = 0; cell < 16384; ++cell)
+    if (table[cell * 24 + 14] != 0) ++count;
+  return count;
+}
 
 }  // namespace testing_support

@@ -51,4 +51,7 @@ void ClickControl(const tk::TControl& control);
 // The window that has the keyboard focus.
 HWND FocusWindow();
 
+// The process's live GDI objects (GetGuiResources, or where Wine keeps them).
+DWORD GdiObjectCount();
+
 }  // namespace testing_support

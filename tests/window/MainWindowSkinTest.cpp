@@ -51,6 +51,8 @@ std::vector<WORD> Subs(const std::vector<Heard>& heard) {
 }
 
 const std::vector<WORD> kApplied = {skin::SCMD_SKIN_LOADED, skin::SCMD_STOP_FADING, skin::SCMD_REFRESH};
+// What a skinned group box passes on to its children.
+const std::vector<WORD> kPassedOn = {skin::SCMD_SKIN_LOADED, skin::SCMD_REFRESH};
 
 // The real main window (its class name and stored layout are TForm1's) that
 // listens, from the moment each control is created by the layout reader,
@@ -170,17 +172,21 @@ protected:
     const int i = Manager().Tables().IndexOfSection(name);
     return i < 0 ? nullptr : &Manager().Tables().gd[static_cast<std::size_t>(i)];
   }
-  // The controls the skin commands reach while they are unskinned: the
-  // window and its graphic controls (windowed ones are passed over until
-  // they answer that they are skinned).
-  void ExpectTheWindowHeard(const std::vector<WORD>& subs) {
+  // What the window and its graphic controls heard of the manager's
+  // broadcasts. Those on the window hear every broadcast; those in a group
+  // box hear what the skinned group box passes on to its children (the
+  // skin loaded, removed and refreshed), and nothing while the group box has
+  // no window yet (the layout is applied before the window is shown; the
+  // children took their sections when they were loaded).
+  void ExpectTheWindowHeard(const std::vector<WORD>& subs, const std::vector<WORD>& inGroupBoxes) {
     EXPECT_EQ(Subs(form->formHeard), subs) << "the window";
     int graphic = 0;
     for (int i = 0; i < form->ComponentCount(); ++i) {
       auto* control = dynamic_cast<tk::TGraphicControl*>(form->Components(i));
       if (!control) continue;
       ++graphic;
-      EXPECT_EQ(Subs(form->heard[control]), subs) << control->Name();
+      const bool inGroupBox = control->Parent() != form;
+      EXPECT_EQ(Subs(form->heard[control]), inGroupBox ? inGroupBoxes : subs) << control->Name();
       for (const Heard& h : form->heard[control]) EXPECT_EQ(h.manager, reinterpret_cast<LPARAM>(&Manager()));
     }
     EXPECT_EQ(graphic, 16) << "eleven labels and five speed buttons";
@@ -245,8 +251,8 @@ TEST_F(MainWindowSkinTest, StartsAsTheDefaultManagerWithTheDarkInternalSkinAppli
   EXPECT_EQ(m.Saturation(), 0);
   EXPECT_EQ(m.SkinningRules(), skin::srStdForms | skin::srStdDialogs | skin::srThirdParty);
 
-  // Applied once the layout was read: every control heard it, in order.
-  ExpectTheWindowHeard(kApplied);
+  // Applied once the layout was read: the window and what lies on it heard it, in order.
+  ExpectTheWindowHeard(kApplied, {});
   EXPECT_TRUE(hooks.DialogHookSeesAWindow());
   EXPECT_TRUE(hooks.MainWindowHookAnswers());
 }
@@ -291,7 +297,7 @@ TEST_F(MainWindowSkinTest, APackedSkinOfTheSkinsNameInTheSkinFolderComesFirst) {
   EXPECT_EQ(Manager().SkinData().SkinPath, std::string(kSkinDirectory) + "\\");
   ASSERT_NE(Section("EDIT"), nullptr);
   EXPECT_EQ(Section("EDIT")->Color, kGlacierEditColor) << "the light skin's white edits";
-  ExpectTheWindowHeard(kApplied);
+  ExpectTheWindowHeard(kApplied, {});
 }
 
 TEST_F(MainWindowSkinTest, AnUnknownSkinNameFallsBackToTheFirstInternalSkin) {
@@ -303,7 +309,7 @@ TEST_F(MainWindowSkinTest, AnUnknownSkinNameFallsBackToTheFirstInternalSkin) {
   EXPECT_EQ(Manager().SkinData().SkinPath, "");
   ASSERT_NE(Section("EDIT"), nullptr);
   EXPECT_EQ(Section("EDIT")->Color, kGlacierEditColor);
-  ExpectTheWindowHeard(kApplied);
+  ExpectTheWindowHeard(kApplied, kPassedOn);
 }
 
 TEST_F(MainWindowSkinTest, SwitchingSkinningOffAndOnReloadsAndAnnouncesAgain) {
@@ -313,7 +319,7 @@ TEST_F(MainWindowSkinTest, SwitchingSkinningOffAndOnReloadsAndAnnouncesAgain) {
   Manager().SetActive(false);
   EXPECT_FALSE(Manager().SkinData().Active);
   EXPECT_EQ(Manager().Tables().IndexOfSection("EDIT"), -1) << "the tables are emptied";
-  ExpectTheWindowHeard({skin::SCMD_SKIN_REMOVED});
+  ExpectTheWindowHeard({skin::SCMD_SKIN_REMOVED}, {skin::SCMD_SKIN_REMOVED});
   EXPECT_FALSE(hooks.DialogHookSeesAWindow());
   EXPECT_TRUE(hooks.MainWindowHookAnswers()) << "the main window stays hooked while the manager lives";
 
@@ -323,7 +329,7 @@ TEST_F(MainWindowSkinTest, SwitchingSkinningOffAndOnReloadsAndAnnouncesAgain) {
   EXPECT_EQ(Manager().SkinName(), "EmberStyle (internal)");
   ASSERT_NE(Section("EDIT"), nullptr);
   EXPECT_EQ(Section("EDIT")->FontColor[0], 65280);
-  ExpectTheWindowHeard(kApplied);
+  ExpectTheWindowHeard(kApplied, kPassedOn);
   EXPECT_TRUE(hooks.DialogHookSeesAWindow());
 }
 
@@ -389,7 +395,7 @@ TEST_F(MainWindowSkinTest, APackageThatIsNotOneShowsTheWarningMessageBox) {
   EXPECT_FALSE(Manager().SkinData().Active);
   EXPECT_FALSE(Manager().Active());
   EXPECT_FALSE(Manager().DialogHookInstalled());
-  ExpectTheWindowHeard({});
+  ExpectTheWindowHeard({}, {});
 }
 
 }  // namespace

@@ -1,0 +1,101 @@
+// The main window's controls as its stored layout makes them now: each the
+// skinned class of its kind with its skin section, skinned by the dark
+// internal skin at start-up; switching the manager's skinning off and on
+// gives the plain controls and the skinned ones back, without leaking GDI
+// objects.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "MainWindowFixture.h"
+#include "skin/controls/sCommonData.h"
+
+namespace {
+
+using namespace testing_support;
+
+struct Skinned {
+  const char* className;
+  const char* section;  // none: the control keeps no section
+  std::vector<const char*> names;
+};
+
+const std::vector<Skinned> kSkinned = {
+    {"TsButton", "BUTTON", {"sButton1", "sButton2"}},
+    {"TsSpeedButton", "SPEEDBUTTON", {"sSpeedButton1", "sSpeedButton2", "sSpeedButton3", "sSpeedButton4", "sSpeedButton5"}},
+    {"TsMaskEdit", "EDIT",
+     {"edtLon", "edtLonM", "edtLonD", "edtLonS", "edtLat", "edtLatM", "edtLatD", "edtLatS", "edtGaussX", "edtGaussY",
+      "edtGaussZone"}},
+    {"TsGroupBox", "GROUPBOX", {"sGroupBox1", "sGroupBox2"}},
+    {"TsLabel", nullptr,
+     {"sLabel1", "sLabel2", "sLabel3", "sLabel4", "sLabel5", "sLabel6", "sLabel7", "sLabel8", "sLabel9", "sLabel10",
+      "sLabel11"}},
+};
+
+class MainWindowSkinnedControlsTest : public MainWindowTest {
+protected:
+  // Each skinned control's skin data and whether it is skinned now.
+  void ExpectSkinned(bool skinned) {
+    for (const Skinned& kind : kSkinned) {
+      for (const char* name : kind.names) {
+        SCOPED_TRACE(name);
+        auto* control = dynamic_cast<tk::TControl*>(form->FindComponent(name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->ClassName(), std::string(kind.className));
+        skin::TsCommonData* data = skin::SkinDataOf(control);
+        if (!kind.section) {
+          EXPECT_EQ(data, nullptr);
+          continue;
+        }
+        ASSERT_NE(data, nullptr);
+        EXPECT_EQ(data->SkinSection(), kind.section);
+        EXPECT_EQ(data->IsSkinned(true), skinned);
+      }
+    }
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(form->sButton1->Handle(), region) != ERROR, skinned) << "the button's shape";
+    DeleteObject(region);
+  }
+  // Everything painted now (synchronously; nothing is waited for).
+  void Repaint() {
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    tk::Application().ProcessMessages();
+  }
+};
+
+TEST_F(MainWindowSkinnedControlsTest, EveryControlIsItsSkinnedClassWithItsSection) {
+  Repaint();
+  ExpectSkinned(true);
+  // The labels take the skin's yellow, the fields its black and green.
+  EXPECT_EQ(form->sLabel1->Font().Color(), tk::clYellow);
+  EXPECT_EQ(form->edtLon->Color(), tk::clBlack);
+  EXPECT_EQ(form->edtLon->Font().Color(), tk::clLime);
+  // No bound label is switched on.
+  EXPECT_FALSE(form->edtLon->BoundLabel().Active());
+  EXPECT_EQ(form->edtLon->BoundLabel().Font().Height(), -11);
+}
+
+TEST_F(MainWindowSkinnedControlsTest, SkinningOffAndOnGivesPlainAndSkinnedControlsBackWithoutLeaks) {
+  skin::TsSkinManager& manager = *form->sSkinManager1;
+  Repaint();
+  // One round first: what the first switch creates once (fonts, brushes) is not a leak.
+  manager.SetActive(false);
+  Repaint();
+  ExpectSkinned(false);
+  manager.SetActive(true);
+  Repaint();
+  ExpectSkinned(true);
+  const DWORD before = GdiObjectCount();
+  for (int i = 0; i < 100; ++i) {
+    manager.SetActive(false);
+    Repaint();
+    manager.SetActive(true);
+    Repaint();
+  }
+  const DWORD after = GdiObjectCount();
+  EXPECT_EQ(after, before) << "GDI objects after 100 switches";
+  ExpectSkinned(true);
+}
+
+}  // namespace
