@@ -1,27 +1,34 @@
 #!/usr/bin/env bash
-# Paints the reference pictures of the skin painting primitives anew, and
-# their contact sheet.
+# Paints the reference pictures of the skin painting primitives and of the
+# skinned controls anew, and their contact sheets.
 #
 #   scripts/golden.sh
 #
 # The native build writes the portable cases, the Windows build (under Wine,
 # on a private display) the text cases, into tests/skin_paint/golden/<skin>/;
-# then docs/skin-paint-golden.png shows all of them. Look at the sheet (and
-# at `git status tests/skin_paint/golden`) before committing new references:
-# the golden test takes whatever is committed as right.
+# then docs/skin-paint-golden.png shows all of them. The skinned controls,
+# each in each of its states, go into tests/skin_controls/golden/<skin>/
+# (Windows build only), shown by docs/skinned-controls-golden.png. Look at
+# the sheets (and at `git status tests/skin_paint/golden
+# tests/skin_controls/golden`) before committing new references: the golden
+# tests take whatever is committed as right.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$GK_ROOT"
 
 golden=tests/skin_paint/golden
+controls=tests/skin_controls/golden
 gk_configure_and_build native skin_paint_golden skin_paint_golden_sheet
-gk_configure_and_build mingw skin_paint_golden
+gk_configure_and_build mingw skin_paint_golden skinned_controls_golden
 
-rm -f "$golden"/*/*.png
+rm -f "$golden"/*/*.png "$controls"/*/*.png
 build/native/tests/skin_paint/skin_paint_golden "$golden"
 gk_start_xvfb
 trap gk_stop_xvfb EXIT
 wine build/mingw/tests/skin_paint/skin_paint_golden.exe "Z:$GK_ROOT/$golden"
+wine build/mingw/tests/skin_controls/skinned_controls_golden.exe
 gk_stop_xvfb
 build/native/tests/skin_paint/skin_paint_golden_sheet "$golden" docs/skin-paint-golden.png
-echo "Look at docs/skin-paint-golden.png before committing $golden."
+build/native/tests/skin_paint/skin_paint_golden_sheet "$controls" docs/skinned-controls-golden.png "SKINNED CONTROLS" \
+    "REFERENCE PICTURES OF TESTS/SKIN_CONTROLS/GOLDEN, EACH CONTROL AND STATE IN EMBERSTYLE, THEN GLACIER"
+echo "Look at docs/skin-paint-golden.png and docs/skinned-controls-golden.png before committing $golden and $controls."

@@ -2,7 +2,9 @@
 // a person to look at before new references are committed: every picture of
 // golden/<skin>/, the two skins side by side, labelled with its case.
 //
-//   skin_paint_golden_sheet <golden folder> <sheet.png>
+//   skin_paint_golden_sheet <golden folder> <sheet.png> [title subtitle]
+//
+// (the skinned controls' pictures use the same sheet with their own title).
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -14,8 +16,8 @@
 #include "SheetCanvas.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: skin_paint_golden_sheet <golden folder> <sheet.png>\n");
+  if (argc != 3 && argc != 5) {
+    std::fprintf(stderr, "usage: skin_paint_golden_sheet <golden folder> <sheet.png> [title subtitle]\n");
     return 2;
   }
   namespace fs = std::filesystem;
@@ -26,8 +28,8 @@ int main(int argc, char** argv) {
       for (const auto& entry : fs::directory_iterator(fs::path(argv[1]) / SkinName(s)))
         if (entry.path().extension() == ".png") names.insert(entry.path().stem().string());
     skinsheet::SheetLayout layout;
-    layout.title = "PAINTING PRIMITIVES";
-    layout.subtitle = "REFERENCE PICTURES OF TESTS/SKIN_PAINT/GOLDEN, EACH CASE IN EMBERSTYLE, THEN GLACIER";
+    layout.title = argc == 5 ? argv[3] : "PAINTING PRIMITIVES";
+    layout.subtitle = argc == 5 ? argv[4] : "REFERENCE PICTURES OF TESTS/SKIN_PAINT/GOLDEN, EACH CASE IN EMBERSTYLE, THEN GLACIER";
     layout.width = 1300;
     for (const std::string& name : names)
       for (Skin s : kSkins) {
