@@ -52,9 +52,13 @@ public:
         FEncoder(TEncoding::Utf8, layout.OutputEncoding),
         FSeparator(Separator(layout.Delimiter)) {}
 
+  // Three passes over the block: read every row, convert the rows' points
+  // (each zone's in one batch of the projection), write every line in order.
   void Process(TBatch& batch) {
     batch.Output.clear();
     batch.Output.reserve(batch.Input.size() * 2);
+    FLines.clear();
+    FRows.clear();
     std::string_view rest = batch.Input;
     std::uint64_t line = batch.FirstLine;
     while (!rest.empty()) {
@@ -62,44 +66,69 @@ public:
       std::string_view raw = rest.substr(0, end);
       rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
       if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
-      ProcessLine(batch, raw, line++);
+      ReadLine(raw, line++);
     }
+    FConverter.ConvertRows(FRows);
+    for (const TPendingLine& pending : FLines) WriteLine(batch, pending);
   }
 
 private:
-  void ProcessLine(TBatch& batch, std::string_view raw, std::uint64_t line) {
+  // A line between reading and writing. Blank lines are no rows; they stay
+  // as they were.
+  struct TPendingLine {
+    std::string Text;  // decoded, or raw when decoding failed
+    std::uint64_t Number = 0;
+    bool Blank = false;
+    int Row = -1;  // index into FRows; -1 when reading failed
+    TRowError Error;
+  };
+
+  void ReadLine(std::string_view raw, std::uint64_t number) {
+    TPendingLine& pending = FLines.emplace_back();
+    pending.Number = number;
     if (std::all_of(raw.begin(), raw.end(), [](char c) { return c == ' ' || c == '\t'; })) {
-      batch.Output.append(raw);  // blank lines are no rows; they stay as they were
+      pending.Blank = true;
+      pending.Text.assign(raw);
+      return;
+    }
+    if (!FDecoder.Convert(raw, FDecoded)) {
+      pending.Text.assign(raw);
+      pending.Error.Reason =
+          "not valid " + std::string(EncodingName(FLayout.InputEncoding)) + " text (see --encoding)";
+      return;
+    }
+    pending.Text = FDecoded;
+    if (!FSplitter.Split(pending.Text, FFields)) {
+      pending.Error.Reason = "a quote is not closed";
+      return;
+    }
+    TRowPoint row;
+    if (!FConverter.Read(FFields, row, pending.Error)) return;
+    pending.Row = static_cast<int>(FRows.size());
+    FRows.push_back(std::move(row));
+  }
+
+  void WriteLine(TBatch& batch, const TPendingLine& pending) {
+    if (pending.Blank) {
+      batch.Output += pending.Text;
       batch.Output += FLayout.LineEnd;
       return;
     }
-    TRowError error;
-    bool ok = false;
-    std::string_view text = raw;
-    if (!FDecoder.Convert(raw, FDecoded)) {
-      error.Reason = "not valid " + std::string(EncodingName(FLayout.InputEncoding)) + " text (see --encoding)";
+    const TRowPoint* row = pending.Row >= 0 ? &FRows[static_cast<size_t>(pending.Row)] : nullptr;
+    if (!row || row->Failed) {
+      Fail(batch, pending.Text, pending.Number, row ? row->Error : pending.Error);
     } else {
-      text = FDecoded;
-      if (!FSplitter.Split(text, FFields))
-        error.Reason = "a quote is not closed";
-      else
-        ok = Convert(text, error);
+      FLine.assign(pending.Text);
+      FConverter.Write(*row, FSeparator, FLine);
+      if (FLayout.Delimiter != TDelimiter::Whitespace) FLine += FSeparator;  // the empty error column
+      ++batch.Converted;
     }
-    if (!ok) Fail(batch, text, line, error);
-    else ++batch.Converted;
     if (FEncoder.Identity() || !FEncoder.Convert(FLine, FEncoded)) {
       batch.Output += FLine;
     } else {
       batch.Output += FEncoded;
     }
     batch.Output += FLayout.LineEnd;
-  }
-
-  bool Convert(std::string_view text, TRowError& error) {
-    FLine.assign(text);
-    if (!FConverter.Convert(FFields, FSeparator, FLine, error)) return false;
-    if (FLayout.Delimiter != TDelimiter::Whitespace) FLine += FSeparator;  // the empty error column
-    return true;
   }
 
   void Fail(TBatch& batch, std::string_view text, std::uint64_t line, const TRowError& error) {
@@ -128,6 +157,8 @@ private:
   std::string_view FSeparator;
   std::vector<std::string_view> FFields;
   std::string FDecoded, FLine, FEncoded;
+  std::vector<TPendingLine> FLines;
+  std::vector<TRowPoint> FRows;
 };
 
 // Reads whole lines in blocks.

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "gis/GisDatums.h"
 
 namespace gkconv {
 
@@ -79,24 +78,6 @@ void TPlane4Transform::Inverse(double& easting, double& northing) const {
   const double k2 = FCos * FCos + FSin * FSin;
   northing = (FCos * x + FSin * y) / k2;
   easting = (-FSin * x + FCos * y) / k2;
-}
-
-TGIS_Point3 GeocentricToGeodetic(const TGIS_Ellipsoid& ellipsoid, const TGIS_Point3& point) {
-  TGIS_Point3 g = GisGeocentricToGeodetic(ellipsoid, point);
-  const long double a = ellipsoid.A, e2 = ellipsoid.E2;
-  const long double p = std::hypot(static_cast<long double>(point.X), static_cast<long double>(point.Y));
-  if (p == 0) return g;  // on the axis the closed form is exact
-  long double lat = g.Y, n = 0;
-  for (int i = 0; i < 2; ++i) {
-    const long double s = std::sin(lat);
-    n = a / std::sqrt(1 - e2 * s * s);
-    lat = std::atan2(point.Z + e2 * n * s, p);
-  }
-  const long double s = std::sin(lat), c = std::cos(lat);
-  n = a / std::sqrt(1 - e2 * s * s);
-  g.Y = static_cast<double>(lat);
-  g.Z = static_cast<double>(std::fabs(c) > 0.38 ? p / c - n : point.Z / s - n * (1 - e2));
-  return g;
 }
 
 bool ParseNumberList(std::string_view text, size_t count, double* values, std::string& error) {

@@ -21,8 +21,6 @@
 
 #include "gis/GisPoints.h"
 
-class TGIS_Ellipsoid;
-
 namespace gkconv {
 
 enum class TRotationConvention { PositionVector, CoordinateFrame };
@@ -67,11 +65,6 @@ private:
   TPlane4Parameters FP;
   double FCos, FSin;  // k cos a, k sin a
 };
-
-// Geodetic coordinates of a geocentric point: the engine's closed form,
-// then two fixed-point steps of the latitude equation, which bring its
-// millimetre-level error (at heights of kilometres) down to micrometres.
-TGIS_Point3 GeocentricToGeodetic(const TGIS_Ellipsoid& ellipsoid, const TGIS_Point3& point);
 
 // "a,b,c,..." into exactly `count` numbers; the error names what is wrong.
 bool ParseNumberList(std::string_view text, size_t count, double* values, std::string& error);

@@ -1,6 +1,8 @@
 #include "cli/RowConverter.h"
 
+#include <algorithm>
 #include <charconv>
+#include <exception>
 #include <cmath>
 #include <limits>
 
@@ -110,21 +112,29 @@ bool TRowConverter::ReadHeight(const std::vector<std::string_view>& fields, doub
 
 bool TRowConverter::Convert(const std::vector<std::string_view>& fields, std::string_view separator,
                             std::string& out, TRowError& error) {
+  TRowPoint row;
+  if (!Read(fields, row, error)) return false;
+  ConvertRows(std::span<TRowPoint>(&row, 1));
+  if (row.Failed) {
+    error = row.Error;
+    return false;
+  }
+  Write(row, separator, out);
+  return true;
+}
+
+bool TRowConverter::Read(const std::vector<std::string_view>& fields, TRowPoint& row, TRowError& error) {
   try {
-    return FSettings.Direction == TDirection::ToGauss ? ToGauss(fields, separator, out, error)
-                                                       : ToGeodetic(fields, separator, out, error);
-  } catch (const EGIS_Exception& e) {
-    error.Field = 0;
-    error.Reason = e.what();
-  } catch (const std::exception& e) {
+    return FSettings.Direction == TDirection::ToGauss ? ReadGeodetic(fields, row, error)
+                                                       : ReadPlane(fields, row, error);
+  } catch (const std::exception& e) {  // the engine's errors (the datum shift) among them
     error.Field = 0;
     error.Reason = e.what();
   }
   return false;
 }
 
-bool TRowConverter::ToGauss(const std::vector<std::string_view>& fields, std::string_view separator,
-                            std::string& out, TRowError& error) {
+bool TRowConverter::ReadGeodetic(const std::vector<std::string_view>& fields, TRowPoint& row, TRowError& error) {
   const int lonColumn = FSettings.FirstColumn, latColumn = FSettings.SecondColumn;
   if (!FieldAt(fields, lonColumn, "longitude", error) || !FieldAt(fields, latColumn, "latitude", error)) return false;
   const TAngleReading lon = ReadAngle(fields[lonColumn], TAngleAxis::Longitude, FSettings.Angles);
@@ -139,42 +149,23 @@ bool TRowConverter::ToGauss(const std::vector<std::string_view>& fields, std::st
     const TGIS_Ellipsoid& from = GisEllipsoidOfDatum(*FSettings.GeodeticDatum);
     const TGIS_Ellipsoid& to = GisEllipsoidOfDatum(*FSettings.GridDatum);
     const TGIS_Point3 moved = FHelmert->Forward(GisGeodeticToGeocentric(from, geodetic));
-    geodetic = GeocentricToGeodetic(to, moved);
+    geodetic = GisGeocentricToGeodetic(to, moved);
     geodetic.Z = 0;
     lonDegrees = app::PointDegrees(geodetic.X);
   }
 
-  double meridian;
-  std::int64_t zone;
-  if (!FixedMeridian(meridian, zone)) {
-    zone = ZoneOfLongitude(lonDegrees, FSettings.Zones.Width);
-    meridian = ZoneMeridianRadians(static_cast<std::int32_t>(zone), FSettings.Zones.Width,
-                                   FSettings.Zones.ExactMeridian);
+  if (!FixedMeridian(row.Meridian, row.Zone)) {
+    row.Zone = ZoneOfLongitude(lonDegrees, FSettings.Zones.Width);
+    row.Meridian = ZoneMeridianRadians(static_cast<std::int32_t>(row.Zone), FSettings.Zones.Width,
+                                       FSettings.Zones.ExactMeridian);
   }
-  TGIS_ProjectionTransverseMercator& plane = Plane(meridian);
-  plane.Warnings.clear();
-  TGIS_Point3 projected;
-  plane.Project(geodetic, projected);
-  if (plane.Warnings.starts_with("0241"))
-    return FailAt(error, lonColumn, "longitude: more than 90 degrees from the central meridian");
-  double easting = projected.X, northing = projected.Y;
-  if (FPlane4) FPlane4->Forward(easting, northing);
-  if (FSettings.PrefixZone) easting += static_cast<double>(zone) * 1e6;
-
-  out += separator;
-  if (FSettings.Zones.CentralMeridian)
-    AppendWindowNumber(out, *FSettings.Zones.CentralMeridian);
-  else
-    AppendInteger(out, zone);
-  out += separator;
-  AppendMetres(out, FSettings.NorthFirst ? northing : easting);
-  out += separator;
-  AppendMetres(out, FSettings.NorthFirst ? easting : northing);
+  row.Point = geodetic;
+  row.EastColumn = lonColumn;
+  row.NorthColumn = latColumn;
   return true;
 }
 
-bool TRowConverter::ToGeodetic(const std::vector<std::string_view>& fields, std::string_view separator,
-                               std::string& out, TRowError& error) {
+bool TRowConverter::ReadPlane(const std::vector<std::string_view>& fields, TRowPoint& row, TRowError& error) {
   const int eastColumn = FSettings.FirstColumn, northColumn = FSettings.SecondColumn;
   if (!FieldAt(fields, eastColumn, "easting", error) || !FieldAt(fields, northColumn, "northing", error)) return false;
 
@@ -227,23 +218,112 @@ bool TRowConverter::ToGeodetic(const std::vector<std::string_view>& fields, std:
                     "--zone-column");
     meridian = ZoneMeridianRadians(*rowZone, z.Width, z.ExactMeridian);
   }
+  if (FHelmert && !ReadHeight(fields, row.Height, error)) return false;
 
   if (FPlane4) FPlane4->Inverse(easting, northing);
-  TGIS_ProjectionTransverseMercator& plane = Plane(meridian);
-  TGIS_Point3 geodetic;
+  row.Point = TGIS_Point3{easting, northing, 0};
+  row.Meridian = meridian;
+  row.EastColumn = eastColumn;
+  row.NorthColumn = northColumn;
+  return true;
+}
+
+void TRowConverter::ConvertRows(std::span<TRowPoint> rows) {
+  // The rows of a block mostly share one zone, a few at most two or three:
+  // gather them by meridian, in order of first appearance.
+  std::vector<std::pair<double, std::vector<std::size_t>>> zones;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].Failed) continue;
+    auto zone = std::find_if(zones.begin(), zones.end(), [&](const auto& z) { return z.first == rows[i].Meridian; });
+    if (zone == zones.end()) zone = zones.insert(zones.end(), {rows[i].Meridian, {}});
+    zone->second.push_back(i);
+  }
+  for (const auto& [meridian, members] : zones) {
+    TGIS_ProjectionTransverseMercator* plane = nullptr;
+    try {
+      plane = &Plane(meridian);
+    } catch (const std::exception& e) {  // e.g. a datum whose ellipsoid is missing
+      for (const std::size_t i : members) {
+        rows[i].Failed = true;
+        rows[i].Error = TRowError{0, e.what()};
+      }
+      continue;
+    }
+    ConvertZone(*plane, rows, members);
+  }
+}
+
+void TRowConverter::ConvertZone(TGIS_ProjectionTransverseMercator& plane, std::span<TRowPoint> rows,
+                                const std::vector<std::size_t>& members) {
+  std::vector<TGIS_Point3> points(members.size());
+  std::vector<TGIS_PointNote> notes(members.size());
+  for (std::size_t k = 0; k < members.size(); ++k) points[k] = rows[members[k]].Point;
+  const bool toGauss = FSettings.Direction == TDirection::ToGauss;
+  if (toGauss)
+    plane.ProjectPoints(points, points, notes);
+  else
+    plane.UnprojectPoints(points, points, notes);
+
+  for (std::size_t k = 0; k < members.size(); ++k) {
+    TRowPoint& row = rows[members[k]];
+    row.Point = points[k];
+    if (notes[k].Error) {
+      row.Failed = true;
+      try {
+        std::rethrow_exception(notes[k].Error);
+      } catch (const std::exception& e) {
+        // Unprojecting, the engine names the coordinate at fault.
+        const bool eastingFault = std::string_view(e.what()).starts_with("0215");
+        row.Error.Field = toGauss ? 0 : (eastingFault ? row.EastColumn : row.NorthColumn) + 1;
+        row.Error.Reason = e.what();
+      }
+      continue;
+    }
+    if (toGauss && notes[k].Warning == 241) {
+      row.Failed = true;
+      FailAt(row.Error, row.EastColumn, "longitude: more than 90 degrees from the central meridian");
+      continue;
+    }
+    FinishRow(row);
+  }
+}
+
+void TRowConverter::FinishRow(TRowPoint& row) {
   try {
-    plane.Unproject(TGIS_Point3{easting, northing, 0}, geodetic);
-  } catch (const EGIS_Exception& e) {
-    const bool eastingFault = std::string_view(e.what()).starts_with("0215");
-    return FailAt(error, eastingFault ? eastColumn : northColumn, e.what());
+    if (FSettings.Direction == TDirection::ToGauss) {
+      double easting = row.Point.X, northing = row.Point.Y;
+      if (FPlane4) FPlane4->Forward(easting, northing);
+      if (FSettings.PrefixZone) easting += static_cast<double>(row.Zone) * 1e6;
+      row.Point.X = easting;
+      row.Point.Y = northing;
+    } else if (FHelmert) {
+      TGIS_Point3 geodetic = row.Point;
+      geodetic.Z = row.Height;
+      const TGIS_Ellipsoid& grid = GisEllipsoidOfDatum(*FSettings.GridDatum);
+      const TGIS_Ellipsoid& to = GisEllipsoidOfDatum(*FSettings.GeodeticDatum);
+      row.Point = GisGeocentricToGeodetic(to, FHelmert->Inverse(GisGeodeticToGeocentric(grid, geodetic)));
+    }
+  } catch (const std::exception& e) {
+    row.Failed = true;
+    row.Error.Field = 0;
+    row.Error.Reason = e.what();
   }
-  if (FHelmert) {
-    if (!ReadHeight(fields, geodetic.Z, error)) return false;
-    const TGIS_Ellipsoid& grid = GisEllipsoidOfDatum(*FSettings.GridDatum);
-    const TGIS_Ellipsoid& to = GisEllipsoidOfDatum(*FSettings.GeodeticDatum);
-    geodetic = GeocentricToGeodetic(to, FHelmert->Inverse(GisGeodeticToGeocentric(grid, geodetic)));
+}
+
+void TRowConverter::Write(const TRowPoint& row, std::string_view separator, std::string& out) const {
+  if (FSettings.Direction == TDirection::ToGauss) {
+    out += separator;
+    if (FSettings.Zones.CentralMeridian)
+      AppendWindowNumber(out, *FSettings.Zones.CentralMeridian);
+    else
+      AppendInteger(out, row.Zone);
+    out += separator;
+    AppendMetres(out, FSettings.NorthFirst ? row.Point.Y : row.Point.X);
+    out += separator;
+    AppendMetres(out, FSettings.NorthFirst ? row.Point.X : row.Point.Y);
+    return;
   }
-  const double lon = app::PointDegrees(geodetic.X), lat = app::PointDegrees(geodetic.Y);
+  const double lon = app::PointDegrees(row.Point.X), lat = app::PointDegrees(row.Point.Y);
   const double first = FSettings.NorthFirst ? lat : lon, second = FSettings.NorthFirst ? lon : lat;
   out += separator;
   if (FSettings.WindowFormat) {
@@ -255,7 +335,6 @@ bool TRowConverter::ToGeodetic(const std::vector<std::string_view>& fields, std:
     out += separator;
     AppendAngle(out, second, FSettings.AngleStyle, FSettings.AngleDigits());
   }
-  return true;
 }
 
 }  // namespace gkconv

@@ -108,86 +108,88 @@ const TGIS_Ellipsoid& GisEllipsoidOfDatum(const TGIS_Datum& datum) {
 }
 
 TGIS_Point3 GisGeodeticToGeocentric(const TGIS_Ellipsoid& ellipsoid, const TGIS_Point3& point) {
-  const long double lon = point.X;
-  const long double lat = point.Y;
-  const long double h = point.Z;
+  const double lon = point.X;
+  const double lat = point.Y;
+  const double h = point.Z;
   // A NaN fails every range test, so it is caught by the negated form.
   if (!(lat >= -kPi / 2 && lat <= kPi / 2)) GisRaiseValue(GIS_RS_ERR_LATITUDE_INVALID, point.Y);
   if (!(lon >= -kPi && lon <= kPi)) GisRaiseValue(GIS_RS_ERR_LONGITUDE_INVALID, point.X);
   if (!std::isfinite(point.Z)) GisRaise(GIS_RS_ERR_COORIDINATE_INVALID, "Z");
 
-  const long double sinLat = std::sin(lat);
-  const long double n = ellipsoid.A / std::sqrt(1.0L - ellipsoid.E2 * sinLat * sinLat);
-  TGIS_Point3 result;
-  result.X = static_cast<double>((n + h) * std::cos(lat) * std::cos(lon));
-  result.Y = static_cast<double>((n + h) * std::cos(lat) * std::sin(lon));
-  result.Z = static_cast<double>(((1.0L - ellipsoid.E2) * n + h) * sinLat);
-  return result;
+  // Double precision: its rounding (nanometres) is far below anything a
+  // geocentric coordinate is used for, and extended-precision sines cost
+  // several times as much.
+  const double a = static_cast<double>(ellipsoid.A);
+  const double e2 = static_cast<double>(ellipsoid.E2);
+  const double sinLat = std::sin(lat), cosLat = std::cos(lat);
+  const double n = a / std::sqrt(1 - e2 * sinLat * sinLat);
+  const double r = (n + h) * cosLat;
+  return TGIS_Point3{r * std::cos(lon), r * std::sin(lon), ((1 - e2) * n + h) * sinLat};
 }
 
+// Exact closed form (Vermeille's): the geodetic latitude and height follow
+// from the one real root of a cubic, written with a single cube root. It
+// agrees with the converged iteration to the rounding of double (1e-16 rad,
+// nanometres in height) from the earth's centre region out to the Moon;
+// one step of Bowring's method from a fixed first guess, the classic
+// closed form, is off by millimetres at kilometre heights.
 TGIS_Point3 GisGeocentricToGeodetic(const TGIS_Ellipsoid& ellipsoid, const TGIS_Point3& point) {
   // Non-finite input would come out as NaN through the square roots below.
   if (!std::isfinite(point.X)) GisRaise(GIS_RS_ERR_COORIDINATE_INVALID, "X");
   if (!std::isfinite(point.Y)) GisRaise(GIS_RS_ERR_COORIDINATE_INVALID, "Y");
   if (!std::isfinite(point.Z)) GisRaise(GIS_RS_ERR_COORIDINATE_INVALID, "Z");
 
-  constexpr long double kCos67p5 = 0.38268343236508977L;
-  const long double x = point.X;
-  const long double y = point.Y;
-  const long double z = point.Z;
-  const long double a = ellipsoid.A;
-  const long double b = ellipsoid.B;
-  const long double e2 = ellipsoid.E2;
-  const long double ep2 = ellipsoid.Ep2;
+  const double x = point.X;
+  const double y = point.Y;
+  const double z = point.Z;
+  const double a = static_cast<double>(ellipsoid.A);
+  const double e2 = static_cast<double>(ellipsoid.E2);
+  const double e4 = e2 * e2;
 
-  TGIS_Point3 result;
-  long double lon = 0;
-  long double lat = 0;
-  bool onAxis = false;
-  if (x != 0) {
-    lon = std::atan2(y, x);
-  } else if (y > 0) {
-    lon = kPi / 2;
-  } else if (y < 0) {
-    lon = -kPi / 2;
-  } else {
-    onAxis = true;
-    lon = 0;
-    if (z > 0) {
-      lat = kPi / 2;
-    } else if (z < 0) {
-      lat = -kPi / 2;
-    } else {
-      result.X = 0;
-      result.Y = kPi / 2;
-      result.Z = static_cast<double>(-b);
-      return result;
-    }
+  if (x == 0 && y == 0) {
+    // On the axis: a pole, or the centre, which is given the north pole.
+    const double b = static_cast<double>(ellipsoid.B);
+    if (z == 0) return TGIS_Point3{0, kPi / 2, -b};
+    return TGIS_Point3{0, z > 0 ? kPi / 2 : -kPi / 2, std::fabs(z) - b};
+  }
+  const double lon = x != 0 ? std::atan2(y, x) : (y > 0 ? kPi / 2 : -kPi / 2);
+  if (std::fmax(std::fabs(x), std::fmax(std::fabs(y), std::fabs(z))) > 1e100) {
+    // So far out that squares would overflow, the normal through the point
+    // passes through the centre (to 1e-93 rad) and the radius is lost in the
+    // rounding of the distance.
+    const double w = std::hypot(x, y);
+    return TGIS_Point3{lon, std::atan2(z, w), std::hypot(w, z)};
   }
 
-  const long double w2 = x * x + y * y;
-  const long double w = std::sqrt(w2);
-  const long double t0 = z * 1.0026L;
-  const long double s0 = std::sqrt(t0 * t0 + w2);
-  const long double sinB0 = t0 / s0;
-  const long double cosB0 = w / s0;
-  const long double t1 = z + b * ep2 * sinB0 * sinB0 * sinB0;
-  const long double sum = w - a * e2 * cosB0 * cosB0 * cosB0;
-  const long double s1 = std::sqrt(t1 * t1 + sum * sum);
-  const long double sinP1 = t1 / s1;
-  const long double cosP1 = sum / s1;
-  const long double rn = a / std::sqrt(1.0L - e2 * sinP1 * sinP1);
-  long double h;
-  if (cosP1 >= kCos67p5)
-    h = w / cosP1 - rn;
-  else if (cosP1 <= -kCos67p5)
-    h = w / -cosP1 - rn;
-  else
-    h = z / sinP1 + rn * (e2 - 1.0L);
-  if (!onAxis) lat = std::atan(sinP1 / cosP1);
-
-  result.X = static_cast<double>(lon);
-  result.Y = static_cast<double>(lat);
-  result.Z = static_cast<double>(h);
-  return result;
+  const double w2 = x * x + y * y;
+  const double w = std::sqrt(w2);
+  const double p = w2 / (a * a);
+  const double q = (1 - e2) / (a * a) * z * z;
+  const double r = (p + q - e4) / 6;
+  if (q == 0 && p <= e4) {
+    // In the equatorial plane within e^2 a of the centre, the nearest point
+    // of the ellipsoid is off the equator: the normal of latitude phi meets
+    // the plane at w = e^2 N cos(phi), and the height there is -(1 - e^2) N.
+    // At the centre this gives the pole and -b.
+    const double cosLat = w * std::sqrt(1 - e2) / std::sqrt(e2 * (e2 * a * a - w2));
+    const double sinLat = std::sqrt(std::fmax(0.0, 1 - cosLat * cosLat));
+    const double n = a / std::sqrt(1 - e2 * sinLat * sinLat);
+    return TGIS_Point3{lon, std::atan2(z < 0 ? -sinLat : sinLat, cosLat), -(1 - e2) * n};
+  }
+  const double e4pq = e4 * p * q;
+  const double evolute = 8 * r * r * r + e4pq;  // <= 0 inside the evolute, near the centre
+  double u;
+  if (evolute > 0) {
+    const double c = std::cbrt(std::sqrt(evolute) + std::sqrt(e4pq));
+    u = r + c * c / 2 + 2 * r * r / (c * c);
+  } else {
+    const double angle = std::atan2(std::sqrt(-evolute), std::sqrt(e4pq));
+    u = -r * (2 * std::cos(2 * angle / 3) - 1);
+  }
+  const double v = std::sqrt(u * u + e4 * q);
+  const double uv = u + v;
+  const double halfW = e2 * (uv - q) / (2 * v);
+  const double k = uv / (std::sqrt(halfW * halfW + uv) + halfW);
+  const double d = k * w / (k + e2);
+  return TGIS_Point3{lon, std::atan2(z, d), (k + e2 - 1) / k * std::sqrt(d * d + z * z)};
 }

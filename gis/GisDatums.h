@@ -99,5 +99,6 @@ const TGIS_Ellipsoid& GisEllipsoidOfDatum(const TGIS_Datum& datum);
 // (longitude, latitude, height) -> (X, Y, Z). Raises 0210 for a latitude
 // outside [-pi/2, pi/2] and 0211 for a longitude outside [-pi, pi].
 TGIS_Point3 GisGeodeticToGeocentric(const TGIS_Ellipsoid& ellipsoid, const TGIS_Point3& point);
-// (X, Y, Z) -> (longitude, latitude, height), closed form without iteration.
+// (X, Y, Z) -> (longitude, latitude, height), closed form without iteration,
+// exact to the rounding of double.
 TGIS_Point3 GisGeocentricToGeodetic(const TGIS_Ellipsoid& ellipsoid, const TGIS_Point3& point);

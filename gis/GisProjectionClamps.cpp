@@ -88,13 +88,14 @@ void TGIS_ProjectionAbstract::SetUpFamily(double centralMeridian, TGIS_MeridianF
   Prepare();
 }
 
-void TGIS_ProjectionAbstract::FixLatitude(double& latitude, double limit) {
+void TGIS_ProjectionAbstract::FixLatitudeOutOfRange(double& latitude, double limit) {
   if (std::isnan(latitude)) GisRaiseValue(GIS_RS_ERR_LATITUDE_INVALID, latitude);
   if (Clamp(latitude, -limit, limit)) AddWarning(GIS_RS_ERR_LATITUDE_FIXED);
 }
 
 void TGIS_ProjectionAbstract::FixGeodeticInput(double& longitude, double& latitude, double latitudeLimit) {
   FixLatitude(latitude, latitudeLimit);
+  if (longitude >= -kPi && longitude <= kTwoPi) return;
   if (std::isnan(longitude)) GisRaiseValue(GIS_RS_ERR_LONGITUDE_INVALID, longitude);
   if (Clamp(longitude, -kPi, kTwoPi)) AddWarning(GIS_RS_ERR_LONGITUDE_FIXED);
 }
@@ -132,9 +133,7 @@ void TGIS_ProjectionAbstract::NormalizeGeodeticResult(double& longitude, double&
   Clamp(longitude, -kPi, kPi);
 }
 
-void TGIS_ProjectionAbstract::CheckHeight(double z) {
-  if (std::isnan(z)) GisRaiseValue(GIS_RS_ERR_COORIDINATE_INVALID, z);
-}
+void TGIS_ProjectionAbstract::RaiseHeight(double z) { GisRaiseValue(GIS_RS_ERR_COORIDINATE_INVALID, z); }
 
 void TGIS_ProjectionAbstract::CheckSolvable(const TGIS_Point3& result) {
   if (!std::isfinite(result.X) || !std::isfinite(result.Y)) GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);

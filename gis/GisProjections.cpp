@@ -1,5 +1,7 @@
 #include "gis/GisProjections.h"
 
+#include <cctype>
+#include <limits>
 #include <stdexcept>
 
 TGIS_ProjectionAbstract::TGIS_ProjectionAbstract() {
@@ -35,7 +37,39 @@ void TGIS_ProjectionAbstract::SetDatum(const TGIS_Datum& datum) {
 }
 
 void TGIS_ProjectionAbstract::AddWarning(const std::string& text) {
+  if (WarningCount++ == WarningMark) FirstWarningSinceMark = MessageNumber(text);
   if (WarningFlag == 0 || text.empty()) Warnings.clear();
   if (!Warnings.empty()) Warnings += '\r';
   Warnings += text;
+}
+
+int TGIS_ProjectionAbstract::MessageNumber(const std::string& text) {
+  int number = 0;
+  for (size_t i = 0; i < text.size() && i < 4 && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+    number = number * 10 + (text[i] - '0');
+  return number;
+}
+
+void TGIS_ProjectionAbstract::NoteFailure(TGIS_Point3& result, std::span<TGIS_PointNote> notes, std::size_t index) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  result.X = nan;
+  result.Y = nan;
+  if (!notes.empty()) notes[index] = TGIS_PointNote{0, std::current_exception()};
+}
+
+void TGIS_ProjectionAbstract::CheckBatch(std::size_t points, std::size_t results, std::size_t notes) {
+  if (results < points || (notes != 0 && notes < points))
+    throw std::invalid_argument("A batch needs a result (and a note, if any) for every point");
+}
+
+std::size_t TGIS_ProjectionAbstract::ProjectPoints(std::span<const TGIS_Point3> source, std::span<TGIS_Point3> result,
+                                                   std::span<TGIS_PointNote> notes) {
+  return ConvertPoints([this](const TGIS_Point3& point, TGIS_Point3& converted) { Project(point, converted); },
+                       source, result, notes);
+}
+
+std::size_t TGIS_ProjectionAbstract::UnprojectPoints(std::span<const TGIS_Point3> source,
+                                                     std::span<TGIS_Point3> result, std::span<TGIS_PointNote> notes) {
+  return ConvertPoints([this](const TGIS_Point3& point, TGIS_Point3& converted) { Unproject(point, converted); },
+                       source, result, notes);
 }

@@ -14,9 +14,12 @@
 #include "gis/GisPoints.h"
 #include "gis/GisSortedList.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <numbers>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -43,6 +46,16 @@ enum TGIS_ProjectionParameter : TGIS_ParameterSet {
 enum class TGIS_MeridianFix {
   mfToMinusPi,  // Transverse Mercator, Mercator, Robinson
   mfToPi,       // every other class of the family
+};
+
+// What a batch conversion tells about one of its points.
+struct TGIS_PointNote {
+  // The number of the catalogue message of the point's first warning (e.g.
+  // 241 for a clamped longitude, which 0236 may follow); 0 when it had none.
+  int Warning = 0;
+  // What converting the point raised; empty when it converted. The point's
+  // result is then NaN.
+  std::exception_ptr Error;
 };
 
 class TGIS_ProjectionAbstract {
@@ -81,6 +94,18 @@ public:
   // Projected metres -> geodetic radians; Z passes through.
   virtual void Unproject(const TGIS_Point3& source, TGIS_Point3& result) = 0;
 
+  // Batch entry points: every point of `source` into the same place of
+  // `result` (the two may be one array), as Project / Unproject would do it
+  // one by one. A point that raises does not stop the batch: its result is
+  // NaN and, when `notes` is given (as long as `source`), its note holds the
+  // exception; notes also receive each point's warning. Warnings ends with the
+  // batch's last warning. Returns the number of points that failed. The base
+  // loops over the single-point calls; classes where it pays do better.
+  virtual std::size_t ProjectPoints(std::span<const TGIS_Point3> source, std::span<TGIS_Point3> result,
+                                    std::span<TGIS_PointNote> notes = {});
+  virtual std::size_t UnprojectPoints(std::span<const TGIS_Point3> source, std::span<TGIS_Point3> result,
+                                      std::span<TGIS_PointNote> notes = {});
+
   // Switches to another datum (and so ellipsoid) and prepares again; nothing
   // changes when it is the current one. The datum's ellipsoid is looked up
   // before anything is stored, so a failing look-up (0200) leaves the
@@ -94,6 +119,9 @@ public:
   std::string Warnings;  // the most recent warning; kept until the next one
 protected:
   std::int32_t WarningFlag = 0;  // reset at the start of SetUp, Project, Unproject
+  std::uint32_t WarningCount = 0;  // warnings added so far: tells a batch which points warned
+  std::uint32_t WarningMark = 0;   // WarningCount when the batch's current point began
+  int FirstWarningSinceMark = 0;   // message number of that point's first warning
 
 public:
   const TGIS_Datum* Datum = nullptr;          // not owned (the datum table owns it)
@@ -128,6 +156,44 @@ protected:
 
   void ResetWarningFlag() { WarningFlag = 0; }
 
+  // The loop of the batch entry points over a single-point operation
+  // convert(point, result); a class that overrides them passes its own
+  // non-virtual one, which the compiler can inline into the loop.
+  template <class Convert>
+  std::size_t ConvertPoints(Convert convert, std::span<const TGIS_Point3> source, std::span<TGIS_Point3> result,
+                            std::span<TGIS_PointNote> notes) {
+    CheckBatch(source.size(), result.size(), notes.size());
+    std::size_t failed = 0;
+    for (std::size_t i = 0; i < source.size(); ++i) {
+      const TGIS_Point3 point = source[i];  // result may be the same array
+      WarningMark = WarningCount;
+      try {
+        TGIS_Point3 converted = result[i];  // what a class leaves untouched stays as it was
+        convert(point, converted);
+        result[i] = converted;
+      } catch (const EGIS_Exception&) {
+        NoteFailure(result[i], notes, i);
+        ++failed;
+        continue;
+      }
+      if (!notes.empty()) notes[i] = TGIS_PointNote{WarningCount != WarningMark ? FirstWarningSinceMark : 0, nullptr};
+    }
+    return failed;
+  }
+  // Raises std::invalid_argument unless there is a result (and a note, when
+  // notes are asked for) for every point.
+  static void CheckBatch(std::size_t points, std::size_t results, std::size_t notes);
+  // Records a failed point of a batch (inside its catch block).
+  static void NoteFailure(TGIS_Point3& result, std::span<TGIS_PointNote> notes, std::size_t index);
+  // The leading message number of a warning text ("0241 ..." gives 241).
+  static int MessageNumber(const std::string& text);
+
+private:
+  void FixLatitudeOutOfRange(double& latitude, double limit);
+  [[noreturn]] static void RaiseHeight(double z);
+
+protected:
+
   // ---- The family pattern, shared by the classes so none repeats it ----
   // Every helper rejects NaN by raising (a NaN passes every bound test
   // unclamped); infinities are clamped like any other out-of-range value.
@@ -159,8 +225,11 @@ protected:
   void SetUpFamily(double centralMeridian, TGIS_MeridianFix belowMinusPi, double falseEasting, double falseNorthing,
                    double originLatitude, double originLatitudeLimit);
 
-  // Project: latitude into [-limit, limit] (0240; NaN raises 0210).
-  void FixLatitude(double& latitude, double limit = kHalfPi);
+  // Project: latitude into [-limit, limit] (0240; NaN raises 0210). The
+  // common case, a latitude in range, costs two comparisons.
+  void FixLatitude(double& latitude, double limit = kHalfPi) {
+    if (!(latitude >= -limit && latitude <= limit)) FixLatitudeOutOfRange(latitude, limit);
+  }
   // Project: the latitude as above, and the longitude into [-pi, 2*pi] (0241;
   // NaN raises 0211).
   void FixGeodeticInput(double& longitude, double& latitude, double latitudeLimit = kHalfPi);
@@ -180,7 +249,9 @@ protected:
 
   // Heights pass through the plane projections; a NaN height is rejected
   // (0217) rather than passed on.
-  static void CheckHeight(double z);
+  static void CheckHeight(double z) {
+    if (z != z) RaiseHeight(z);
+  }
   // Last line of defence for formulas that have no solution at a point the
   // clamps let through: a non-finite X or Y raises 0235 instead of leaving
   // NaN or infinity in a result.

@@ -272,6 +272,34 @@ int main(int argc, char** argv) {
                           for (const TGIS_Point3& xy : pts->plane) p->Unproject(xy, out);
                           gSink = out.X;
                         });
+    // The batch entry points, and PROJ's array call on a copy of the points.
+    auto buffer = std::make_shared<std::vector<TGIS_Point3>>(kPoints);
+    add(code + "/ours-batch/forward", [p, pts, buffer] {
+      p->ProjectPoints(pts->geodetic, *buffer);
+      gSink = (*buffer)[0].X;
+    });
+    add(code + "/ours-batch/inverse", [p, pts, buffer] {
+      p->UnprojectPoints(pts->plane, *buffer);
+      gSink = (*buffer)[0].X;
+    });
+    auto coords = std::make_shared<std::vector<PJ_COORD>>(kPoints);
+    add(code + "/proj-batch/forward", [pj, pts, coords] {
+      for (int i = 0; i < kPoints; ++i) {
+        const TGIS_Point3& g = pts->geodetic[i];
+        (*coords)[i] = proj_coord(g.X, g.Y, g.Z, 0);
+      }
+      proj_trans_array(pj, PJ_FWD, coords->size(), coords->data());
+      gSink = (*coords)[0].xyz.x;
+    });
+    if (cases[k].projInverse)
+      add(code + "/proj-batch/inverse", [pj, pts, coords] {
+        for (int i = 0; i < kPoints; ++i) {
+          const TGIS_Point3& xy = pts->plane[i];
+          (*coords)[i] = proj_coord(xy.X, xy.Y, xy.Z, 0);
+        }
+        proj_trans_array(pj, PJ_INV, coords->size(), coords->data());
+        gSink = (*coords)[0].xyz.x;
+      });
     if (cases[k].projInverse)
       add(code + "/proj/inverse", [pj, pts] {
                             PJ_COORD out{};
@@ -297,15 +325,23 @@ int main(int argc, char** argv) {
   };
   std::printf("%d points per class, %d interleaved repetitions, median thread CPU time\n\n", kPoints,
               options.repetitions);
-  std::printf("%-5s %-8s %11s %11s %7s  %s\n", "class", "dir", "ours ns/pt", "PROJ ns/pt", "ratio", "note");
+  std::printf("Per point: Project / Unproject beside proj_trans. Batch: ProjectPoints / UnprojectPoints beside\n"
+              "proj_trans_array. Times in ns per point; ratio = ours / PROJ.\n\n");
+  std::printf("%-5s %-8s %8s %8s %6s   %8s %8s %6s  %s\n", "class", "dir", "ours", "PROJ", "ratio", "batch",
+              "PROJ", "ratio", "note");
   for (const Case& c : cases) {
     for (const char* direction : {"forward", "inverse"}) {
-      const double mine = median(std::string(c.code) + "/ours/" + direction);
-      const double theirs = median(std::string(c.code) + "/proj/" + direction);
+      const std::string code = c.code;
+      const double mine = median(code + "/ours/" + direction);
+      const double theirs = median(code + "/proj/" + direction);
+      const double mineBatch = median(code + "/ours-batch/" + direction);
+      const double theirsBatch = median(code + "/proj-batch/" + direction);
       if (theirs > 0)
-        std::printf("%-5s %-8s %11.1f %11.1f %7.2f  %s\n", c.code, direction, mine, theirs, mine / theirs, c.note);
+        std::printf("%-5s %-8s %8.1f %8.1f %6.2f   %8.1f %8.1f %6.2f  %s\n", c.code, direction, mine, theirs,
+                    mine / theirs, mineBatch, theirsBatch, mineBatch / theirsBatch, c.note);
       else
-        std::printf("%-5s %-8s %11.1f %11s %7s  %s\n", c.code, direction, mine, "-", "-", c.note);
+        std::printf("%-5s %-8s %8.1f %8s %6s   %8.1f %8s %6s  %s\n", c.code, direction, mine, "-", "-", mineBatch,
+                    "-", "-", c.note);
     }
   }
   return 0;

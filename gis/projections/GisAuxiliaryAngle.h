@@ -11,28 +11,35 @@
 
 namespace gis_pseudocylindrical {
 
-// The theta in [0, upper] with g(theta) = target, for g increasing on that
-// interval; a target at or beyond an end gives that end. `guess` is where the
-// search starts (any value inside the interval).
-template <class Function, class Derivative>
-double SolveIncreasing(Function g, Derivative derivative, double target, double upper, double guess) {
+// g and its slope at one angle: they share their sine and cosine.
+struct TGIS_ValueSlope {
+  double value;
+  double slope;
+};
+
+// The theta in [0, upper] with g(theta) = target, for g odd and increasing on
+// that interval (so g(0) = 0), given g(upper); a target at or beyond an end
+// gives that end. `guess` is where the search starts (any value inside the
+// interval). `gs` gives g and its slope at once.
+template <class ValueSlope>
+double SolveIncreasing(ValueSlope gs, double target, double upper, double gUpper, double guess) {
   // The ends exactly: the poles must land on the pole line or point itself,
   // not a Newton step short of it.
-  if (!(target < g(upper))) return upper;
-  if (!(target > g(0.0))) return 0;
+  if (!(target < gUpper)) return upper;
+  if (!(target > 0)) return 0;
   double low = 0;
   double high = upper;
   double theta = guess > low && guess < high ? guess : 0.5 * (low + high);
   // Bisection alone halves the bracket each time; 200 steps cover any double.
   for (int i = 0; i < 200; ++i) {
-    const double residual = g(theta) - target;
+    const TGIS_ValueSlope here = gs(theta);
+    const double residual = here.value - target;
     if (residual == 0) return theta;
     if (residual > 0)
       high = theta;
     else
       low = theta;
-    const double slope = derivative(theta);
-    double next = slope > 0 ? theta - residual / slope : 0.5 * (low + high);
+    double next = here.slope > 0 ? theta - residual / here.slope : 0.5 * (low + high);
     if (!(next > low && next < high)) next = 0.5 * (low + high);
     if (std::fabs(next - theta) <= 4e-16 * (1 + std::fabs(theta))) return next;
     theta = next;
@@ -54,14 +61,15 @@ struct TGIS_AuxiliaryEquation {
 };
 
 // theta for the latitude phi (same sign).
-template <class Function, class Derivative>
-double AuxiliaryAngle(double phi, const TGIS_AuxiliaryEquation& eq, Function g, Derivative derivative) {
+template <class ValueSlope>
+double AuxiliaryAngle(double phi, const TGIS_AuxiliaryEquation& eq, ValueSlope gs) {
   const double target = eq.k * std::fabs(std::sin(phi));
-  const double gap = g(eq.upper) - target;
+  const double gUpper = gs(eq.upper).value;
+  const double gap = gUpper - target;
   double guess = eq.slope * std::fabs(phi);
   if (eq.contactOrder > 0 && gap < 0.1)
     guess = eq.upper - std::pow(std::fmax(gap, 0.0) / eq.contactCoefficient, 1.0 / eq.contactOrder);
-  return std::copysign(SolveIncreasing(g, derivative, target, eq.upper, guess), phi);
+  return std::copysign(SolveIncreasing(gs, target, eq.upper, gUpper, guess), phi);
 }
 
 }  // namespace gis_pseudocylindrical

@@ -40,16 +40,16 @@ TGIS_Point2 TGIS_ProjectionCassini::Forward(double dLon, double lat) const {
   const double cc = static_cast<double>(Ep2) * c * c;
   // n tan(phi) A^2 = n sin(phi) cos(phi) dLon^2: finite at the poles too.
   return {n * aa * (1 - a2 * t * (1.0 / 6 + (8 - t + 8 * cc) * a2 / 120)),
-          arc_.Distance(lat) - arc0_ + n * tanLat * a2 * (0.5 + (5 - t + 6 * cc) * a2 / 24)};
+          arc_.Distance(lat, s, c) - arc0_ + n * tanLat * a2 * (0.5 + (5 - t + 6 * cc) * a2 / 24)};
 }
 
 TGIS_Point2 TGIS_ProjectionCassini::Inverse(double x, double y) const {
   const double e2 = static_cast<double>(E2);
-  const double phi1 = arc_.Latitude(arc0_ + y);
-  const double c1 = std::cos(phi1);
+  double s1;
+  double c1;
+  const double phi1 = arc_.Latitude(arc0_ + y, s1, c1);
   // At the pole every meridian meets; the footpoint is the answer.
   if (std::fabs(c1) <= 1e-12) return {0, phi1};
-  const double s1 = std::sin(phi1);
   const double w2 = 1 - e2 * s1 * s1;
   const double n1 = static_cast<double>(A) / std::sqrt(w2);
   const double r1 = static_cast<double>(A) * (1 - e2) / (w2 * std::sqrt(w2));

@@ -9,6 +9,8 @@
 
 namespace {
 
+using gis_pseudocylindrical::TGIS_ValueSlope;
+
 constexpr double kPi = std::numbers::pi;
 constexpr double kPoleValue = 2 + kPi / 2;  // g(pi/2)
 
@@ -17,15 +19,17 @@ double G(double theta) {
   return theta + s * std::cos(theta) + 2 * s;
 }
 
-double Slope(double theta) {
+// g and its slope from one sine and cosine.
+TGIS_ValueSlope GS(double theta) {
+  const double s = std::sin(theta);
   const double c = std::cos(theta);
-  return 2 * c * (1 + c);
+  return {theta + s * c + 2 * s, 2 * c * (1 + c)};
 }
 
 // Near the pole g(pi/2) - g(theta) ~ 2 (pi/2 - theta)^2.
 constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{kPoleValue, kPi / 2, 1, 2, 2};
 
-double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, G, Slope); }
+double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, GS); }
 
 }  // namespace
 

@@ -9,17 +9,24 @@
 
 namespace {
 
+using gis_pseudocylindrical::TGIS_ValueSlope;
+
 constexpr double kPi = std::numbers::pi;
 constexpr double kPoleValue = 1 + kPi / 2;  // g(pi/2)
 
 double G(double theta) { return theta + std::sin(theta); }
 
-double Slope(double theta) { return 1 + std::cos(theta); }
+// g and its slope from one sine and cosine.
+TGIS_ValueSlope GS(double theta) {
+  const double s = std::sin(theta);
+  const double c = std::cos(theta);
+  return {theta + s, 1 + c};
+}
 
 // g' = 1 + cos theta stays >= 1: Newton needs no help near the pole.
 constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{kPoleValue, kPi / 2, 1, 0, 0};
 
-double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, G, Slope); }
+double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, GS); }
 
 }  // namespace
 

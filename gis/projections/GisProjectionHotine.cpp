@@ -195,7 +195,7 @@ void TGIS_ProjectionHotine::Unproject(const TGIS_Point3& source, TGIS_Point3& re
     lat = uu > 0 ? kHalfPi : -kHalfPi;
   } else {
     const double tt = std::pow(k_.h / std::sqrt((1 + uu) / (1 - uu)), 1 / k_.b);
-    lat = gis_ellipsoid::LatitudeFromT(tt, static_cast<double>(E), 1e-14, 30);
+    lat = gis_ellipsoid::ExactLatitudeFromT(tt, static_cast<double>(E));
     lon = k_.lambda0 - std::atan2(s * k_.cosGamma0 - vv * k_.sinGamma0, std::cos(bu)) / k_.b;
   }
   if (!std::isfinite(lat) || !std::isfinite(lon)) GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);

@@ -9,16 +9,24 @@
 
 namespace {
 
+using gis_pseudocylindrical::TGIS_ValueSlope;
+
 constexpr double kSqrt2 = std::numbers::sqrt2;
 constexpr double kPi = std::numbers::pi;
 
 double G(double theta) { return 2 * theta + std::sin(2 * theta); }
-double Slope(double theta) { return 4 * std::cos(theta) * std::cos(theta); }
+
+// g and its slope from one sine and cosine.
+TGIS_ValueSlope GS(double theta) {
+  const double s = std::sin(theta);
+  const double c = std::cos(theta);
+  return {2 * theta + 2 * s * c, 4 * c * c};
+}
 
 // Near the pole pi - g(theta) ~ (4/3) (pi/2 - theta)^3.
 constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{kPi, kPi / 2, 1, 3, 4.0 / 3};
 
-double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, G, Slope); }
+double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, GS); }
 
 }  // namespace
 

@@ -70,5 +70,5 @@ void TGIS_ProjectionPolarStereographic::Unproject(const TGIS_Point3& source, TGI
   const double sign = south_ ? -1 : 1;
   const double rho = std::hypot(dx, dy);
   EndUnproject(rho == 0 ? 0 : std::atan2(dx, -sign * dy),
-               sign * gis_ellipsoid::LatitudeFromT(rho / rhoPerT_, static_cast<double>(E), 1e-14, 30), source, result);
+               sign * gis_ellipsoid::ExactLatitudeFromT(rho / rhoPerT_, static_cast<double>(E)), source, result);
 }

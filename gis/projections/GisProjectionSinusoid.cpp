@@ -24,26 +24,30 @@ void TGIS_ProjectionSinusoid::SetUp(std::int32_t, double centralMeridian, double
   SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing);
 }
 
-double TGIS_ProjectionSinusoid::ParallelRadius(double phi) const {
-  return a_ * gis_ellipsoid::ParallelRadiusRatio(phi, e2_);
+double TGIS_ProjectionSinusoid::ParallelRadius(double sinPhi, double cosPhi) const {
+  return a_ * cosPhi / std::sqrt(1 - e2_ * sinPhi * sinPhi);
 }
 
 void TGIS_ProjectionSinusoid::Project(const TGIS_Point3& source, TGIS_Point3& result) {
   double dlon;
   double lat;
   BeginProject(source, dlon, lat);
-  result = TGIS_Point3{FalseEasting + ParallelRadius(lat) * dlon,
-                       FalseNorthing + arc_.Distance(lat), source.Z};
+  const double sinLat = std::sin(lat);
+  const double cosLat = std::cos(lat);
+  result = TGIS_Point3{FalseEasting + ParallelRadius(sinLat, cosLat) * dlon,
+                       FalseNorthing + arc_.Distance(lat, sinLat, cosLat), source.Z};
 }
 
 void TGIS_ProjectionSinusoid::Unproject(const TGIS_Point3& source, TGIS_Point3& result) {
   double dx;
   double dy;
   BeginUnproject(source, dx, dy);
-  const double lat = arc_.Latitude(dy);
+  double sinLat;
+  double cosLat;
+  const double lat = arc_.Latitude(dy, sinLat, cosLat);
   // The parallel's radius is 6e-17 a at the pole, 0 only in exact arithmetic:
   // a pole point keeps the central meridian instead of a random one.
-  const double radius = std::fabs(lat) < kHalfPi ? ParallelRadius(lat) : 0.0;
+  const double radius = std::fabs(lat) < kHalfPi ? ParallelRadius(sinLat, cosLat) : 0.0;
   const double dlon = radius > 0 ? std::clamp(dx / radius, -kPi, kPi) : 0.0;
   EndUnproject(dlon, lat, source, result);
 }

@@ -33,7 +33,7 @@ public:
 
 private:
   // a cos(phi)/W(phi): the radius of the parallel.
-  double ParallelRadius(double phi) const;
+  double ParallelRadius(double sinPhi, double cosPhi) const;
 
   double a_ = 0;
   double e2_ = 0;

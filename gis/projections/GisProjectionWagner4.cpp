@@ -9,10 +9,18 @@
 
 namespace {
 
+using gis_pseudocylindrical::TGIS_ValueSlope;
+
 constexpr double kPi = std::numbers::pi;
 
 double G(double theta) { return 2 * theta + std::sin(2 * theta); }
-double Slope(double theta) { return 4 * std::cos(theta) * std::cos(theta); }
+
+// g and its slope from one sine and cosine.
+TGIS_ValueSlope GS(double theta) {
+  const double s = std::sin(theta);
+  const double c = std::cos(theta);
+  return {2 * theta + 2 * s * c, 4 * c * c};
+}
 
 // kCp is 2 pi/3 + sqrt(3)/2 rounded up in the tenth decimal, so the pole's
 // theta lies a hair above pi/3; the search runs to pi/2, where g is still
@@ -21,7 +29,7 @@ double Slope(double theta) { return 4 * std::cos(theta) * std::cos(theta); }
 constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{TGIS_ProjectionWagner4::kCp, kPi / 2, 2.0 / 3, 0,
                                                                   0};
 
-double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, G, Slope); }
+double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, GS); }
 
 }  // namespace
 

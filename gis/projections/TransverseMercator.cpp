@@ -10,9 +10,6 @@ namespace {
 // the millimetre, and extended arithmetic would cost several times as much.
 using Real = double;
 
-constexpr long double kPiL = std::numbers::pi_v<long double>;
-constexpr long double kHalfPiL = kPiL / 2;
-constexpr long double kTwoPiL = 2 * kPiL;
 constexpr double kDistortionLimit = std::numbers::pi / 20;  // 9 degrees from the meridian
 
 // Factorial denominators of the series, as factors.
@@ -60,6 +57,31 @@ double TGIS_ProjectionTransverseMercator::ArcOf(double latitude, SinCos sc) cons
   return k[0] * latitude - k[1] * s2 + k[2] * s4 - k[3] * s6 + k[4] * s8;
 }
 
+// The latitude whose arc is M, by the inverse of the arc series: phi = mu +
+// sum d_k sin(2k mu) for the rectifying latitude mu = M / c0. Its truncation
+// (of order n^6, 2e-17 on the earth's ellipsoids) lies below the rounding of
+// double, so this is the point to which Newton's method on the arc converges,
+// for the price of one pair of trigonometric calls. sin and cos of phi come
+// from those of mu and of the small correction (under 0.003 rad), whose
+// Taylor polynomials are exact to the last bit.
+TGIS_ProjectionTransverseMercator::Footpoint TGIS_ProjectionTransverseMercator::FootpointOf(double M) const {
+  const double mu = M * series_.inverseArc0;
+  const SinCos m = SinCosOf(mu);
+  const double s2 = 2 * m.s * m.c, twoC2 = 2 * (m.c - m.s) * (m.c + m.s);
+  // Clenshaw's sum of d_k sin(2k mu).
+  const auto& d = series_.footpoint;
+  const double b5 = d[4];
+  const double b4 = d[3] + twoC2 * b5;
+  const double b3 = d[2] + twoC2 * b4 - b5;
+  const double b2 = d[1] + twoC2 * b3 - b4;
+  const double b1 = d[0] + twoC2 * b2 - b3;
+  const double delta = b1 * s2;
+  const double d2 = delta * delta;
+  const double sinDelta = delta * (1 - d2 / 6 * (1 - d2 / 20 * (1 - d2 / 42)));
+  const double cosDelta = 1 - d2 / 2 * (1 - d2 / 12 * (1 - d2 / 30));
+  return {mu + delta, m.s * cosDelta + m.c * sinDelta, m.c * cosDelta - m.s * sinDelta};
+}
+
 double TGIS_ProjectionTransverseMercator::OriginArc() {
   if (OriginLatitude != originArcLatitude_) {
     originArcLatitude_ = OriginLatitude;
@@ -94,7 +116,16 @@ void TGIS_ProjectionTransverseMercator::Prepare() {
     series_.e2 = static_cast<double>(E2);
     series_.ep2 = static_cast<double>(Ellipsoid->Ep2);
     series_.equatorRadius = static_cast<double>((1 - E2) * A);
+    series_.inverseA = static_cast<double>(1 / A);
+    series_.inverseOneMinusE2 = static_cast<double>(1 / (1 - E2));
     for (size_t i = 0; i < ArcCoefficients.size(); ++i) series_.arc[i] = static_cast<double>(ArcCoefficients[i]);
+    series_.inverseArc0 = static_cast<double>(1 / ArcCoefficients[0]);
+    // The inverse of the arc series above (which stops at sin 8 phi, hence
+    // the last coefficient differs from the one of the full meridian arc).
+    series_.footpoint = {static_cast<double>(3 * n / 2 - 27 * n3 / 32 + 269 * n5 / 512),
+                         static_cast<double>(21 * n2 / 16 - 55 * n4 / 32),
+                         static_cast<double>(151 * n3 / 96 - 417 * n5 / 128), static_cast<double>(1097 * n4 / 512),
+                         static_cast<double>(6625 * n5 / 2560)};
     originArcLatitude_ = 0;
     originArc_ = 0;
 
@@ -143,34 +174,36 @@ void TGIS_ProjectionTransverseMercator::Project(const TGIS_Point3& source, TGIS_
   ProjectPoint(source, result);
 }
 
+double TGIS_ProjectionTransverseMercator::LongitudeOffset(double longitude) {
+  if (std::isnan(longitude)) GisRaiseValue(GIS_RS_ERR_LONGITUDE_INVALID, longitude);
+  const double lambda0 = CentralMeridian;
+  double lambda = longitude;
+  if (lambda > kPi) lambda -= kTwoPi;
+  if (lambda < lambda0 - kHalfPi || lambda > lambda0 + kHalfPi) {
+    // Retest on a 0..2*pi scale, so points across the +-pi seam near the
+    // meridian are kept as they are.
+    const double lambdaP = lambda < 0 ? lambda + kTwoPi : lambda;
+    const double lambda0P = lambda0 < 0 ? lambda0 + kTwoPi : lambda0;
+    if (lambdaP < lambda0P - kHalfPi) {
+      lambda = lambda0 - kHalfPi;
+      AddWarning(GIS_RS_ERR_LONGITUDE_FIXED);
+    } else if (lambdaP > lambda0P + kHalfPi) {
+      lambda = lambda0 + kHalfPi;
+      AddWarning(GIS_RS_ERR_LONGITUDE_FIXED);
+    }
+  }
+  double dl = lambda - lambda0;
+  if (std::fabs(dl) > kDistortionLimit) AddWarning(GIS_RS_ERR_PRJ_DISTORTED);
+  if (dl > kPi) dl -= kTwoPi;
+  if (dl < -kPi) dl += kTwoPi;
+  return std::fabs(dl) < 2e-10 ? 0.0 : dl;
+}
+
 void TGIS_ProjectionTransverseMercator::ProjectPoint(const TGIS_Point3& source, TGIS_Point3& result) {
   ResetWarningFlag();
   double latitude = source.Y;
   FixLatitude(latitude);
-  if (std::isnan(source.X)) GisRaiseValue(GIS_RS_ERR_LONGITUDE_INVALID, source.X);
-
-  const long double lambda0 = CentralMeridian;
-  long double lambda = source.X;
-  if (lambda > kPiL) lambda -= kTwoPiL;
-  if (lambda < lambda0 - kHalfPiL || lambda > lambda0 + kHalfPiL) {
-    // Retest on a 0..2*pi scale, so points across the +-pi seam near the
-    // meridian are kept as they are.
-    const long double lambdaP = lambda < 0 ? lambda + kTwoPiL : lambda;
-    const long double lambda0P = lambda0 < 0 ? lambda0 + kTwoPiL : lambda0;
-    if (lambdaP < lambda0P - kHalfPiL) {
-      lambda = lambda0 - kHalfPiL;
-      AddWarning(GIS_RS_ERR_LONGITUDE_FIXED);
-    } else if (lambdaP > lambda0P + kHalfPiL) {
-      lambda = lambda0 + kHalfPiL;
-      AddWarning(GIS_RS_ERR_LONGITUDE_FIXED);
-    }
-  }
-
-  long double dlExtended = lambda - lambda0;
-  if (std::fabs(dlExtended) > kDistortionLimit) AddWarning(GIS_RS_ERR_PRJ_DISTORTED);
-  if (dlExtended > kPiL) dlExtended -= kTwoPiL;
-  if (dlExtended < -kPiL) dlExtended += kTwoPiL;
-  const Real dl = std::fabs(dlExtended) < 2e-10L ? 0.0 : static_cast<Real>(dlExtended);
+  const Real dl = LongitudeOffset(source.X);
 
   const Real phi = latitude;
   const Real k0 = ScaleFactor;
@@ -205,6 +238,28 @@ void TGIS_ProjectionTransverseMercator::ProjectPoint(const TGIS_Point3& source, 
 }
 
 void TGIS_ProjectionTransverseMercator::Unproject(const TGIS_Point3& source, TGIS_Point3& result) {
+  UnprojectPoint(source, result);
+}
+
+std::size_t TGIS_ProjectionTransverseMercator::ProjectPoints(std::span<const TGIS_Point3> source,
+                                                             std::span<TGIS_Point3> result,
+                                                             std::span<TGIS_PointNote> notes) {
+  return ConvertPoints(
+      [this](const TGIS_Point3& point, TGIS_Point3& converted) {
+        CheckHeight(point.Z);
+        ProjectPoint(point, converted);
+      },
+      source, result, notes);
+}
+
+std::size_t TGIS_ProjectionTransverseMercator::UnprojectPoints(std::span<const TGIS_Point3> source,
+                                                               std::span<TGIS_Point3> result,
+                                                               std::span<TGIS_PointNote> notes) {
+  return ConvertPoints([this](const TGIS_Point3& point, TGIS_Point3& converted) { UnprojectPoint(point, converted); },
+                       source, result, notes);
+}
+
+void TGIS_ProjectionTransverseMercator::UnprojectPoint(const TGIS_Point3& source, TGIS_Point3& result) {
   ResetWarningFlag();
   const double x = source.X;
   const double y = source.Y;
@@ -215,31 +270,26 @@ void TGIS_ProjectionTransverseMercator::Unproject(const TGIS_Point3& source, TGI
     GisRaiseValue(GIS_RS_ERR_NORTHING_INVALID, y);
   CheckHeight(source.Z);
 
+  // Divisions are the slow links of this chain; each quotient below is
+  // formed once and multiplied with.
   const Real k0 = ScaleFactor;
-  const Real M = OriginArc() + (y - FalseNorthing) / k0;
-  // Footpoint latitude: a fixed number of corrections, no convergence test.
-  const Real equatorRadius = series_.equatorRadius;  // MeridianRadius(0)
-  Real phi = M / equatorRadius;
-  SinCos sc = SinCosOf(phi);
-  for (int i = 0; i < 5; ++i) {
-    const Real w = WOf(sc.s);
-    phi += (M - ArcOf(phi, sc)) / (equatorRadius / (w * w * w));
-    sc = SinCosOf(phi);
-  }
+  const Real inverseK0 = 1 / k0;
+  const Real M = OriginArc() + (y - FalseNorthing) * inverseK0;
+  const Footpoint foot = FootpointOf(M);
+  const Real phi = foot.phi;
 
-  const Real w = WOf(sc.s);
-  const Real c = sc.c, t = sc.s / sc.c;
+  const Real w = WOf(foot.s);
+  const Real c = foot.c, inverseC = 1 / c, t = foot.s * inverseC;
   const Real T2 = t * t, T4 = T2 * T2, T6 = T4 * T2;
   const Real eta = series_.ep2 * c * c;
   const Real eta2 = eta * eta, eta3 = eta2 * eta, eta4 = eta3 * eta;
-  const Real Nk = series_.a / w * k0;          // N * k0
-  const Real nOverR = w * w / (1 - series_.e2);  // N / R
+  const Real nOverR = w * w * series_.inverseOneMinusE2;  // N / R
 
   Real d = x - FalseEasting;
   if (std::fabs(d) < 0.0001) d = 0;
 
   // The terms t10..t17 written in powers of v = (d / (N k0))^2.
-  const Real dn = d / Nk;
+  const Real dn = d * w * series_.inverseA * inverseK0;
   const Real v = dn * dn;
   const Real q11 = 5 + 3 * T2 + eta - 4 * eta2 - 9 * T2 * eta;
   const Real q12 = 61 + 90 * T2 + 46 * eta + 45 * T4 - 252 * T2 * eta - 3 * eta2 + 100 * eta3 - 66 * T2 * eta2 -
@@ -252,7 +302,7 @@ void TGIS_ProjectionTransverseMercator::Unproject(const TGIS_Point3& source, TGI
   const Real q16 = 5 + 6 * eta + 28 * T2 - 3 * eta2 + 8 * T2 * eta + 24 * T4 - 4 * eta3 + 4 * T2 * eta2 +
                    24 * T2 * eta3;
   const Real q17 = 61 + 662 * T2 + 1320 * T4 + 720 * T6;
-  const Real dl = dn / c * (1 - v * (q15 * kInv6 - v * (q16 * kInv120 - v * q17 * kInv5040)));
+  const Real dl = dn * inverseC * (1 - v * (q15 * kInv6 - v * (q16 * kInv120 - v * q17 * kInv5040)));
   const Real longitude = CentralMeridian + dl;
   if (std::fabs(dl) > kDistortionLimit) AddWarning(GIS_RS_ERR_PRJ_DISTORTED);
 

@@ -41,6 +41,11 @@ public:
   // Raises 0215 / 0216 for a point beyond the reach; warns 0236 for a result
   // more than 9 degrees from the meridian.
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
+  // The batch converter's path: the same per point, without a virtual call.
+  std::size_t ProjectPoints(std::span<const TGIS_Point3> source, std::span<TGIS_Point3> result,
+                            std::span<TGIS_PointNote> notes = {}) override;
+  std::size_t UnprojectPoints(std::span<const TGIS_Point3> source, std::span<TGIS_Point3> result,
+                              std::span<TGIS_PointNote> notes = {}) override;
 
   // The parameters as given to SetUp, after clamping: the truth from which
   // Prepare fills the working fields.
@@ -65,14 +70,25 @@ private:
   // sqrt(1 - e^2 sin^2 latitude)
   double WOf(double sinLatitude) const;
   double ArcOf(double latitude, SinCos sc) const;
+  // The latitude whose meridian arc is M, with its sine and cosine.
+  struct Footpoint {
+    double phi, s, c;
+  };
+  Footpoint FootpointOf(double M) const;
   // MeridianArc(OriginLatitude), kept until the origin latitude changes.
   double OriginArc();
   void ProjectPoint(const TGIS_Point3& source, TGIS_Point3& result);
+  void UnprojectPoint(const TGIS_Point3& source, TGIS_Point3& result);
+  // The longitude's offset from the central meridian, clamped to a quarter
+  // turn (0241), with 0236 beyond 9 degrees; NaN raises 0211.
+  double LongitudeOffset(double longitude);
 
   // Double copies of the prepared constants for the per-point series.
   struct Series {
     double a = 0, e2 = 0, ep2 = 0, equatorRadius = 0;
+    double inverseA = 0, inverseOneMinusE2 = 0, inverseArc0 = 0;
     std::array<double, 5> arc{};
+    std::array<double, 5> footpoint{};  // d2 .. d10 of the inverse arc series
   } series_;
   double originArcLatitude_ = 0;
   double originArc_ = 0;

@@ -84,6 +84,13 @@ void TGIS_ProjectionUTM::SetWorkingFields() {
 }
 
 void TGIS_ProjectionUTM::SetUpInner() {
+  // The inner object is ours alone: when it is set up on these values
+  // already, setting it up again would change nothing but cost more than the
+  // projection itself.
+  TGIS_ProjectionTransverseMercator& tm = *transverseMercator_;
+  if (tm.Datum == Datum && tm.OriginPoint.X == CentralMeridian && tm.OriginPoint.Y == OriginLatitude &&
+      tm.FalseOrigin.X == FalseEasting && tm.FalseOrigin.Y == FalseNorthing && tm.StoredScale == ScaleFactor)
+    return;
   transverseMercator_->SetDatum(*Datum);
   transverseMercator_->SetUp(0, CentralMeridian, OriginLatitude, FalseEasting, FalseNorthing, 0, 0, ScaleFactor, 0,
                              0, 0, 0, 0, 0, 0);

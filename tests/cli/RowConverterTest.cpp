@@ -73,6 +73,40 @@ TEST_F(RowConverter, ChoosesSixAndThreeDegreeZonesAndExplicitOnes) {
   }
 }
 
+TEST_F(RowConverter, RefusesALongitudeMoreThanAQuarterTurnFromTheGivenMeridian) {
+  // The projection would clamp it to the quarter turn (and warn again for the
+  // distortion there); a row must fail instead of taking a wrong place.
+  auto s = Settings(TDirection::ToGauss);
+  s.Zones.CentralMeridian = 114.0;
+  EXPECT_EQ(Convert(s, {"-100", "30"}), "error: field 1: longitude: more than 90 degrees from the central meridian");
+  EXPECT_TRUE(Convert(s, {"150", "30"}).starts_with("114,")) << "36 degrees off: far, but converted";
+}
+
+TEST_F(RowConverter, ConvertsManyRowsOfSeveralZonesInOnePass) {
+  // Read, ConvertRows, Write over rows of four zones give
+  // what converting each row on its own gives.
+  auto s = Settings(TDirection::ToGauss);
+  const std::vector<std::vector<std::string_view>> rows = {
+      {"116.391", "39.907"}, {"121.5", "31.2"}, {"116.9", "-20"}, {"87.6", "43.8"}, {"121.1", "89.9"}, {"117.2", "0"}};
+  gkconv::TRowConverter converter(s);
+  std::vector<gkconv::TRowPoint> points(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    gkconv::TRowError error;
+    ASSERT_TRUE(converter.Read(rows[i], points[i], error)) << i << ": " << error.Reason;
+  }
+  converter.ConvertRows(points);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const std::string alone = Convert(s, rows[i]);
+    if (points[i].Failed) {
+      EXPECT_EQ(alone, "error: field " + std::to_string(points[i].Error.Field) + ": " + points[i].Error.Reason);
+      continue;
+    }
+    std::string out;
+    converter.Write(points[i], ",", out);
+    EXPECT_EQ(out.substr(1), alone) << i;
+  }
+}
+
 TEST_F(RowConverter, PrefixedEastingsCarryTheirZone) {
   auto s = Settings(TDirection::ToGauss);
   s.PrefixZone = true;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <set>
@@ -176,6 +177,66 @@ TEST(GeocentricConversion, ForwardAndBackOnWgs84) {
     EXPECT_NEAR(back.Y, p.Y, 1e-9);
     EXPECT_NEAR(back.Z, p.Z, 1e-2);
   }
+}
+
+// The geodetic point of a geocentric one by the latitude iteration carried
+// in extended precision to convergence: the reference for the closed form.
+TGIS_Point3 IteratedGeodetic(const TGIS_Ellipsoid& ellipsoid, const TGIS_Point3& xyz) {
+  const long double a = ellipsoid.A, e2 = ellipsoid.E2;
+  const long double w = std::hypot(static_cast<long double>(xyz.X), static_cast<long double>(xyz.Y));
+  const long double z = xyz.Z;
+  long double lat = std::atan2(z, w * (1 - e2));
+  for (int i = 0; i < 60; ++i) {
+    const long double s = std::sin(lat);
+    lat = std::atan2(z + e2 * a / std::sqrt(1 - e2 * s * s) * s, w);
+  }
+  const long double s = std::sin(lat), c = std::cos(lat);
+  const long double n = a / std::sqrt(1 - e2 * s * s);
+  const long double h = std::fabs(c) > 0.5L ? w / c - n : z / s - n * (1 - e2);
+  return {static_cast<double>(std::atan2(static_cast<long double>(xyz.Y), static_cast<long double>(xyz.X))),
+          static_cast<double>(lat), static_cast<double>(h)};
+}
+
+TEST(GeocentricConversion, InverseIsExactFromDeepInsideToFarOut) {
+  // Heights from deep inside the earth to beyond geostationary orbit, on two
+  // ellipsoids, latitudes up to a nanoradian from the poles.
+  for (const char* code : {"WE", "KA"}) {
+    const TGIS_Ellipsoid& ellipsoid = *GisEllipsoidList->Find(code);
+    double worstAngle = 0, worstHeight = 0;
+    for (const double h : {-5e6, -1e5, -1000.0, 0.0, 1.0, 3000.0, 9000.0, 1e5, 1e6, 4e7}) {
+      for (int i = 0; i <= 180; ++i) {
+        const double lat = i == 0 ? -kPi / 2 + 1e-9 : i == 180 ? kPi / 2 - 1e-9 : (i - 90) * kPi / 180;
+        const double lon = -kPi + 2 * kPi * ((i * 37) % 181) / 181.0;
+        const TGIS_Point3 xyz = GisGeodeticToGeocentric(ellipsoid, {lon, lat, h});
+        const TGIS_Point3 mine = GisGeocentricToGeodetic(ellipsoid, xyz);
+        const TGIS_Point3 reference = IteratedGeodetic(ellipsoid, xyz);
+        worstAngle = std::max({worstAngle, std::fabs(mine.X - reference.X), std::fabs(mine.Y - reference.Y)});
+        worstHeight = std::max(worstHeight, std::fabs(mine.Z - reference.Z));
+      }
+    }
+    EXPECT_LT(worstAngle, 1e-15) << code;
+    EXPECT_LT(worstHeight, 1e-7) << code;
+  }
+}
+
+TEST(GeocentricConversion, EquatorialPlaneNearTheCentreHasTheNearestNormal) {
+  // Within e^2 a of the centre the plane point lies on the normals of two
+  // off-equator points; the northern one is taken, continuous with the
+  // centre itself (the pole, height -b).
+  const TGIS_Ellipsoid& we = *GisEllipsoidList->Find("WE");
+  for (const double w : {1e-3, 1000.0, 20000.0, 40000.0}) {
+    const TGIS_Point3 g = GisGeocentricToGeodetic(we, {0, w, 0});
+    EXPECT_EQ(g.X, kPi / 2);
+    EXPECT_GT(g.Y, 0);
+    const TGIS_Point3 back = GisGeodeticToGeocentric(we, g);
+    EXPECT_NEAR(back.X, 0, 1e-6) << w;
+    EXPECT_NEAR(back.Y, w, 1e-6) << w;
+    EXPECT_NEAR(back.Z, 0, 1e-6) << w;
+  }
+  EXPECT_NEAR(GisGeocentricToGeodetic(we, {0, 1e-3, 0}).Z, -6356752.3142, 1e-4);
+  const TGIS_Point3 far = GisGeocentricToGeodetic(we, {3e150, 0, 4e150});
+  EXPECT_NEAR(far.Y, std::atan2(4.0, 3.0), 1e-15);
+  EXPECT_NEAR(far.Z / 5e150, 1, 1e-15);
 }
 
 TEST(GeocentricConversion, RangesAndNonFiniteInputRaise) {
