@@ -1,6 +1,7 @@
 // Painting from the dark internal skin, as the converter's window does: the
 // BUTTON section into a 119 x 30 cache in each state, the FORM background of
-// 506 x 294, and one fade frame of 119 x 30. The floor is memory traffic: the
+// 506 x 294, one fade frame of 119 x 30, and one frame of a form's transition
+// over 506 x 294. The floor is memory traffic: the
 // counters give bytes of target image per second (10,710 bytes a button
 // cache, 446,292 bytes the form).
 #include <benchmark/benchmark.h>
@@ -14,6 +15,7 @@
 #include "skin/paint/sPaintSection.h"
 #include "skin/paint/sSectionBackground.h"
 #include "skin/paint/sSkinPaintData.h"
+#include "skin/paint/sTransitionBlend.h"
 
 namespace {
 
@@ -88,5 +90,22 @@ void BM_FadeFrame(benchmark::State& state) {
   Bytes(state, 119, 30);
 }
 BENCHMARK(BM_FadeFrame)->Arg(0)->Arg(1);
+
+// One frame of a form's cross-fade: the old screen and the new look blended
+// into the 32-bit picture the overlay shows.
+void BM_TransitionFrame(benchmark::State& state) {
+  const tk::Bitmap fresh = FormCache(506, 294);
+  tk::Bitmap saved = skin::NewBitmap24(506, 294);
+  saved.Fill(0x102030);
+  tk::Bitmap frame(506, 294, tk::PixelFormat::pf32bit);
+  int weight = 255;
+  for (auto _ : state) {
+    skin::BlendTransitionFrame(frame, saved, fresh, weight);
+    weight = weight > 20 ? weight - 21 : 255;
+    benchmark::DoNotOptimize(frame.ScanLine(0));
+  }
+  Bytes(state, 506, 294);
+}
+BENCHMARK(BM_TransitionFrame);
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ControlSkins.h"
+#include "ScreenPixels.h"
 #include "SkinnedTestControls.h"
 #include "skin/controls/sContainerPaint.h"
 #include "skin/data/sSkinCommand.h"
@@ -22,11 +23,7 @@ using ctlfix::TTestSkinnedGraphic;
 
 constexpr skin::TColor kSentinel = 0x3C2814;
 
-skin::TColor PixelOf(const tk::Bitmap& b, int x, int y) {
-  b.Sync();
-  const std::uint8_t* p = b.ScanLine(y) + 3 * x;
-  return p[2] | (p[1] << 8) | (p[0] << 16);
-}
+using ctlfix::PixelOf;
 
 // A target context: a bitmap of the sentinel colour.
 struct Target {

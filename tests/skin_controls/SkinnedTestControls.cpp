@@ -66,6 +66,12 @@ TTestSkinned::TTestSkinned(tk::TComponent* owner, int kind) : TCustomControl(own
 
 void TTestSkinned::WndProc(tk::TMessage& message) {
   if (skinning.Handle(message)) return;
+  // A print request is answered from the cache, as every skinned control does.
+  if (message.Msg == WM_PRINT && message.WParam && skinning.data.IsSkinned()) {
+    skinning.Paint(reinterpret_cast<HDC>(message.WParam));
+    message.Result = 0;
+    return;
+  }
   TCustomControl::WndProc(message);
 }
 

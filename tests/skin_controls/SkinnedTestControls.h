@@ -3,7 +3,8 @@
 // TsCommonData and does what every skinned class does with it - passes its
 // messages to HandleCommonMessage first, answers through its own command
 // table (the standard one plus a repaint on SCMD_PARENT_PAINTED and
-// SCMD_REFRESH), and paints from its cache while skinned. They record the
+// SCMD_REFRESH), and paints from its cache while skinned (windowed ones also
+// on a print request). They record the
 // skin commands they receive and count their cache rebuilds.
 
 #include <windows.h>

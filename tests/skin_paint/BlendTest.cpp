@@ -1,8 +1,10 @@
 // Bitmap blends and fast pixel access: the fade blend against its formula
 // (the vector path and the byte path alike), clipping of points and
-// rectangles, a bitmap blended with itself, and the transparent copies.
+// rectangles, a bitmap blended with itself, the transparent copies, and the
+// frames of a form's transition.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "ExpectedPixels.h"
@@ -11,6 +13,7 @@
 #include "skin/paint/sColorTools.h"
 #include "skin/paint/sFastAccess.h"
 #include "skin/paint/sPaintGlobals.h"
+#include "skin/paint/sTransitionBlend.h"
 
 namespace {
 
@@ -165,6 +168,54 @@ TEST(TransparentCopies, SkipTheClearColourAndFillFromTheParentOrTheMaskColour) {
   EXPECT_EQ(PixelAt(plain, 3, 1), 0);
   skin::CopyTransparent(plain, glyph, 2, false, {}, -1, {0, 0, 3, 2}, 1);  // nothing is clear
   EXPECT_EQ(PixelAt(plain, 3, 1), skin::clFuchsia);
+}
+
+// One channel of a transition frame: the old screen keeps weight / 256.
+int TransitionChannel(int saved, int fresh, int weight) {
+  const int w = std::clamp(weight, 0, 256);
+  return (w * saved + (256 - w) * fresh) / 256;
+}
+
+TEST(TransitionFrames, OldScreenFadesIntoTheNewLookByWeight) {
+  const tk::Bitmap saved = Noise(23, 7, 21), fresh = Noise(23, 7, 22);
+  // The weights of a 100 ms transition, its ends, one gone negative, and the
+  // old screen alone; 24- and 32-bit frames.
+  for (int weight : {255, 234, 129, 3, 0, -18, 256}) {
+    tk::Bitmap frame(23, 7, tk::PixelFormat::pf32bit);
+    for (int y = 0; y < 7; ++y) std::fill_n(frame.ScanLine(y), 4 * 23, std::uint8_t{0xAB});
+    skin::BlendTransitionFrame(frame, saved, fresh, weight);
+    for (int y = 0; y < 7; ++y)
+      for (int x = 0; x < 23; ++x) {
+        const TColor s = PixelAt(saved, x, y), n = PixelAt(fresh, x, y);
+        const TColor expected = Rgb(TransitionChannel(Channel(s, 0), Channel(n, 0), weight),
+                                    TransitionChannel(Channel(s, 8), Channel(n, 8), weight),
+                                    TransitionChannel(Channel(s, 16), Channel(n, 16), weight));
+        ASSERT_EQ(PixelAt(frame, x, y), expected) << "weight " << weight << " at " << x << "," << y;
+        ASSERT_EQ(frame.ScanLine(y)[4 * x + 3], 0xAB) << "the fourth byte is left alone";
+      }
+    if (weight <= 0) {
+      EXPECT_EQ(DifferingPixels(frame, fresh), 0) << "the new look alone";
+    }
+    if (weight == 256) {
+      EXPECT_EQ(DifferingPixels(frame, saved), 0) << "the old screen alone";
+    }
+    tk::Bitmap frame24(23, 7);
+    skin::BlendTransitionFrame(frame24, saved, fresh, weight);
+    EXPECT_EQ(DifferingPixels(frame24, frame), 0) << "weight " << weight;
+  }
+}
+
+TEST(TransitionFrames, OnlyTheCommonAreaIsWritten) {
+  const tk::Bitmap saved = Noise(10, 6, 23), fresh = Noise(8, 9, 24);
+  tk::Bitmap frame = Filled(12, 12, Rgb(1, 2, 3));
+  skin::BlendTransitionFrame(frame, saved, fresh, 0);
+  EXPECT_EQ(PixelAt(frame, 7, 5), PixelAt(fresh, 7, 5));
+  EXPECT_EQ(PixelAt(frame, 8, 5), Rgb(1, 2, 3));
+  EXPECT_EQ(PixelAt(frame, 7, 6), Rgb(1, 2, 3));
+  tk::Bitmap empty;
+  skin::BlendTransitionFrame(frame, empty, fresh, 0);  // nothing to blend, no crash
+  skin::BlendTransitionFrame(empty, saved, fresh, 0);
+  EXPECT_EQ(PixelAt(frame, 0, 0), PixelAt(fresh, 0, 0));
 }
 
 }  // namespace
