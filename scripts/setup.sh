@@ -163,7 +163,7 @@ link_font 'Tahoma Bold' 'wqy-microhei.ttc,WenQuanYi Micro Hei'
 # The window tests and the start-up benchmark open and close many windows:
 # unmanaged, Wine does not wait for a window manager that is not there when
 # one is hidden.
-for exe in toolkit_tests.exe window_tests.exe startup_probe.exe; do
+for exe in toolkit_tests.exe window_tests.exe startup_probe.exe skin_controls_tests.exe; do
     if ! reg_has user.reg "Software\\\\Wine\\\\AppDefaults\\\\$exe\\\\X11 Driver" '"Managed"="N"'; then
         reg_add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" Managed REG_SZ N
     fi
