@@ -4,7 +4,6 @@
 # clear-all button, app/MakeBroomGlyph.py --icon) and the start-up sequence.
 # An object library, so the resources reach every executable that links it
 # (the product, the window tests, the start-up benchmark).
-enable_language(RC)
 set(GK_FORM1_RC ${CMAKE_CURRENT_BINARY_DIR}/Unit1.rc)
 set(GK_ICON ${CMAKE_CURRENT_LIST_DIR}/CoordConverter.ico)
 file(CONFIGURE OUTPUT ${GK_FORM1_RC}
@@ -20,20 +19,9 @@ target_include_directories(app_window PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
 # The skin manager of the window, the skinned controls, and the skin engine they start.
 target_link_libraries(app_window PUBLIC tk_win app_core skin_data skin_controls)
 
-# Under Wine the debug sections of an executable count in its working set
-# (measured: 42 MB instead of 26 MB at the first paint). The executables
-# that ship or stand in for the product keep their debug information beside
-# them, in <name>.exe.debug, linked by name for debuggers.
-function(gk_split_debug_info target)
-  add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE_NAME:${target}> $<TARGET_FILE_NAME:${target}>.debug
-    COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE_NAME:${target}>.debug
-            $<TARGET_FILE_NAME:${target}>
-    WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
-    VERBATIM)
-endfunction()
-
 add_executable(CoordConverter WIN32 ${CMAKE_CURRENT_LIST_DIR}/WinMain.cpp)
 target_link_options(CoordConverter PRIVATE -municode)
 target_link_libraries(CoordConverter PRIVATE app_window)
-gk_split_debug_info(CoordConverter)
+gk_windows_program(CoordConverter
+  DESCRIPTION_ZH "坐标转换（经纬度与高斯平面坐标）"
+  DESCRIPTION_EN "Gauss–Krüger coordinate converter")

@@ -9,6 +9,11 @@ function(gk_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   gk_wine_path(report ${GK_TEST_RESULTS}/${name}.xml)
+  if(WIN32)
+    # Windows test programs run as the product runs: with its manifest, so
+    # windows get the version 6 common controls.
+    gk_windows_manifest(${name})
+  endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:${report}
            WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
 endfunction()

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "app/ConverterStartup.h"
 #include "app/Unit1.h"
 
@@ -68,37 +69,19 @@ struct Sample {
 };
 
 bool RunOnce(Sample& sample) {
-  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return false;
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
   wchar_t path[MAX_PATH];
   GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring command = L"\"" + std::wstring(path) + L"\" --child";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION process{};
   const double started = NowMilliseconds();
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-    CloseHandle(readEnd);
-    CloseHandle(writeEnd);
-    return false;
-  }
-  CloseHandle(writeEnd);
+  const testing_support::ChildProcess child(L"\"" + std::wstring(path) + L"\" --child");
+  if (!child.Started()) return false;
   std::string output;
   char buffer[256];
   DWORD read = 0;
-  while (output.find('\n') == std::string::npos && ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read)
+  while (output.find('\n') == std::string::npos && ReadFile(child.Output(), buffer, sizeof(buffer), &read, nullptr) &&
+         read)
     output.append(buffer, read);
   sample.externalMs = NowMilliseconds() - started;
-  WaitForSingleObject(process.hProcess, 30000);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  CloseHandle(readEnd);
+  child.Wait(30000);
   return std::sscanf(output.c_str(), "first-paint-ms %lf peak-working-set %llu", &sample.internalMs, &sample.peak) == 2;
 }
 

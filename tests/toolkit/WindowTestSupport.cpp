@@ -7,6 +7,8 @@
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Control.h"
 #include "toolkit/win/Form.h"
+#include "toolkit/win/Unicode.h"
+#include "toolkit/win/WinControl.h"
 
 namespace testing_support {
 
@@ -118,6 +120,16 @@ POINT CentreOf(const tk::TControl& control) {
 }
 
 void ClickControl(const tk::TControl& control) { ClickAt(CentreOf(control)); }
+
+bool TypeOver(const tk::TWinControl& edit, const std::wstring& text) {
+  ClickControl(edit);
+  if (!PumpUntil([&] { return edit.Focused(); })) return false;
+  PressKey(VK_HOME);
+  PressChord({VK_SHIFT, VK_END});
+  PressKey(VK_DELETE);
+  TypeText(text);
+  return PumpUntil([&] { return tk::Utf8ToWide(edit.Text()) == text; });
+}
 
 HWND FocusWindow() { return GetFocus(); }
 

@@ -48,6 +48,10 @@ POINT ScreenPointOf(const tk::TControl& control, int x, int y);
 POINT CentreOf(const tk::TControl& control);
 void ClickControl(const tk::TControl& control);
 
+// Clicks into an edit and types over whatever it holds, as a user would
+// (Home, Shift+End, Delete, then the keys); true once the edit shows the text.
+bool TypeOver(const tk::TWinControl& edit, const std::wstring& text);
+
 // The window that has the keyboard focus.
 HWND FocusWindow();
 

@@ -53,14 +53,7 @@ protected:
 
   // Clicks into a field and types over whatever it holds.
   void TypeInto(tk::TMaskEdit* edit, const std::wstring& text) {
-    testing_support::ClickControl(*edit);
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return edit->Focused(); }));
-    testing_support::PressKey(VK_HOME);
-    testing_support::PressChord({VK_SHIFT, VK_END});
-    testing_support::PressKey(VK_DELETE);
-    testing_support::TypeText(text);
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return tk::Utf8ToWide(edit->Text()) == text; }))
-        << edit->Name() << " holds '" << edit->Text() << "'";
+    ASSERT_TRUE(testing_support::TypeOver(*edit, text)) << edit->Name() << " holds '" << edit->Text() << "'";
   }
 
   TForm1* form = nullptr;
