@@ -63,9 +63,10 @@ endfunction()
 
 # Under Wine the debug sections of an executable count in its working set
 # (measured: 42 MB instead of 26 MB at the first paint). The executables
-# that ship or stand in for the product keep their debug information beside
-# them, in <name>.exe.debug, linked by name for debuggers; the release
-# package leaves these files out. objcopy stamps the files it writes with the
+# that ship or stand in for the product keep their debug information and
+# their symbol table (another 2 MB of each download) beside them, in
+# <name>.exe.debug, linked by name for debuggers; the release package leaves
+# these files out. objcopy stamps the files it writes with the
 # time of day unless SOURCE_DATE_EPOCH names one: the link leaves the stamp
 # at 0, and so does this (the link to the debug file carries its checksum,
 # so the debug file must not vary either).
@@ -73,7 +74,7 @@ function(gk_split_debug_info target)
   set(objcopy ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${objcopy} --only-keep-debug $<TARGET_FILE_NAME:${target}> $<TARGET_FILE_NAME:${target}>.debug
-    COMMAND ${objcopy} --strip-debug --add-gnu-debuglink=$<TARGET_FILE_NAME:${target}>.debug
+    COMMAND ${objcopy} --strip-all --add-gnu-debuglink=$<TARGET_FILE_NAME:${target}>.debug
             $<TARGET_FILE_NAME:${target}>
     WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
     VERBATIM)
