@@ -8,8 +8,10 @@
 
 namespace release {
 
-const std::vector<std::string> kSystemDlls = {"COMCTL32.dll", "GDI32.dll", "KERNEL32.dll",
-                                              "MSIMG32.dll",  "msvcrt.dll", "USER32.dll"};
+// UxTheme: part of every Windows since XP, with or without visual styles on
+// (the skinned controls give an unskinned control its system look back).
+const std::vector<std::string> kSystemDlls = {"COMCTL32.dll", "GDI32.dll",  "KERNEL32.dll", "MSIMG32.dll",
+                                              "msvcrt.dll",   "USER32.dll", "UxTheme.dll"};
 
 namespace {
 
