@@ -29,7 +29,8 @@ double WindowZoneMeridian(std::int32_t zone) {
 }
 
 void SetUpGaussPlane(TGIS_ProjectionTransverseMercator& projection, double centralMeridian) {
-  projection.SetUp(0, centralMeridian, 0, 500000, 0, 0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0);
+  // The converter's Gauss plane: the zone's meridian, false easting 500 km, scale 1.
+  projection.SetUp(TGIS_SetUpParameters{.CentralMeridian = centralMeridian, .FalseEasting = 500000});
 }
 
 }  // namespace app

@@ -66,19 +66,16 @@ double TGIS_ProjectionAbstract::NormalizedCentralMeridian(double value) {
   return value > kPi ? value - kTwoPi : value;
 }
 
-void TGIS_ProjectionAbstract::SetUpFamily(double centralMeridian, TGIS_MeridianFix belowMinusPi,
-                                          double falseEasting, double falseNorthing) {
-  // The origin latitude the class keeps (its default) passes the check unchanged.
-  SetUpFamily(centralMeridian, belowMinusPi, falseEasting, falseNorthing, OriginLatitude, kHalfPi);
-}
-
-void TGIS_ProjectionAbstract::SetUpFamily(double centralMeridian, TGIS_MeridianFix belowMinusPi,
-                                          double falseEasting, double falseNorthing, double originLatitude,
+void TGIS_ProjectionAbstract::SetUpFamily(const TGIS_SetUpParameters& parameters, TGIS_MeridianFix belowMinusPi,
                                           double originLatitudeLimit) {
-  ResetWarningFlag();
-  Prepare();  // what the inherited SetUp does
-  const double latitude = FixOriginLatitude(originLatitude, originLatitudeLimit);
-  const double meridian = FixCentralMeridian(centralMeridian, belowMinusPi);
+  const TGIS_ParameterSet reads = ParameterSet();
+  // A parameter the class does not read passes the checks as the value it keeps.
+  const double latitude =
+      reads & ppOriginLatitude ? FixOriginLatitude(parameters.OriginLatitude, originLatitudeLimit) : OriginLatitude;
+  const double meridian =
+      reads & ppCentralMeridian ? FixCentralMeridian(parameters.CentralMeridian, belowMinusPi) : CentralMeridian;
+  const double falseEasting = reads & ppFalseEasting ? parameters.FalseEasting : FalseEasting;
+  const double falseNorthing = reads & ppFalseNorthing ? parameters.FalseNorthing : FalseNorthing;
   CheckFiniteParameter(falseEasting, "FalseEasting");
   CheckFiniteParameter(falseNorthing, "FalseNorthing");
   CentralMeridian = NormalizedCentralMeridian(meridian);

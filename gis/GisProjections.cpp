@@ -24,9 +24,25 @@ void TGIS_ProjectionAbstract::Prepare() {
   Ep2 = Ellipsoid->Ep2;
 }
 
-void TGIS_ProjectionAbstract::SetUp(std::int32_t, double, double, double, double, double, double, double, double,
-                                    double, double, double, double, double, double) {
+void TGIS_ProjectionAbstract::SetUp(const TGIS_SetUpParameters& parameters) {
+  ResetWarningFlag();
   Prepare();
+  SetUpParameters(parameters);
+}
+
+void TGIS_ProjectionAbstract::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
+                                    double falseEasting, double falseNorthing, double standardParallel1,
+                                    double standardParallel2, double scaleFactor, double reserved1, double reserved2,
+                                    double azimuth, double point1Longitude, double point1Latitude,
+                                    double point2Longitude, double point2Latitude) {
+  SetUp(TGIS_SetUpParameters{zone, centralMeridian, originLatitude, falseEasting, falseNorthing, standardParallel1,
+                             standardParallel2, scaleFactor, reserved1, reserved2, azimuth, point1Longitude,
+                             point1Latitude, point2Longitude, point2Latitude});
+}
+
+void TGIS_ProjectionAbstract::SetUpParameters(const TGIS_SetUpParameters& parameters) {
+  if (ParameterSet() & (ppCentralMeridian | ppOriginLatitude | ppFalseEasting | ppFalseNorthing))
+    SetUpFamily(parameters, TGIS_MeridianFix::mfToPi);
 }
 
 void TGIS_ProjectionAbstract::SetDatum(const TGIS_Datum& datum) {

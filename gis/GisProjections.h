@@ -41,6 +41,27 @@ enum TGIS_ProjectionParameter : TGIS_ParameterSet {
   ppPoint2 = 2048,  // Point2Longitude, Point2Latitude
 };
 
+// The parameters of SetUp, in their traditional order. A class reads those
+// its ParameterSet names and ignores the rest. The defaults are the creation
+// values: every parameter 0, the scale 1.
+struct TGIS_SetUpParameters {
+  std::int32_t Zone = 0;
+  double CentralMeridian = 0;  // radians
+  double OriginLatitude = 0;   // radians
+  double FalseEasting = 0;     // metres
+  double FalseNorthing = 0;    // metres
+  double StandardParallel1 = 0;
+  double StandardParallel2 = 0;
+  double ScaleFactor = 1.0;
+  double Reserved1 = 0;  // read by no projection
+  double Reserved2 = 0;
+  double Azimuth = 0;
+  double Point1Longitude = 0;
+  double Point1Latitude = 0;
+  double Point2Longitude = 0;
+  double Point2Latitude = 0;
+};
+
 // Where a central meridian below -pi goes. Both bounds name the same
 // meridian; the classes differ in which one they store.
 enum class TGIS_MeridianFix {
@@ -84,11 +105,14 @@ public:
   // keeps prototypes; this is how a client gets a working instance).
   virtual std::unique_ptr<TGIS_ProjectionAbstract> Create() const = 0;
   // Stores and validates the parameters the class reads (ParameterSet), then
-  // prepares. The base only prepares.
-  virtual void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-                     double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-                     double reserved1, double reserved2, double azimuth, double point1Longitude,
-                     double point1Latitude, double point2Longitude, double point2Latitude);
+  // prepares: resets the warning flag, prepares with the values stored so
+  // far and hands the parameters to the class (SetUpParameters).
+  void SetUp(const TGIS_SetUpParameters& parameters);
+  // The same with the parameters one by one, in the order of the struct.
+  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
+             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
+             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
+             double point2Longitude, double point2Latitude);
   // Geodetic radians -> projected metres; Z passes through.
   virtual void Project(const TGIS_Point3& source, TGIS_Point3& result) = 0;
   // Projected metres -> geodetic radians; Z passes through.
@@ -156,6 +180,15 @@ protected:
 
   void ResetWarningFlag() { WarningFlag = 0; }
 
+  // What SetUp does with the parameters once the warning flag is reset and
+  // the stored values are prepared: check them, store them, prepare again.
+  // A parameter that fails its check raises before anything is stored. This
+  // version reads, of the central meridian, the origin latitude and the
+  // false origin, those the ParameterSet names, in the family's way
+  // (SetUpFamily: a meridian below -pi becomes pi, the origin latitude stays
+  // within +-pi/2); a class with other parameters or limits overrides it.
+  virtual void SetUpParameters(const TGIS_SetUpParameters& parameters);
+
   // The loop of the batch entry points over a single-point operation
   // convert(point, result); a class that overrides them passes its own
   // non-virtual one, which the compiler can inline into the loop.
@@ -214,16 +247,15 @@ protected:
   // A central meridian above pi is used as value - 2*pi (3*pi/2 and -pi/2
   // are the same meridian).
   static double NormalizedCentralMeridian(double value);
-  // The whole SetUp of the classes that read the central meridian, the false
-  // origin and perhaps an origin latitude: resets the warning flag, runs the
-  // inherited SetUp (Prepare), checks the central meridian (FixCentralMeridian),
-  // the false origin (finite) and the origin latitude (FixOriginLatitude with
-  // its limit) before storing any of them, so a raise leaves the projection as
-  // it was; then stores them (the meridian normalized) and prepares.
-  void SetUpFamily(double centralMeridian, TGIS_MeridianFix belowMinusPi, double falseEasting,
-                   double falseNorthing);
-  void SetUpFamily(double centralMeridian, TGIS_MeridianFix belowMinusPi, double falseEasting, double falseNorthing,
-                   double originLatitude, double originLatitudeLimit);
+  // The SetUp of the classes that read the central meridian, the false
+  // origin and perhaps the origin latitude (whichever the ParameterSet names):
+  // checks the central meridian (FixCentralMeridian with `belowMinusPi`),
+  // the false origin (finite) and the origin latitude (FixOriginLatitude
+  // with its limit) before storing any of them, so a raise leaves the
+  // projection as it was; then stores them (the meridian normalized) and
+  // prepares.
+  void SetUpFamily(const TGIS_SetUpParameters& parameters, TGIS_MeridianFix belowMinusPi,
+                   double originLatitudeLimit = kHalfPi);
 
   // Project: latitude into [-limit, limit] (0240; NaN raises 0210). The
   // common case, a latitude in range, costs two comparisons.

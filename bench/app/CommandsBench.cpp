@@ -81,7 +81,7 @@ void BM_SetUpZone(benchmark::State& state) {
   TGIS_ProjectionTransverseMercator projection;
   const double meridian = static_cast<double>(117 * 3.14159265L / 180);
   for (auto _ : state) {
-    projection.SetUp(0, meridian, 0, 500000, 0, 0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0);
+    projection.SetUp(TGIS_SetUpParameters{.CentralMeridian = meridian, .FalseEasting = 500000});
     benchmark::ClobberMemory();
   }
 }
@@ -90,7 +90,8 @@ BENCHMARK(BM_SetUpZone);
 void BM_Project(benchmark::State& state) {
   GisEngineScope engine;
   TGIS_ProjectionTransverseMercator projection;
-  projection.SetUp(0, static_cast<double>(117 * 3.14159265L / 180), 0, 500000, 0, 0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0);
+  projection.SetUp(TGIS_SetUpParameters{.CentralMeridian = static_cast<double>(117 * 3.14159265L / 180),
+                                        .FalseEasting = 500000});
   const TGIS_Point3 point{static_cast<double>(116.391L * kDegreesToRadians),
                           static_cast<double>(39.907L * kDegreesToRadians), 0};
   TGIS_Point3 result;
@@ -104,7 +105,8 @@ BENCHMARK(BM_Project);
 void BM_Unproject(benchmark::State& state) {
   GisEngineScope engine;
   TGIS_ProjectionTransverseMercator projection;
-  projection.SetUp(0, static_cast<double>(117 * 3.14159265L / 180), 0, 500000, 0, 0, 0, 1.0, 0, 0, 0, 0, 0, 0, 0);
+  projection.SetUp(TGIS_SetUpParameters{.CentralMeridian = static_cast<double>(117 * 3.14159265L / 180),
+                                        .FalseEasting = 500000});
   const TGIS_Point3 point{447924.494651, 4419380.447759, 0};
   TGIS_Point3 result;
   for (auto _ : state) {

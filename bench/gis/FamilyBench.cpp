@@ -118,9 +118,19 @@ std::unique_ptr<TGIS_ProjectionAbstract> MakeOurs(const Case& c) {
   auto p = GisProjectionList->CreateByCode(c.code);
   const Parameters& q = c.parameters;
   if (q.setUp)
-    p->SetUp(q.zone, q.meridian * kDeg, q.originLatitude * kDeg, q.falseEasting, q.falseNorthing, q.parallel1 * kDeg,
-             q.parallel2 * kDeg, q.scale, 0, 0, q.azimuth * kDeg, q.lon1 * kDeg, q.lat1 * kDeg, q.lon2 * kDeg,
-             q.lat2 * kDeg);
+    p->SetUp(TGIS_SetUpParameters{.Zone = q.zone,
+                                  .CentralMeridian = q.meridian * kDeg,
+                                  .OriginLatitude = q.originLatitude * kDeg,
+                                  .FalseEasting = q.falseEasting,
+                                  .FalseNorthing = q.falseNorthing,
+                                  .StandardParallel1 = q.parallel1 * kDeg,
+                                  .StandardParallel2 = q.parallel2 * kDeg,
+                                  .ScaleFactor = q.scale,
+                                  .Azimuth = q.azimuth * kDeg,
+                                  .Point1Longitude = q.lon1 * kDeg,
+                                  .Point1Latitude = q.lat1 * kDeg,
+                                  .Point2Longitude = q.lon2 * kDeg,
+                                  .Point2Latitude = q.lat2 * kDeg});
   return p;
 }
 

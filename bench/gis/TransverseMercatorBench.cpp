@@ -29,7 +29,7 @@ const Points& SharedPoints() {
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> dlon(-3, 3), lat(-80, 80);
     TGIS_ProjectionTransverseMercator tm;
-    tm.SetUp(0, kMeridian * kDeg, 0, 500000, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0);
+    tm.SetUp(TGIS_SetUpParameters{.CentralMeridian = kMeridian * kDeg, .FalseEasting = 500000});
     for (int i = 0; i < kPoints; ++i) {
       const TGIS_Point3 g = MakePoint3((kMeridian + dlon(random)) * kDeg, lat(random) * kDeg, 0);
       TGIS_Point3 xy;
@@ -43,7 +43,7 @@ const Points& SharedPoints() {
 }
 
 void SetUpConverter(TGIS_ProjectionTransverseMercator& tm) {
-  tm.SetUp(0, kMeridian * kDeg, 0, 500000, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0);
+  tm.SetUp(TGIS_SetUpParameters{.CentralMeridian = kMeridian * kDeg, .FalseEasting = 500000});
 }
 
 using Operation = void (TGIS_ProjectionTransverseMercator::*)(const TGIS_Point3&, TGIS_Point3&);

@@ -55,8 +55,16 @@ std::function<void(TGIS_ProjectionAbstract&)> Degrees(double cm, double lat0, do
                                                       double k = 1, double az = 0, double lon1 = 0, double lat1 = 0,
                                                       double lon2 = 0, double lat2 = 0) {
   return [=](TGIS_ProjectionAbstract& p) {
-    p.SetUp(0, cm * kDeg, lat0 * kDeg, 0, 0, sp1 * kDeg, sp2 * kDeg, k, 0, 0, az * kDeg, lon1 * kDeg, lat1 * kDeg,
-            lon2 * kDeg, lat2 * kDeg);
+    p.SetUp(TGIS_SetUpParameters{.CentralMeridian = cm * kDeg,
+                                 .OriginLatitude = lat0 * kDeg,
+                                 .StandardParallel1 = sp1 * kDeg,
+                                 .StandardParallel2 = sp2 * kDeg,
+                                 .ScaleFactor = k,
+                                 .Azimuth = az * kDeg,
+                                 .Point1Longitude = lon1 * kDeg,
+                                 .Point1Latitude = lat1 * kDeg,
+                                 .Point2Longitude = lon2 * kDeg,
+                                 .Point2Latitude = lat2 * kDeg});
   };
 }
 

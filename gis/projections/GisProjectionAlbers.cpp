@@ -51,27 +51,19 @@ void TGIS_ProjectionAlbers::Prepare() {
   k_ = Derive(OriginLatitude, StandardParallel1, StandardParallel2);
 }
 
-void TGIS_ProjectionAlbers::SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-                                  double falseNorthing, double standardParallel1, double standardParallel2,
-                                  double scaleFactor, double reserved1, double reserved2, double azimuth,
-                                  double point1Longitude, double point1Latitude, double point2Longitude,
-                                  double point2Latitude) {
-  ResetWarningFlag();
-  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing, standardParallel1,
-                                 standardParallel2, scaleFactor, reserved1, reserved2, azimuth, point1Longitude,
-                                 point1Latitude, point2Longitude, point2Latitude);
-  const double lat0 = FixOriginLatitude(originLatitude);
-  const double lon0 = FixCentralMeridian(centralMeridian, TGIS_MeridianFix::mfToPi);
-  const double parallel1 = FixStandardParallel1(standardParallel1);
-  const double parallel2 = FixStandardParallel2(standardParallel2);
-  CheckFiniteParameter(falseEasting, "FalseEasting");
-  CheckFiniteParameter(falseNorthing, "FalseNorthing");
+void TGIS_ProjectionAlbers::SetUpParameters(const TGIS_SetUpParameters& parameters) {
+  const double lat0 = FixOriginLatitude(parameters.OriginLatitude);
+  const double lon0 = FixCentralMeridian(parameters.CentralMeridian, TGIS_MeridianFix::mfToPi);
+  const double parallel1 = FixStandardParallel1(parameters.StandardParallel1);
+  const double parallel2 = FixStandardParallel2(parameters.StandardParallel2);
+  CheckFiniteParameter(parameters.FalseEasting, "FalseEasting");
+  CheckFiniteParameter(parameters.FalseNorthing, "FalseNorthing");
   Derive(lat0, parallel1, parallel2);  // raises before anything is stored
 
   CentralMeridian = NormalizedCentralMeridian(lon0);
   OriginLatitude = lat0;
-  FalseEasting = falseEasting;
-  FalseNorthing = falseNorthing;
+  FalseEasting = parameters.FalseEasting;
+  FalseNorthing = parameters.FalseNorthing;
   StandardParallel1 = parallel1;
   StandardParallel2 = parallel2;
   Prepare();

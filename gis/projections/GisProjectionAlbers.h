@@ -19,15 +19,14 @@ class TGIS_ProjectionAlbers : public TGIS_ProjectionAbstract {
   // equator, or a single parallel on it).
   void Prepare() override;
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
+  void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
+  void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
+
+ protected:
   // Reads the central meridian, origin latitude, false origin and both
   // parallels (clamped to +-90 degrees); nothing is stored when the new
   // parallels give no cone.
-  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
-             double point2Longitude, double point2Latitude) override;
-  void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
-  void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
+  void SetUpParameters(const TGIS_SetUpParameters& parameters) override;
 
  private:
   struct Constants {

@@ -32,12 +32,6 @@ void TGIS_ProjectionBonne::Prepare() {
               : static_cast<double>(A) * ParallelRadiusRatio(phi1, static_cast<double>(E2)) / std::sin(phi1);
 }
 
-void TGIS_ProjectionBonne::SetUp(std::int32_t, double centralMeridian, double originLatitude, double falseEasting,
-                                 double falseNorthing, double, double, double, double, double, double, double, double,
-                                 double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
-}
-
 void TGIS_ProjectionBonne::Project(const TGIS_Point3& source, TGIS_Point3& result) {
   double dLon;
   double lat;

@@ -22,10 +22,8 @@ void TGIS_ProjectionCEA::Prepare() {
   MaxNorthingOffset = northScale_ * authalic_.QPole();
 }
 
-void TGIS_ProjectionCEA::SetUp(std::int32_t, double centralMeridian, double originLatitude, double falseEasting,
-                               double falseNorthing, double, double, double, double, double, double, double,
-                               double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
+void TGIS_ProjectionCEA::SetUpParameters(const TGIS_SetUpParameters& parameters) {
+  SetUpFamily(parameters, TGIS_MeridianFix::mfToPi);
   // cos(pi/2) is 6e-17, not 0: the map stays finite and invertible, but
   // every longitude lands within a nanometre of the meridian.
   if (std::cos(OriginLatitude) < 1e-9) AddWarning(GIS_RS_ERR_PRJ_DISTORTED);

@@ -22,12 +22,6 @@ void TGIS_ProjectionCassini::Prepare() {
   maxY_ = FalseNorthing - arc0_ + kNorthingReach;
 }
 
-void TGIS_ProjectionCassini::SetUp(std::int32_t, double centralMeridian, double originLatitude, double falseEasting,
-                                   double falseNorthing, double, double, double, double, double, double, double, double,
-                                   double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
-}
-
 TGIS_Point2 TGIS_ProjectionCassini::Forward(double dLon, double lat) const {
   const double e2 = static_cast<double>(E2);
   const double s = std::sin(lat);

@@ -43,12 +43,6 @@ void TGIS_ProjectionEckert6::Prepare() {
   MaxNorthingOffset = kPi * radius_;
 }
 
-void TGIS_ProjectionEckert6::SetUp(std::int32_t, double centralMeridian, double, double falseEasting,
-                                   double falseNorthing, double, double, double, double, double, double, double,
-                                   double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing);
-}
-
 void TGIS_ProjectionEckert6::Project(const TGIS_Point3& source, TGIS_Point3& result) {
   double dlon;
   double lat;

@@ -47,12 +47,6 @@ void TGIS_ProjectionGrinten::Prepare() {
   MaxNorthingOffset = radius_;
 }
 
-void TGIS_ProjectionGrinten::SetUp(std::int32_t, double centralMeridian, double, double falseEasting,
-                                   double falseNorthing, double, double, double, double, double, double, double,
-                                   double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing);
-}
-
 void TGIS_ProjectionGrinten::Project(const TGIS_Point3& source, TGIS_Point3& result) {
   double dlon;
   double lat;

@@ -89,45 +89,38 @@ void TGIS_ProjectionHotine::Prepare() {
   }
 }
 
-void TGIS_ProjectionHotine::SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-                                  double falseNorthing, double standardParallel1, double standardParallel2,
-                                  double scaleFactor, double reserved1, double reserved2, double azimuth,
-                                  double point1Longitude, double point1Latitude, double point2Longitude,
-                                  double point2Latitude) {
-  ResetWarningFlag();
-  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing, standardParallel1,
-                                 standardParallel2, scaleFactor, reserved1, reserved2, azimuth, point1Longitude,
-                                 point1Latitude, point2Longitude, point2Latitude);
+void TGIS_ProjectionHotine::SetUpParameters(const TGIS_SetUpParameters& parameters) {
   const TGIS_ParameterSet reads = ParameterSet();
   Parameters p = StoredParameters();
-  p.originLatitude = FixOriginLatitude(originLatitude);
-  p.centralMeridian = NormalizedCentralMeridian(FixCentralMeridian(centralMeridian, TGIS_MeridianFix::mfToPi));
-  p.scale = FixScaleFactor(scaleFactor, 0.3, 3.0);
-  CheckFiniteParameter(falseEasting, "FalseEasting");
-  CheckFiniteParameter(falseNorthing, "FalseNorthing");
+  p.originLatitude = FixOriginLatitude(parameters.OriginLatitude);
+  p.centralMeridian =
+      NormalizedCentralMeridian(FixCentralMeridian(parameters.CentralMeridian, TGIS_MeridianFix::mfToPi));
+  p.scale = FixScaleFactor(parameters.ScaleFactor, 0.3, 3.0);
+  CheckFiniteParameter(parameters.FalseEasting, "FalseEasting");
+  CheckFiniteParameter(parameters.FalseNorthing, "FalseNorthing");
   if (reads & ppAzimuth) {
-    CheckFiniteParameter(azimuth, "Azimuth");
-    p.azimuth = azimuth;
+    CheckFiniteParameter(parameters.Azimuth, "Azimuth");
+    p.azimuth = parameters.Azimuth;
   }
   if (reads & ppPoint1) {
-    CheckFiniteParameter(point1Longitude, "Point1Longitude");
-    CheckFiniteParameter(point1Latitude, "Point1Latitude");
-    p.point1Longitude = point1Longitude;
-    p.point1Latitude = point1Latitude;
+    CheckFiniteParameter(parameters.Point1Longitude, "Point1Longitude");
+    CheckFiniteParameter(parameters.Point1Latitude, "Point1Latitude");
+    p.point1Longitude = parameters.Point1Longitude;
+    p.point1Latitude = parameters.Point1Latitude;
   }
   if (reads & ppPoint2) {
-    CheckFiniteParameter(point2Longitude, "Point2Longitude");
-    CheckFiniteParameter(point2Latitude, "Point2Latitude");
-    p.point2Longitude = point2Longitude;
-    p.point2Latitude = point2Latitude;
+    CheckFiniteParameter(parameters.Point2Longitude, "Point2Longitude");
+    CheckFiniteParameter(parameters.Point2Latitude, "Point2Latitude");
+    p.point2Longitude = parameters.Point2Longitude;
+    p.point2Latitude = parameters.Point2Latitude;
   }
   Derive(p);  // raises before anything is stored
 
   CentralMeridian = p.centralMeridian;
   OriginLatitude = p.originLatitude;
   ScaleFactor = p.scale;
-  FalseEasting = falseEasting;
-  FalseNorthing = falseNorthing;
+  FalseEasting = parameters.FalseEasting;
+  FalseNorthing = parameters.FalseNorthing;
   Azimuth = p.azimuth;
   Point1Longitude = p.point1Longitude;
   Point1Latitude = p.point1Latitude;

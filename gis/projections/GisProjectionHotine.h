@@ -23,16 +23,6 @@ class TGIS_ProjectionHotine : public TGIS_ProjectionAbstract {
   // object unsolvable: Project and Unproject raise 0235.
   void Prepare() override;
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
-  // Reads what ParameterSet names: the centre (central meridian, origin
-  // latitude clamped to +-90 degrees), false origin, scale factor (clamped to
-  // 0.3 - 3.0, 0248) and the azimuth or the two points. Parameters that give
-  // no projection raise before anything is stored: 0220 for a centre on the
-  // equator or at a pole (within 1e-10), where the azimuth fixes no single
-  // oblique great circle, 0235 where the constants are not finite.
-  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
-             double point2Longitude, double point2Latitude) override;
   // No clamps. Raises 0235 where the formulas have no solution: on the two
   // points 90 degrees from the centre line, whose image lies at infinity, and
   // for latitudes beyond the poles.
@@ -41,6 +31,14 @@ class TGIS_ProjectionHotine : public TGIS_ProjectionAbstract {
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
 
  protected:
+  // Reads what ParameterSet names: the centre (central meridian, origin
+  // latitude clamped to +-90 degrees), false origin, scale factor (clamped to
+  // 0.3 - 3.0, 0248) and the azimuth or the two points. Parameters that give
+  // no projection raise before anything is stored: 0220 for a centre on the
+  // equator or at a pole (within 1e-10), where the azimuth fixes no single
+  // oblique great circle, 0235 where the constants are not finite.
+  void SetUpParameters(const TGIS_SetUpParameters& parameters) override;
+
   // The parameters a Prepare works from (stored fields or SetUp candidates).
   struct Parameters {
     double centralMeridian, originLatitude, scale, azimuth;

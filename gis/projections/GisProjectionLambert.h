@@ -19,14 +19,6 @@ class TGIS_ProjectionLambert : public TGIS_ProjectionAbstract {
   }
   void Prepare() override;
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
-  // Reads the central meridian, origin latitude, false origin and both
-  // parallels (each clamped to +-89 degrees). Raises 0235 for parallels that
-  // give no cone (cone constant 0, e.g. symmetric about the equator) and for
-  // an origin at the pole the cone opens towards; nothing is stored then.
-  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
-             double point2Longitude, double point2Latitude) override;
   // The pole on the far side of the cone has no image: warning 0240 and the
   // result is left as it was.
   void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
@@ -42,6 +34,13 @@ class TGIS_ProjectionLambert : public TGIS_ProjectionAbstract {
 
   static constexpr double kParallelLimit = 1.5533430342749533;  // 89 degrees
   static constexpr int kMaxIterations = 50;                     // converges in < 10 inside the reach
+
+ protected:
+  // Reads the central meridian, origin latitude, false origin and both
+  // parallels (each clamped to +-89 degrees). Raises 0235 for parallels that
+  // give no cone (cone constant 0, e.g. symmetric about the equator) and for
+  // an origin at the pole the cone opens towards; nothing is stored then.
+  void SetUpParameters(const TGIS_SetUpParameters& parameters) override;
 
  private:
   struct Constants {

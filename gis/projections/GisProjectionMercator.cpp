@@ -25,11 +25,8 @@ void TGIS_ProjectionMercator::Prepare() {
   MaxNorthingOffset = scale_ * Isometric(kLatitudeLimit);
 }
 
-void TGIS_ProjectionMercator::SetUp(std::int32_t, double centralMeridian, double originLatitude,
-                                    double falseEasting, double falseNorthing, double, double, double, double,
-                                    double, double, double, double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToMinusPi, falseEasting, falseNorthing, originLatitude,
-              kLatitudeLimit);
+void TGIS_ProjectionMercator::SetUpParameters(const TGIS_SetUpParameters& parameters) {
+  SetUpFamily(parameters, TGIS_MeridianFix::mfToMinusPi, kLatitudeLimit);
 }
 
 double TGIS_ProjectionMercator::Isometric(double phi) const {

@@ -25,16 +25,15 @@ public:
   }
   void Prepare() override;
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
-  // Reads the central meridian (below -pi it becomes -pi), the latitude of
-  // true scale (+-89.75 degrees) and the false origin.
-  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
-             double point2Longitude, double point2Latitude) override;
   void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
 
   static constexpr double kLatitudeLimit = 1.5664330036649108;  // 89.75 degrees
+
+protected:
+  // Reads the central meridian (below -pi it becomes -pi), the latitude of
+  // true scale (+-89.75 degrees) and the false origin.
+  void SetUpParameters(const TGIS_SetUpParameters& parameters) override;
 
 private:
   // Isometric latitude psi = asinh(tan phi) - e atanh(e sin phi), and back.

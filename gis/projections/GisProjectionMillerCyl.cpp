@@ -17,12 +17,6 @@ void TGIS_ProjectionMillerCyl::Prepare() {
   MaxNorthingOffset = Northing(kHalfPi);
 }
 
-void TGIS_ProjectionMillerCyl::SetUp(std::int32_t, double centralMeridian, double, double falseEasting,
-                                     double falseNorthing, double, double, double, double, double, double, double,
-                                     double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing);
-}
-
 // ln((1 + s)/(1 - s)) = 2 atanh(s); atanh keeps its digits near the equator,
 // where the quotient form would subtract two numbers close to 1.
 double TGIS_ProjectionMillerCyl::Northing(double phi) const {

@@ -43,12 +43,6 @@ void TGIS_ProjectionMollweide::Prepare() {
   MaxNorthingOffset = kSqrt2 * radius_;
 }
 
-void TGIS_ProjectionMollweide::SetUp(std::int32_t, double centralMeridian, double, double falseEasting,
-                                     double falseNorthing, double, double, double, double, double, double, double,
-                                     double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing);
-}
-
 void TGIS_ProjectionMollweide::Project(const TGIS_Point3& source, TGIS_Point3& result) {
   double dlon;
   double lat;

@@ -23,11 +23,6 @@ public:
   TGIS_ParameterSet ParameterSet() const override { return ppCentralMeridian | ppFalseEasting | ppFalseNorthing; }
   void Prepare() override;
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
-  // Reads the central meridian and the false origin.
-  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
-             double point2Longitude, double point2Latitude) override;
   void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
 

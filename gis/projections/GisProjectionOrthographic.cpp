@@ -19,12 +19,6 @@ void TGIS_ProjectionOrthographic::Prepare() {
   cosLat0_ = std::cos(OriginLatitude);
 }
 
-void TGIS_ProjectionOrthographic::SetUp(std::int32_t, double centralMeridian, double originLatitude,
-                                        double falseEasting, double falseNorthing, double, double, double, double,
-                                        double, double, double, double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
-}
-
 void TGIS_ProjectionOrthographic::Project(const TGIS_Point3& source, TGIS_Point3& result) {
   double dLon;
   double lat;

@@ -18,10 +18,6 @@ class TGIS_ProjectionOrthographic : public TGIS_ProjectionAbstract {
   // Derives the sphere's radius, which is also the reach of Unproject.
   void Prepare() override;
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
-  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
-             double point2Longitude, double point2Latitude) override;
   void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
   // Points outside the disk of the sphere are taken to its rim.
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;

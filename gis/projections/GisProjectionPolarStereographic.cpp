@@ -37,12 +37,6 @@ void TGIS_ProjectionPolarStereographic::Prepare() {
   }
 }
 
-void TGIS_ProjectionPolarStereographic::SetUp(std::int32_t, double centralMeridian, double originLatitude,
-                                              double falseEasting, double falseNorthing, double, double, double, double,
-                                              double, double, double, double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
-}
-
 void TGIS_ProjectionPolarStereographic::Project(const TGIS_Point3& source, TGIS_Point3& result) {
   double dLon;
   double lat;

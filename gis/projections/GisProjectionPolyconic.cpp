@@ -27,12 +27,6 @@ void TGIS_ProjectionPolyconic::Prepare() {
   maxY_ = FalseNorthing - arc0_ + kNorthingBound;
 }
 
-void TGIS_ProjectionPolyconic::SetUp(std::int32_t, double centralMeridian, double originLatitude, double falseEasting,
-                                     double falseNorthing, double, double, double, double, double, double, double,
-                                     double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
-}
-
 void TGIS_ProjectionPolyconic::Project(const TGIS_Point3& source, TGIS_Point3& result) {
   ResetWarningFlag();
   double lon = source.X;

@@ -56,10 +56,8 @@ void TGIS_ProjectionRobinson::Prepare() {
   MaxNorthingOffset = scale_ * kHalfPi * Interpolate(EquatorDistance, i, p);
 }
 
-void TGIS_ProjectionRobinson::SetUp(std::int32_t, double centralMeridian, double, double falseEasting,
-                                    double falseNorthing, double, double, double, double, double, double, double,
-                                    double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToMinusPi, falseEasting, falseNorthing);
+void TGIS_ProjectionRobinson::SetUpParameters(const TGIS_SetUpParameters& parameters) {
+  SetUpFamily(parameters, TGIS_MeridianFix::mfToMinusPi);
 }
 
 void TGIS_ProjectionRobinson::Project(const TGIS_Point3& source, TGIS_Point3& result) {

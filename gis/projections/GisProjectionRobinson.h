@@ -30,11 +30,6 @@ public:
   TGIS_ParameterSet ParameterSet() const override { return ppCentralMeridian | ppFalseEasting | ppFalseNorthing; }
   void Prepare() override;
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
-  // Reads the central meridian (below -pi it becomes -pi) and the false origin.
-  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
-             double point2Longitude, double point2Latitude) override;
   void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
   // Raises 0235 when the northing cannot be placed in the table or the
   // refinement of the latitude does not settle within 76 steps.
@@ -48,6 +43,10 @@ public:
   // from the equator, row r at latitude 5 (r - 1) degrees.
   std::array<double, kRows> ParallelLength{};
   std::array<double, kRows> EquatorDistance{};
+
+protected:
+  // Reads the central meridian (below -pi it becomes -pi) and the false origin.
+  void SetUpParameters(const TGIS_SetUpParameters& parameters) override;
 
 private:
   // Interpolates a column between the rows of 5 i and 5 (i + 1) degrees at

@@ -18,12 +18,6 @@ void TGIS_ProjectionSinusoid::Prepare() {
   MaxNorthingOffset = arc_.Quadrant();
 }
 
-void TGIS_ProjectionSinusoid::SetUp(std::int32_t, double centralMeridian, double, double falseEasting,
-                                    double falseNorthing, double, double, double, double, double, double, double,
-                                    double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing);
-}
-
 double TGIS_ProjectionSinusoid::ParallelRadius(double sinPhi, double cosPhi) const {
   return a_ * cosPhi / std::sqrt(1 - e2_ * sinPhi * sinPhi);
 }

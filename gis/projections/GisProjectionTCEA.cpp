@@ -19,12 +19,10 @@ void TGIS_ProjectionTCEA::Prepare() {
   MaxNorthingOffset = ScaleFactor * (2 * arc_.Quadrant() + std::fabs(originArc_));
 }
 
-void TGIS_ProjectionTCEA::SetUp(std::int32_t, double centralMeridian, double originLatitude, double falseEasting,
-                                double falseNorthing, double, double, double scaleFactor, double, double, double,
-                                double, double, double, double) {
+void TGIS_ProjectionTCEA::SetUpParameters(const TGIS_SetUpParameters& parameters) {
   // Checked first: a NaN scale raises before anything is stored.
-  const double scale = FixScaleFactor(scaleFactor, kMinScale, kMaxScale);
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing, originLatitude, kHalfPi);
+  const double scale = FixScaleFactor(parameters.ScaleFactor, kMinScale, kMaxScale);
+  SetUpFamily(parameters, TGIS_MeridianFix::mfToPi);
   ScaleFactor = scale;
   Prepare();
 }

@@ -38,18 +38,17 @@ public:
   }
   void Prepare() override;
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
-  // Reads the central meridian, origin latitude, false origin and the scale
-  // on the central meridian, clamped like Transverse Mercator's to [0.3, 3.0]
-  // (0248): a scale of 0 would divide by zero, a negative one turn the map.
-  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
-             double point2Longitude, double point2Latitude) override;
   void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
   void Unproject(const TGIS_Point3& source, TGIS_Point3& result) override;
 
   static constexpr double kMinScale = 0.3;
   static constexpr double kMaxScale = 3.0;
+
+protected:
+  // Reads the central meridian, origin latitude, false origin and the scale
+  // on the central meridian, clamped like Transverse Mercator's to [0.3, 3.0]
+  // (0248): a scale of 0 would divide by zero, a negative one turn the map.
+  void SetUpParameters(const TGIS_SetUpParameters& parameters) override;
 
 private:
   // The latitude of a meridian distance in [-2 M(pi/2), 2 M(pi/2)], past the

@@ -46,12 +46,6 @@ void TGIS_ProjectionWagner4::Prepare() {
   MaxNorthingOffset = kCy * radius_ * std::sin(AuxiliaryAngle(kHalfPi));
 }
 
-void TGIS_ProjectionWagner4::SetUp(std::int32_t, double centralMeridian, double, double falseEasting,
-                                   double falseNorthing, double, double, double, double, double, double, double,
-                                   double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing);
-}
-
 void TGIS_ProjectionWagner4::Project(const TGIS_Point3& source, TGIS_Point3& result) {
   double dlon;
   double lat;

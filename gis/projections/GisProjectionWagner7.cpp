@@ -31,12 +31,6 @@ void TGIS_ProjectionWagner7::Prepare() {
   MaxNorthingOffset = y;
 }
 
-void TGIS_ProjectionWagner7::SetUp(std::int32_t, double centralMeridian, double, double falseEasting,
-                                   double falseNorthing, double, double, double, double, double, double, double,
-                                   double, double, double) {
-  SetUpFamily(centralMeridian, TGIS_MeridianFix::mfToPi, falseEasting, falseNorthing);
-}
-
 void TGIS_ProjectionWagner7::Project(const TGIS_Point3& source, TGIS_Point3& result) {
   double dlon;
   double lat;

@@ -147,24 +147,16 @@ void TGIS_ProjectionTransverseMercator::Prepare() {
   ScaleFactor = StoredScale;
 }
 
-void TGIS_ProjectionTransverseMercator::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
-                                              double falseEasting, double falseNorthing, double standardParallel1,
-                                              double standardParallel2, double scaleFactor, double reserved1,
-                                              double reserved2, double azimuth, double point1Longitude,
-                                              double point1Latitude, double point2Longitude, double point2Latitude) {
-  ResetWarningFlag();
-  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing,
-                                 standardParallel1, standardParallel2, scaleFactor, reserved1, reserved2, azimuth,
-                                 point1Longitude, point1Latitude, point2Longitude, point2Latitude);
-  const double latitude = FixOriginLatitude(originLatitude);
-  const double meridian = FixCentralMeridian(centralMeridian, TGIS_MeridianFix::mfToMinusPi);
-  const double scale = FixScaleFactor(scaleFactor, 0.3, 3.0);
+void TGIS_ProjectionTransverseMercator::SetUpParameters(const TGIS_SetUpParameters& parameters) {
+  const double latitude = FixOriginLatitude(parameters.OriginLatitude);
+  const double meridian = FixCentralMeridian(parameters.CentralMeridian, TGIS_MeridianFix::mfToMinusPi);
+  const double scale = FixScaleFactor(parameters.ScaleFactor, 0.3, 3.0);
   // An infinite or NaN false origin would put NaN or infinity in every result.
-  CheckFiniteParameter(falseEasting, "FalseEasting");
-  CheckFiniteParameter(falseNorthing, "FalseNorthing");
+  CheckFiniteParameter(parameters.FalseEasting, "FalseEasting");
+  CheckFiniteParameter(parameters.FalseNorthing, "FalseNorthing");
 
   OriginPoint = MakePoint2(meridian, latitude);
-  FalseOrigin = MakePoint2(falseEasting, falseNorthing);
+  FalseOrigin = MakePoint2(parameters.FalseEasting, parameters.FalseNorthing);
   StoredScale = scale;
   Prepare();
 }

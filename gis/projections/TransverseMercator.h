@@ -28,13 +28,6 @@ public:
   // stored parameters into the working fields.
   void Prepare() override;
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
-  // Reads the central meridian ([-pi, 2*pi]), origin latitude ([-pi/2, pi/2]),
-  // false easting and northing (finite) and scale factor ([0.3, 3.0]);
-  // out-of-range angles and scales are clamped with a warning.
-  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
-             double point2Longitude, double point2Latitude) override;
   // Clamps the latitude (0240) and a longitude more than pi/2 from the
   // meridian (0241); warns 0236 beyond 9 degrees from it.
   void Project(const TGIS_Point3& source, TGIS_Point3& result) override;
@@ -61,6 +54,12 @@ public:
   double MeridianArc(double latitude) const;
   double PrimeVerticalRadius(double latitude) const;
   double MeridianRadius(double latitude) const;
+
+protected:
+  // Reads the central meridian ([-pi, 2*pi]), origin latitude ([-pi/2, pi/2]),
+  // false easting and northing (finite) and scale factor ([0.3, 3.0]);
+  // out-of-range angles and scales are clamped with a warning.
+  void SetUpParameters(const TGIS_SetUpParameters& parameters) override;
 
 private:
   struct SinCos {

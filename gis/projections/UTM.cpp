@@ -37,15 +37,8 @@ std::unique_ptr<TGIS_ProjectionAbstract> TGIS_ProjectionUTM::Create() const {
   return std::make_unique<TGIS_ProjectionUTM>();
 }
 
-void TGIS_ProjectionUTM::SetUp(std::int32_t zone, double centralMeridian, double originLatitude,
-                               double falseEasting, double falseNorthing, double standardParallel1,
-                               double standardParallel2, double scaleFactor, double reserved1, double reserved2,
-                               double azimuth, double point1Longitude, double point1Latitude, double point2Longitude,
-                               double point2Latitude) {
-  ResetWarningFlag();
-  TGIS_ProjectionAbstract::SetUp(zone, centralMeridian, originLatitude, falseEasting, falseNorthing,
-                                 standardParallel1, standardParallel2, scaleFactor, reserved1, reserved2, azimuth,
-                                 point1Longitude, point1Latitude, point2Longitude, point2Latitude);
+void TGIS_ProjectionUTM::SetUpParameters(const TGIS_SetUpParameters& parameters) {
+  const std::int32_t zone = parameters.Zone;
   if (zone == INT_MIN || std::abs(zone) > 60) GisRaise(GIS_RS_ERR_ZONE_INVALID, "", zone);
   Zone = zone;
   Prepare();
@@ -92,8 +85,11 @@ void TGIS_ProjectionUTM::SetUpInner() {
       tm.FalseOrigin.X == FalseEasting && tm.FalseOrigin.Y == FalseNorthing && tm.StoredScale == ScaleFactor)
     return;
   transverseMercator_->SetDatum(*Datum);
-  transverseMercator_->SetUp(0, CentralMeridian, OriginLatitude, FalseEasting, FalseNorthing, 0, 0, ScaleFactor, 0,
-                             0, 0, 0, 0, 0, 0);
+  transverseMercator_->SetUp(TGIS_SetUpParameters{.CentralMeridian = CentralMeridian,
+                                                  .OriginLatitude = OriginLatitude,
+                                                  .FalseEasting = FalseEasting,
+                                                  .FalseNorthing = FalseNorthing,
+                                                  .ScaleFactor = ScaleFactor});
 }
 
 void TGIS_ProjectionUTM::Project(const TGIS_Point3& source, TGIS_Point3& result) {

@@ -16,12 +16,6 @@ public:
   std::string Description() const override { return "Universal Transverse Mercator (UTM)"; }
   TGIS_ParameterSet ParameterSet() const override { return ppZone; }
   std::unique_ptr<TGIS_ProjectionAbstract> Create() const override;
-  // Reads only the zone: 0 (chosen by the next Project) or 1..60 north,
-  // -1..-60 south; anything else raises 0225.
-  void SetUp(std::int32_t zone, double centralMeridian, double originLatitude, double falseEasting,
-             double falseNorthing, double standardParallel1, double standardParallel2, double scaleFactor,
-             double reserved1, double reserved2, double azimuth, double point1Longitude, double point1Latitude,
-             double point2Longitude, double point2Latitude) override;
   // Latitudes beyond 84.5 degrees raise 0210, longitudes outside [-pi, 2*pi]
   // 0211; with no zone set, the point chooses it and it stays chosen. A
   // result outside the zone's grid raises 0225.
@@ -38,6 +32,11 @@ public:
   // Central meridian of a zone (its sign ignored), radians; zone 1 is 183
   // degrees, the same meridian as -177.
   static double ZoneCentralMeridian(std::int32_t zone);
+
+protected:
+  // Reads only the zone: 0 (chosen by the next Project) or 1..60 north,
+  // -1..-60 south; anything else raises 0225.
+  void SetUpParameters(const TGIS_SetUpParameters& parameters) override;
 
 private:
   void SetWorkingFields();

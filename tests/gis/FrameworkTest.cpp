@@ -70,6 +70,72 @@ TEST(ProjectionBase, CreationDefaultsAndPrepare) {
   EXPECT_EQ(p.Zone, 0);
 }
 
+// Every parameter a value of its own, each usable by the classes below, so
+// that two parameters swapped on the way to a class show.
+constexpr TGIS_SetUpParameters kDistinctParameters{.Zone = 33,
+                                                   .CentralMeridian = 0.2,
+                                                   .OriginLatitude = 0.7,
+                                                   .FalseEasting = 1000,
+                                                   .FalseNorthing = 2000,
+                                                   .StandardParallel1 = 0.6,
+                                                   .StandardParallel2 = 0.9,
+                                                   .ScaleFactor = 0.9,
+                                                   .Reserved1 = 5,
+                                                   .Reserved2 = 6,
+                                                   .Azimuth = 0.3,
+                                                   .Point1Longitude = 0.1,
+                                                   .Point1Latitude = 0.65,
+                                                   .Point2Longitude = 0.3,
+                                                   .Point2Latitude = 0.8};
+
+TEST(ProjectionBase, SetUpByPositionIsSetUpByStruct) {
+  const TGIS_SetUpParameters& q = kDistinctParameters;
+  for (const char* code : {"ALB", "LAM", "HOT", "HT2", "TMR", "TCE", "UTM"}) {
+    auto byStruct = GisProjectionList->CreateByCode(code);
+    auto byPosition = GisProjectionList->CreateByCode(code);
+    byStruct->SetUp(q);
+    byPosition->SetUp(q.Zone, q.CentralMeridian, q.OriginLatitude, q.FalseEasting, q.FalseNorthing,
+                      q.StandardParallel1, q.StandardParallel2, q.ScaleFactor, q.Reserved1, q.Reserved2, q.Azimuth,
+                      q.Point1Longitude, q.Point1Latitude, q.Point2Longitude, q.Point2Latitude);
+    EXPECT_EQ(byPosition->Zone, byStruct->Zone) << code;
+    for (auto field : {&TGIS_ProjectionAbstract::CentralMeridian, &TGIS_ProjectionAbstract::OriginLatitude,
+                       &TGIS_ProjectionAbstract::FalseEasting, &TGIS_ProjectionAbstract::FalseNorthing,
+                       &TGIS_ProjectionAbstract::StandardParallel1, &TGIS_ProjectionAbstract::StandardParallel2,
+                       &TGIS_ProjectionAbstract::ScaleFactor, &TGIS_ProjectionAbstract::Azimuth,
+                       &TGIS_ProjectionAbstract::Point1Longitude, &TGIS_ProjectionAbstract::Point1Latitude,
+                       &TGIS_ProjectionAbstract::Point2Longitude, &TGIS_ProjectionAbstract::Point2Latitude})
+      EXPECT_EQ(byPosition.get()->*field, byStruct.get()->*field) << code;
+    // The derived constants too: the same point lands in the same place.
+    const TGIS_Point3 point{0.25, 0.75, 0};
+    TGIS_Point3 a{}, b{};
+    byStruct->Project(point, a);
+    byPosition->Project(point, b);
+    EXPECT_EQ(a.X, b.X) << code;
+    EXPECT_EQ(a.Y, b.Y) << code;
+  }
+}
+
+TEST(ProjectionBase, SetUpReadsWhatTheParameterSetNames) {
+  const TGIS_SetUpParameters& q = kDistinctParameters;
+  struct Case {
+    const char* code;
+    bool readsOriginLatitude, readsMeridianAndFalseOrigin;
+  };
+  for (const Case& c : {Case{"EC4", false, true}, Case{"BON", true, true}, Case{"GED", false, false}}) {
+    auto p = GisProjectionList->CreateByCode(c.code);
+    const double originLatitude = p->OriginLatitude;
+    p->SetUp(q);
+    EXPECT_EQ(p->OriginLatitude, c.readsOriginLatitude ? q.OriginLatitude : originLatitude) << c.code;
+    EXPECT_EQ(p->CentralMeridian, c.readsMeridianAndFalseOrigin ? q.CentralMeridian : 0) << c.code;
+    EXPECT_EQ(p->FalseEasting, c.readsMeridianAndFalseOrigin ? q.FalseEasting : 0) << c.code;
+    EXPECT_EQ(p->FalseNorthing, c.readsMeridianAndFalseOrigin ? q.FalseNorthing : 0) << c.code;
+    // Parameters outside the set keep the creation values.
+    EXPECT_EQ(p->ScaleFactor, 1.0) << c.code;
+    EXPECT_EQ(p->StandardParallel1, 0.0) << c.code;
+    EXPECT_EQ(p->Zone, 0) << c.code;
+  }
+}
+
 TEST(ProjectionBase, SetDatumSwitchesTheEllipsoid) {
   ProbeProjection p;
   p.SetDatum(*GisDatumList->Find("PUK"));

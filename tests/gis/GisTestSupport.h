@@ -12,7 +12,11 @@ constexpr double kDeg = std::numbers::pi / 180;
 // SetUp with the parameters the Transverse Mercator reads; the rest 0.
 inline void SetUpTransverse(TGIS_ProjectionAbstract& p, double centralMeridian, double originLatitude,
                             double falseEasting, double falseNorthing, double scale) {
-  p.SetUp(0, centralMeridian, originLatitude, falseEasting, falseNorthing, 0, 0, scale, 0, 0, 0, 0, 0, 0, 0);
+  p.SetUp(TGIS_SetUpParameters{.CentralMeridian = centralMeridian,
+                               .OriginLatitude = originLatitude,
+                               .FalseEasting = falseEasting,
+                               .FalseNorthing = falseNorthing,
+                               .ScaleFactor = scale});
 }
 
 // SetUp with only the zone given.

@@ -26,9 +26,18 @@ struct Parameters {
 };
 
 inline void SetUpDegrees(TGIS_ProjectionAbstract& p, const Parameters& q) {
-  p.SetUp(0, q.centralMeridian * kDeg, q.originLatitude * kDeg, q.falseEasting, q.falseNorthing, q.parallel1 * kDeg,
-          q.parallel2 * kDeg, q.scale, 0, 0, q.azimuth * kDeg, q.point1Longitude * kDeg, q.point1Latitude * kDeg,
-          q.point2Longitude * kDeg, q.point2Latitude * kDeg);
+  p.SetUp(TGIS_SetUpParameters{.CentralMeridian = q.centralMeridian * kDeg,
+                               .OriginLatitude = q.originLatitude * kDeg,
+                               .FalseEasting = q.falseEasting,
+                               .FalseNorthing = q.falseNorthing,
+                               .StandardParallel1 = q.parallel1 * kDeg,
+                               .StandardParallel2 = q.parallel2 * kDeg,
+                               .ScaleFactor = q.scale,
+                               .Azimuth = q.azimuth * kDeg,
+                               .Point1Longitude = q.point1Longitude * kDeg,
+                               .Point1Latitude = q.point1Latitude * kDeg,
+                               .Point2Longitude = q.point2Longitude * kDeg,
+                               .Point2Latitude = q.point2Latitude * kDeg});
 }
 
 // A new projection of the class on the datum, set up.

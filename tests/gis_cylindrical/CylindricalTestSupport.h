@@ -42,8 +42,11 @@ inline std::unique_ptr<TGIS_ProjectionAbstract> Make(const std::string& code) {
 }
 
 inline void SetUp(TGIS_ProjectionAbstract& p, const Params& q) {
-  p.SetUp(0, q.centralMeridian, q.originLatitude, q.falseEasting, q.falseNorthing, 0, 0, q.scale, 0, 0, 0, 0, 0, 0,
-          0);
+  p.SetUp(TGIS_SetUpParameters{.CentralMeridian = q.centralMeridian,
+                               .OriginLatitude = q.originLatitude,
+                               .FalseEasting = q.falseEasting,
+                               .FalseNorthing = q.falseNorthing,
+                               .ScaleFactor = q.scale});
 }
 
 inline std::unique_ptr<TGIS_ProjectionAbstract> Make(const std::string& code, const Params& q) {
