@@ -7,7 +7,7 @@
 
 #include "app/AngleNotation.h"
 #include "app/GaussZone.h"
-#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
 #include "toolkit/core/NumberText.h"
 
 namespace app {

@@ -3,7 +3,7 @@
 #include <numbers>
 #include <stdexcept>
 
-#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
 
 namespace app {
 

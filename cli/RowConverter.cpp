@@ -9,7 +9,7 @@
 #include "app/GaussZone.h"
 #include "gis/GisDatums.h"
 #include "gis/GisException.h"
-#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
 
 namespace gkconv {
 

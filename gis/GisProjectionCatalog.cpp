@@ -35,10 +35,10 @@
 #include "gis/projections/GisProjectionRobinson.h"
 #include "gis/projections/GisProjectionSinusoid.h"
 #include "gis/projections/GisProjectionTCEA.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
+#include "gis/projections/GisProjectionUTM.h"
 #include "gis/projections/GisProjectionWagner4.h"
 #include "gis/projections/GisProjectionWagner7.h"
-#include "gis/projections/TransverseMercator.h"
-#include "gis/projections/UTM.h"
 
 void GisRegisterProjections(TGIS_ProjectionList& list) {
   list.Register(std::make_unique<TGIS_ProjectionGeodetic>());

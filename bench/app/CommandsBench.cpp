@@ -8,7 +8,7 @@
 
 #include "app/ConversionCommands.h"
 #include "gis/GisEngine.h"
-#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
 #include "toolkit/core/NumberText.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // algorithm) on the same points in the same run. The converter's set-up:
 // WGS 84, meridian 117 degrees, scale 1, false easting 500000.
 #include "gis/GisEngine.h"
-#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
 
 #include <benchmark/benchmark.h>
 #include <proj.h>

@@ -2,8 +2,8 @@
 // Functions of latitude on an ellipsoid that several projections share: the
 // conformal quantity t of the conformal conics, polar stereographic and
 // oblique Mercator, the parallel-radius ratio m, the authalic quantity q of
-// the equal-area conics, the meridian arc of the equidistant-along-the-meridian
-// projections, and the authalic-radius sphere of the spherical ones.
+// the equal-area conics, and the authalic-radius sphere of the spherical ones.
+// The meridian arc has its own class (GisMeridianArc.h).
 //
 // Everything is in double precision: the per-point formulas lose nothing
 // measurable against extended precision (well under a micrometre), and the
@@ -41,33 +41,5 @@ double LatitudeFromQ(double q, double e, double e2);
 // Radius of the sphere with (to sixth order in e) the ellipsoid's area:
 // Ra = a (1 - e^2/6 - 17 e^4/360 - 67 e^6/3024).
 double AuthalicRadius(double a, double e2);
-
-// Length of the meridian from the equator to a latitude, by Helmert's series
-// in the third flattening n = (a - b)/(a + b) to the fifth power (truncation
-// error far below a micrometre on any earth ellipsoid), and its inverse.
-class TGIS_MeridianArc {
- public:
-  TGIS_MeridianArc() = default;
-  TGIS_MeridianArc(double a, double b);
-
-  // M(phi), metres; odd in phi. One sine and cosine of phi, or none when
-  // the caller has them.
-  double Distance(double phi) const;
-  double Distance(double phi, double sinPhi, double cosPhi) const;
-  // The latitude phi with M(phi) = distance (the inverse series in n, then
-  // one step of Newton's method); distances beyond the pole give the pole.
-  // The second form also gives sin and cos of phi, which it has computed.
-  double Latitude(double distance) const;
-  double Latitude(double distance, double& sinPhi, double& cosPhi) const;
-  // The quarter meridian, M(pi/2).
-  double Quadrant() const { return quadrant_; }
-
- private:
-  double a_ = 0;
-  double e2_ = 0;
-  double c0_ = 0, c2_ = 0, c4_ = 0, c6_ = 0, c8_ = 0, c10_ = 0;
-  double d2_ = 0, d4_ = 0, d6_ = 0, d8_ = 0, d10_ = 0;
-  double quadrant_ = 0;
-};
 
 }  // namespace gis_ellipsoid

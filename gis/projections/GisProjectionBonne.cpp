@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "gis/projections/GisEllipsoidMath.h"
+
 using gis_ellipsoid::ParallelRadiusRatio;
 
 namespace {

@@ -5,7 +5,7 @@
 // the sinusoidal projection, which is used there.
 
 #include "gis/GisProjections.h"
-#include "gis/projections/GisEllipsoidMath.h"
+#include "gis/projections/GisMeridianArc.h"
 
 class TGIS_ProjectionBonne : public TGIS_ProjectionAbstract {
  public:

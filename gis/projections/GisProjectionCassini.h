@@ -6,7 +6,7 @@
 // (0241) when its result lies more than 4 degrees away.
 
 #include "gis/GisProjections.h"
-#include "gis/projections/GisEllipsoidMath.h"
+#include "gis/projections/GisMeridianArc.h"
 
 class TGIS_ProjectionCassini : public TGIS_ProjectionAbstract {
  public:

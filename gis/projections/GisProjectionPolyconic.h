@@ -4,7 +4,7 @@
 // origin. True scale along the central meridian and every parallel.
 
 #include "gis/GisProjections.h"
-#include "gis/projections/GisEllipsoidMath.h"
+#include "gis/projections/GisMeridianArc.h"
 
 class TGIS_ProjectionPolyconic : public TGIS_ProjectionAbstract {
  public:

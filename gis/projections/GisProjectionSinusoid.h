@@ -10,7 +10,7 @@
 // meridian; at the poles the central meridian is returned.
 
 #include "gis/GisProjections.h"
-#include "gis/projections/GisEllipsoidMath.h"
+#include "gis/projections/GisMeridianArc.h"
 
 class TGIS_ProjectionSinusoid : public TGIS_ProjectionAbstract {
 public:

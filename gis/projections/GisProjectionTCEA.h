@@ -24,7 +24,7 @@
 
 #include "gis/GisProjections.h"
 #include "gis/projections/GisAuthalicLatitude.h"
-#include "gis/projections/GisEllipsoidMath.h"
+#include "gis/projections/GisMeridianArc.h"
 
 class TGIS_ProjectionTCEA : public TGIS_ProjectionAbstract {
 public:

@@ -8,7 +8,7 @@
 
 #include "DecimalSeparatorScope.h"
 #include "EngineFixture.h"
-#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
 #include "toolkit/core/NumberText.h"
 
 namespace {

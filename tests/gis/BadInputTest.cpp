@@ -1,8 +1,8 @@
 // NaN, infinities and huge values given to SetUp, Project and Unproject:
 // each is clamped with a warning or raises EGIS_Exception; no call crashes or
 // hands back a NaN it could have refused.
-#include "gis/projections/TransverseMercator.h"
-#include "gis/projections/UTM.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
+#include "gis/projections/GisProjectionUTM.h"
 
 #include "GisTestSupport.h"
 

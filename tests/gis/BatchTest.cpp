@@ -2,7 +2,7 @@
 // by point, for the class that overrides them and for the base's loop; a
 // failing point does not stop the batch; notes carry warnings and errors.
 #include "gis/projections/GisProjectionLambert.h"
-#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
 
 #include "GisTestSupport.h"
 

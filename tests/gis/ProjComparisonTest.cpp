@@ -3,7 +3,7 @@
 // eighth order agree to well under a millimetre near the meridian and drift
 // apart with the distance from it; the test holds the first and reports the
 // second.
-#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
 
 #include "GisTestSupport.h"
 

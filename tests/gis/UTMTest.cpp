@@ -1,4 +1,4 @@
-#include "gis/projections/UTM.h"
+#include "gis/projections/GisProjectionUTM.h"
 
 #include "GisTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
 
 #include <cmath>
 #include <numbers>

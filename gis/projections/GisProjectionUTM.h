@@ -5,7 +5,7 @@
 // rather than being clamped.
 
 #include "gis/GisProjections.h"
-#include "gis/projections/TransverseMercator.h"
+#include "gis/projections/GisProjectionTransverseMercator.h"
 
 class TGIS_ProjectionUTM : public TGIS_ProjectionAbstract {
 public:
