@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "sControlKinds.h"
+#include "sFadeTimer.h"
 #include "sHintSuppression.h"
 #include "sSkinQueries.h"
 #include "skin/data/sMaskData.h"
@@ -66,9 +67,15 @@ struct TsButtonCommands {
                         b->Invalidate();
                         return true;
                       })
+            // The blend of the last step is a level off the new look in
+            // bright pixels: the cache itself is shown when a fade ends.
             .Set(SCMD_STOP_FADING,
                  [](TsCommonData& d, tk::TMessage&) {
-                   if (TsButton* b = Of(d)) b->StopStateFade();
+                   TsButton* b = Of(d);
+                   if (!b) return true;
+                   const bool faded = b->fadeTimer_ != nullptr;
+                   b->StopStateFade();
+                   if (faded && b->Usable()) b->Invalidate();
                    return true;
                  })
             // The fader asks for the new look; the message goes on unanswered.
@@ -252,18 +259,20 @@ void TsButton::RemoveWindowRegion() {
 
 // --- fades ------------------------------------------------------------------
 
-bool TsButton::FadeRunning() const { return false; }
+bool TsButton::FadeRunning() const { return fadeTimer_ && fadeTimer_->Enabled(); }
 
-void TsButton::StartStateFade(bool /*fast*/, bool /*animate*/) {
-  if (!skinData_.IsSkinned()) return;
+void TsButton::StartStateFade(bool fast, bool animate) { StartFade(fadeTimer_, skinData_, fast, animate); }
+
+void TsButton::StopStateFade() { StopFade(fadeTimer_); }
+
+void TsButton::StepRunningFade() { fadeTimer_->FadeStep(); }
+
+void TsButton::CutFadeShort() {
+  if (!FadeRunning() || fadeTimer_->FadeLevel >= fadeTimer_->Iterations) return;
+  fadeTimer_->SetEnabled(false);
   skinData_.cacheStale = true;
-  StopStateFade();
   Repaint();
 }
-
-void TsButton::StopStateFade() {}
-
-void TsButton::StepRunningFade() { skinData_.InvalidateCache(); }
 
 // --- window procedure -----------------------------------------------------------
 
@@ -390,7 +399,8 @@ bool TsButton::HandleMouseButton(tk::TMessage& message) {
   }
   mouseCaptured_ = false;
   if (!left) return false;
-  StopStateFade();
+  // A click shows its release at once.
+  CutFadeShort();
   pressed_ = false;
   const POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
   const RECT client = ClientRect();

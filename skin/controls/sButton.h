@@ -88,6 +88,8 @@ private:
   void StartStateFade(bool fast, bool animate);
   void StopStateFade();
   void StepRunningFade();
+  // A fade still short of its last step stops, and the new look shows now.
+  void CutFadeShort();
   void ReleasePendingRegion();
   void RemoveWindowRegion();
   bool Usable() const;

@@ -453,6 +453,12 @@ void TsSpeedButton::Paint() {
 
 void TsSpeedButton::PaintSkinned() {
   if (Width() <= 0 || Height() <= 0 || skinData_.IsPaintDeferred()) return;
+  // While a fade runs its frame is the look.
+  if (FadeFrameReady()) {
+    const tk::TBitmapSource frame(animTimer_->TmpBmp);
+    BitBlt(Canvas().Handle(), 0, 0, Width(), Height(), frame.Handle(), 0, 0, SRCCOPY);
+    return;
+  }
   bool stale = skinData_.cacheStale || skinData_.partlyClipped || Down() != lastDown_;
   lastDown_ = Down();
   skinData_.partlyClipped = skinData_.DependsOnParentBackground();
@@ -478,10 +484,18 @@ void TsSpeedButton::RepaintThroughParent() {
 
 // --- state changes ---------------------------------------------------------------------------
 
-bool TsSpeedButton::FadeRunning() const { return false; }
+bool TsSpeedButton::FadeRunning() const { return animTimer_ != nullptr; }
 
-void TsSpeedButton::StateChanged(bool /*fast*/, bool /*animate*/) {
+bool TsSpeedButton::FadeFrameReady() const { return animTimer_ && animTimer_->TmpBmp.Width() == Width(); }
+
+void TsSpeedButton::StateChanged(bool fast, bool animate) {
   try {
+    const TsGeneralData* section = skinData_.Section();
+    if (animate && !SkinLoading && skinData_.IsSkinned() && section && section->FadingEnabled && !skinData_.cacheStale) {
+      skinData_.cacheStale = true;
+      StartAnimation(*this, fast);
+      return;
+    }
     skinData_.cacheStale = true;
     StopStateAnimation();
     RepaintThroughParent();
@@ -490,7 +504,9 @@ void TsSpeedButton::StateChanged(bool /*fast*/, bool /*animate*/) {
   }
 }
 
-void TsSpeedButton::StopStateAnimation() {}
+void TsSpeedButton::StopStateAnimation() {
+  if (animTimer_) StopAnimation(*this);
+}
 
 // --- window procedure ---------------------------------------------------------------------
 
@@ -577,6 +593,12 @@ bool TsSpeedButton::HandleMouse(tk::TMessage& message) {
   }
   (void)up;
   RestoreHints();
+  // The release shows at once.
+  if (left && FadeFrameReady()) {
+    StopStateAnimation();
+    PrepareCache();
+    RepaintThroughParent();
+  }
   if (left && Enabled() && buttonStyle_ == tbsDropDown) {
     menuOpen_ = false;
     if (MenuButton == this) MenuButton = nullptr;

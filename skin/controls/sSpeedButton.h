@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "sAnimTimer.h"
 #include "sAnimatEvents.h"
 #include "sButtonGlyph.h"
 #include "sCommonData.h"
@@ -24,8 +25,6 @@ class TPopupMenu;
 
 namespace skin {
 
-class TsAnimTimer;
-
 enum TsButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
 // The width of the arrow part of the drop-down style.
@@ -37,7 +36,7 @@ extern TsSpeedButton* MenuButton;
 // A drop-down menu is being shown.
 extern bool MenuShowing;
 
-class TsSpeedButton : public tk::TSpeedButton, public TsSkinnedControl {
+class TsSpeedButton : public tk::TSpeedButton, public TsSkinnedControl, public TsAnimatedControl {
   TK_CLASS(TsSpeedButton)
 public:
   explicit TsSpeedButton(tk::TComponent* owner);
@@ -92,13 +91,16 @@ public:
   virtual int GlyphHeight() const;
   virtual RECT CaptionRect();
   virtual RECT GlyphRect();
-  virtual void PrepareCache();
+  void PrepareCache() override;
+  TsAnimTimer*& AnimTimerSlot() override { return animTimer_; }
   // A state change: a fade when animated and the section fades, otherwise
   // the new look at once through the parent.
   void StateChanged(bool fast, bool animate);
   // Repaints the button with its parent told which child paints.
   void RepaintThroughParent();
   bool FadeRunning() const;
+  // A fade's frame of the button's width is there to be shown.
+  bool FadeFrameReady() const;
 
 protected:
   void Paint() override;

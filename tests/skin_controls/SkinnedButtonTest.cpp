@@ -37,6 +37,7 @@ protected:
   }
   // The look now, as cached; the screen must show the same.
   tk::Bitmap Look(TsButton* b) {
+    EXPECT_TRUE(PumpUntil([&] { return !b->FadeRunning(); })) << "the fade ends";
     PumpPending();
     b->Update();
     EXPECT_FALSE(b->SkinData().cacheStale) << "the look was painted";

@@ -93,6 +93,7 @@ protected:
     return b;
   }
   tk::Bitmap Look(TsSpeedButton* b) {
+    EXPECT_TRUE(PumpUntil([&] { return !b->FadeRunning(); })) << "the fade ends";
     PumpPending();
     form->Update();
     EXPECT_FALSE(b->SkinData().cacheStale);

@@ -5,6 +5,8 @@
 // objects.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,23 @@ const std::vector<Skinned> kSkinned = {
     {"TsLabel", nullptr,
      {"sLabel1", "sLabel2", "sLabel3", "sLabel4", "sLabel5", "sLabel6", "sLabel7", "sLabel8", "sLabel9", "sLabel10",
       "sLabel11"}},
+};
+
+// Timer messages the user-interface thread takes from its queue while it lives.
+class TimerMessageCount {
+public:
+  TimerMessageCount() { hook_ = SetWindowsHookExW(WH_GETMESSAGE, &Count, nullptr, GetCurrentThreadId()); }
+  ~TimerMessageCount() { UnhookWindowsHookEx(hook_); }
+  bool Installed() const { return hook_ != nullptr; }
+  static inline int timers = 0;
+
+private:
+  static LRESULT CALLBACK Count(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == WM_TIMER) ++timers;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  HHOOK hook_ = nullptr;
 };
 
 class MainWindowSkinnedControlsTest : public MainWindowTest {
@@ -96,6 +115,29 @@ TEST_F(MainWindowSkinnedControlsTest, SkinningOffAndOnGivesPlainAndSkinnedContro
   const DWORD after = GdiObjectCount();
   EXPECT_EQ(after, before) << "GDI objects after 100 switches";
   ExpectSkinned(true);
+}
+
+TEST_F(MainWindowSkinnedControlsTest, OnceTheFadesEndTheIdleWindowGetsNoTimerMessages) {
+  // A hover and a leave, each a fade of 20 frames on a 10 ms timer.
+  TimerMessageCount count;
+  ASSERT_TRUE(count.Installed());
+  TimerMessageCount::timers = 0;
+  MoveMouseTo(CentreOf(*form->sButton2));
+  ASSERT_TRUE(PumpUntil([&] { return form->sButton2->ButtonState() == 1; }));
+  MoveMouseTo(CentreOf(*form->sSpeedButton1));
+  ASSERT_TRUE(PumpUntil([&] { return form->sSpeedButton1->CurrentState() == 1; }));
+  MoveMouseTo(ScreenPointOf(*form, 2, 2));
+  ASSERT_TRUE(PumpUntil([&] {
+    return !form->sButton2->FadeRunning() && !form->sSpeedButton1->FadeRunning() && form->sButton2->ButtonState() == 0;
+  }));
+  // The mouse still over the bare window: nothing ticks. GK_IDLE_SECONDS
+  // lengthens the watch (1 s in the test run).
+  const char* seconds = std::getenv("GK_IDLE_SECONDS");
+  const int watch = seconds ? std::max(1, std::atoi(seconds)) : 1;
+  EXPECT_GT(TimerMessageCount::timers, 0) << "the count sees the fades' timer messages";
+  TimerMessageCount::timers = 0;
+  PumpUntil([] { return false; }, std::chrono::seconds(watch));
+  EXPECT_EQ(TimerMessageCount::timers, 0) << "timer messages in " << watch << " s";
 }
 
 }  // namespace
