@@ -1,10 +1,10 @@
 #include "gis/GisDatums.h"
 
+#include "gis/GisAngles.h"
 #include "gis/GisException.h"
 #include "gis/GisMessages.h"
 
 #include <cmath>
-#include <numbers>
 
 std::unique_ptr<TGIS_EllipsoidList> GisEllipsoidList;
 std::unique_ptr<TGIS_DatumList> GisDatumList;
@@ -15,9 +15,9 @@ void GisAddBuiltInEllipsoids(TGIS_EllipsoidList& list);
 
 namespace {
 
-constexpr double kDegreesToRadians = 0.017453292519943295;
+using gis_angle::kDegree;
 constexpr double kArcSecondsPerRadian = 206264.8062471;
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kPi;
 
 }  // namespace
 
@@ -52,10 +52,10 @@ TGIS_Datum::TGIS_Datum(TGIS_DatumKind kind, std::string code, std::string descri
       EY = d[3];
       DZ = d[4];
       EZ = d[5];
-      South = d[6] * kDegreesToRadians;
-      North = d[7] * kDegreesToRadians;
-      West = d[8] * kDegreesToRadians;
-      East = d[9] * kDegreesToRadians;
+      South = d[6] * kDegree;
+      North = d[7] * kDegree;
+      West = d[8] * kDegree;
+      East = d[9] * kDegree;
       break;
     case TGIS_DatumKind::dkSevenParameter:
       DX = d[0];

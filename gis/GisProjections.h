@@ -8,6 +8,7 @@
 // (Warnings holds the most recent one); input it cannot handle raises
 // EGIS_Exception with a catalogue message.
 
+#include "gis/GisAngles.h"
 #include "gis/GisDatums.h"
 #include "gis/GisException.h"
 #include "gis/GisMessages.h"
@@ -18,7 +19,6 @@
 #include <cstdint>
 #include <exception>
 #include <memory>
-#include <numbers>
 #include <span>
 #include <string>
 #include <string_view>
@@ -81,9 +81,9 @@ struct TGIS_PointNote {
 
 class TGIS_ProjectionAbstract {
 public:
-  static constexpr double kPi = std::numbers::pi;
-  static constexpr double kHalfPi = std::numbers::pi / 2;
-  static constexpr double kTwoPi = 2 * std::numbers::pi;
+  static constexpr double kPi = gis_angle::kPi;
+  static constexpr double kHalfPi = gis_angle::kHalfPi;
+  static constexpr double kTwoPi = gis_angle::kTwoPi;
 
   // Construction: the default datum ("WGE") and its ellipsoid, scale 1, every
   // other parameter 0. Does not call Prepare; subclasses that need derived

@@ -9,6 +9,7 @@
 // nanoseconds per point and the ratio ours / PROJ (below 1: ours is faster).
 //
 //   gis_family_bench [--repetitions N] [--block-ms M] [--only CODE,CODE,...]
+#include "gis/GisAngles.h"
 #include "gis/GisEngine.h"
 #include "gis/GisProjections.h"
 
@@ -21,14 +22,13 @@
 #include <ctime>
 #include <functional>
 #include <memory>
-#include <numbers>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr double kDeg = std::numbers::pi / 180;
+constexpr double kDeg = gis_angle::kDegree;
 constexpr int kPoints = 1024;
 
 // The SetUp of one case, angles in degrees.

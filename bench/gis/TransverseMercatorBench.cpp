@@ -1,19 +1,19 @@
 // Throughput of our Transverse Mercator beside PROJ's tmerc (default, exact
 // algorithm) on the same points in the same run. The converter's set-up:
 // WGS 84, meridian 117 degrees, scale 1, false easting 500000.
+#include "gis/GisAngles.h"
 #include "gis/GisEngine.h"
 #include "gis/projections/GisProjectionTransverseMercator.h"
 
 #include <benchmark/benchmark.h>
 #include <proj.h>
 
-#include <numbers>
 #include <random>
 #include <vector>
 
 namespace {
 
-constexpr double kDeg = std::numbers::pi / 180;
+constexpr double kDeg = gis_angle::kDegree;
 constexpr double kMeridian = 117;
 constexpr int kPoints = 4096;
 

@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
-#include <numbers>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "gis/GisAngles.h"
 #include "gis/GisEngine.h"
 #include "gis/projections/GisProjectionAlbers.h"
 #include "gis/projections/GisProjectionBonne.h"
@@ -28,7 +28,7 @@
 
 namespace {
 
-constexpr double kDeg = std::numbers::pi / 180;
+constexpr double kDeg = gis_angle::kDegree;
 constexpr int kPoints = 1024;
 
 struct Case {

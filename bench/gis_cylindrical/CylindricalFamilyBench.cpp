@@ -10,20 +10,20 @@
 #include <benchmark/benchmark.h>
 #include <proj.h>
 
+#include "gis/GisAngles.h"
 #include "gis/GisEngine.h"
 #include "gis/GisProjections.h"
 
 #include <cstdio>
 #include <map>
 #include <memory>
-#include <numbers>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr double kDeg = std::numbers::pi / 180;
+constexpr double kDeg = gis_angle::kDegree;
 constexpr int kBatch = 1024;
 
 struct Peer {

@@ -1,14 +1,13 @@
 #include "gis/projections/GisEllipsoidMath.h"
 
 #include <cmath>
-#include <numbers>
+
+#include "gis/GisAngles.h"
 
 namespace gis_ellipsoid {
 
-namespace {
-constexpr double kHalfPi = std::numbers::pi / 2;
-constexpr double kQuarterPi = std::numbers::pi / 4;
-}  // namespace
+using gis_angle::kHalfPi;
+using gis_angle::kQuarterPi;
 
 double ConformalT(double phi, double e) {
   const double es = e * std::sin(phi);

@@ -1,13 +1,12 @@
 #include "gis/projections/GisMeridianArc.h"
 
 #include <cmath>
-#include <numbers>
+
+#include "gis/GisAngles.h"
 
 namespace gis_ellipsoid {
 
-namespace {
-constexpr double kHalfPi = std::numbers::pi / 2;
-}  // namespace
+using gis_angle::kHalfPi;
 
 TGIS_MeridianArc::TGIS_MeridianArc(double a, double b) : a_(a), e2_((a * a - b * b) / (a * a)) {
   const double n = (a - b) / (a + b);

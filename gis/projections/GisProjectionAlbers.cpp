@@ -1,7 +1,6 @@
 #include "gis/projections/GisProjectionAlbers.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "gis/projections/GisEllipsoidMath.h"
 
@@ -9,13 +8,13 @@ using gis_ellipsoid::AuthalicQ;
 using gis_ellipsoid::ParallelRadiusRatio;
 
 namespace {
-constexpr double kDeg = std::numbers::pi / 180;
+using gis_angle::kDegree;
 }  // namespace
 
 TGIS_ProjectionAlbers::TGIS_ProjectionAlbers() {
-  OriginLatitude = 45 * kDeg;
-  StandardParallel1 = 40 * kDeg;
-  StandardParallel2 = 50 * kDeg;
+  OriginLatitude = 45 * kDegree;
+  StandardParallel1 = 40 * kDegree;
+  StandardParallel2 = 50 * kDegree;
   MaxEastingOffset = 40000000;
   MaxNorthingOffset = 40000000;
   Prepare();

@@ -1,20 +1,19 @@
 #include "gis/projections/GisProjectionBonne.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "gis/projections/GisEllipsoidMath.h"
 
 using gis_ellipsoid::ParallelRadiusRatio;
 
 namespace {
-constexpr double kDeg = std::numbers::pi / 180;
+using gis_angle::kDegree;
 // Below this the apex is so far away that the cone formulas lose every digit.
 constexpr double kEquatorTolerance = 1e-10;
 }  // namespace
 
 TGIS_ProjectionBonne::TGIS_ProjectionBonne() {
-  OriginLatitude = 45 * kDeg;
+  OriginLatitude = 45 * kDegree;
   MaxEastingOffset = 25000000;
   MaxNorthingOffset = 25000000;
   Prepare();

@@ -5,14 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 using gis_pseudocylindrical::TGIS_ValueSlope;
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kPoleValue = 2 + kPi / 2;  // g(pi/2)
+using gis_angle::kHalfPi;
+using gis_angle::kPi;
+constexpr double kPoleValue = 2 + kHalfPi;  // g(pi/2)
 
 double G(double theta) {
   const double s = std::sin(theta);
@@ -27,7 +27,7 @@ TGIS_ValueSlope GS(double theta) {
 }
 
 // Near the pole g(pi/2) - g(theta) ~ 2 (pi/2 - theta)^2.
-constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{kPoleValue, kPi / 2, 1, 2, 2};
+constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{kPoleValue, kHalfPi, 1, 2, 2};
 
 double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, GS); }
 

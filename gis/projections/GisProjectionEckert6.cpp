@@ -5,14 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 using gis_pseudocylindrical::TGIS_ValueSlope;
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kPoleValue = 1 + kPi / 2;  // g(pi/2)
+using gis_angle::kHalfPi;
+using gis_angle::kPi;
+constexpr double kPoleValue = 1 + kHalfPi;  // g(pi/2)
 
 double G(double theta) { return theta + std::sin(theta); }
 
@@ -24,7 +24,7 @@ TGIS_ValueSlope GS(double theta) {
 }
 
 // g' = 1 + cos theta stays >= 1: Newton needs no help near the pole.
-constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{kPoleValue, kPi / 2, 1, 0, 0};
+constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{kPoleValue, kHalfPi, 1, 0, 0};
 
 double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, GS); }
 
@@ -56,7 +56,7 @@ void TGIS_ProjectionEckert6::Unproject(const TGIS_Point3& source, TGIS_Point3& r
   double dx;
   double dy;
   BeginUnproject(source, dx, dy);
-  const double theta = std::clamp(dy / (2 * radius_), -kPi / 2, kPi / 2);
+  const double theta = std::clamp(dy / (2 * radius_), -kHalfPi, kHalfPi);
   const double lat = std::asin(std::clamp(G(theta) / kPoleValue, -1.0, 1.0));
   // 1 + cos(theta) >= 1: the poles are lines, every point has a meridian.
   const double dlon = std::clamp(dx / (radius_ * (1 + std::cos(theta))), -kPi, kPi);

@@ -2,20 +2,19 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "gis/projections/GisEllipsoidMath.h"
 
 using gis_ellipsoid::ConformalT;
 
 namespace {
-constexpr double kDeg = std::numbers::pi / 180;
+using gis_angle::kDegree;
 constexpr double kLatitudeTolerance = 1e-10;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 }  // namespace
 
 TGIS_ProjectionHotine::TGIS_ProjectionHotine() {
-  OriginLatitude = 45 * kDeg;
+  OriginLatitude = 45 * kDegree;
   Prepare();
 }
 
@@ -145,7 +144,7 @@ void TGIS_ProjectionHotine::Project(const TGIS_Point3& source, TGIS_Point3& resu
     // At a pole t = 0 (or infinity): the limits of the general formulas.
     const double pole = lat > 0 ? 1 : -1;
     u = ab * pole * kHalfPi;
-    v = ab * std::log(std::tan(std::numbers::pi / 4 - pole * k_.gamma0 / 2));
+    v = ab * std::log(std::tan(gis_angle::kQuarterPi - pole * k_.gamma0 / 2));
   } else {
     const double q = k_.h / std::pow(ConformalT(lat, static_cast<double>(E)), k_.b);
     const double s = (q - 1 / q) / 2;

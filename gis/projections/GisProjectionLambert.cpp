@@ -1,7 +1,6 @@
 #include "gis/projections/GisProjectionLambert.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "gis/projections/GisEllipsoidMath.h"
 
@@ -9,15 +8,15 @@ using gis_ellipsoid::ConformalT;
 using gis_ellipsoid::ParallelRadiusRatio;
 
 namespace {
-constexpr double kDeg = std::numbers::pi / 180;
+using gis_angle::kDegree;
 constexpr double kPoleTolerance = 1e-10;
 constexpr double kIterationTolerance = 4.85e-10;
 }  // namespace
 
 TGIS_ProjectionLambert::TGIS_ProjectionLambert() {
-  OriginLatitude = 45 * kDeg;
-  StandardParallel1 = 40 * kDeg;
-  StandardParallel2 = 50 * kDeg;
+  OriginLatitude = 45 * kDegree;
+  StandardParallel1 = 40 * kDegree;
+  StandardParallel2 = 50 * kDegree;
   MaxEastingOffset = 40000000;
   MaxNorthingOffset = 40000000;
   Prepare();

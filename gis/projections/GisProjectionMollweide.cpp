@@ -12,7 +12,8 @@ namespace {
 using gis_pseudocylindrical::TGIS_ValueSlope;
 
 constexpr double kSqrt2 = std::numbers::sqrt2;
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kHalfPi;
+using gis_angle::kPi;
 
 double G(double theta) { return 2 * theta + std::sin(2 * theta); }
 
@@ -24,7 +25,7 @@ TGIS_ValueSlope GS(double theta) {
 }
 
 // Near the pole pi - g(theta) ~ (4/3) (pi/2 - theta)^3.
-constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{kPi, kPi / 2, 1, 3, 4.0 / 3};
+constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{kPi, kHalfPi, 1, 3, 4.0 / 3};
 
 double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, GS); }
 

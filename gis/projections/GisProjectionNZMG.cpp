@@ -3,15 +3,14 @@
 #include <cmath>
 #include <complex>
 #include <limits>
-#include <numbers>
 
 namespace {
 
 using Complex = std::complex<double>;
 
-constexpr double kDeg = std::numbers::pi / 180;
+using gis_angle::kDegree;
 // Latitude differences are counted in units of 10^5 seconds of arc.
-constexpr double kRadiansPerUnit = 1e5 / 3600 * kDeg;
+constexpr double kRadiansPerUnit = 1e5 / 3600 * kDegree;
 
 // Latitude difference (units) -> isometric latitude difference (radians).
 constexpr double kLatitudeToIsometric[] = {0.6399175073, -0.1358797613, 0.063294409, -0.02526853, 0.0117879,
@@ -46,8 +45,8 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 }  // namespace
 
 TGIS_ProjectionNZMG::TGIS_ProjectionNZMG() {
-  CentralMeridian = 173 * kDeg;
-  OriginLatitude = -41 * kDeg;
+  CentralMeridian = 173 * kDegree;
+  OriginLatitude = -41 * kDegree;
   FalseEasting = 2510000;
   FalseNorthing = 6023150;
   if (const TGIS_Datum* datum = GisDatumList->Find("GEO")) Datum = datum;

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr double kStep = TGIS_ProjectionAbstract::kPi / 36;  // 5 degrees
+constexpr double kStep = gis_angle::kPi / 36;  // 5 degrees
 constexpr double kPublishedYScale = 1.3523;
 constexpr double kRefinementTolerance = 1e-5;  // metres of northing
 constexpr int kMaxRefinementSteps = 76;

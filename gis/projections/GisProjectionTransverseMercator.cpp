@@ -1,7 +1,6 @@
 #include "gis/projections/GisProjectionTransverseMercator.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -10,7 +9,7 @@ namespace {
 // the millimetre, and extended arithmetic would cost several times as much.
 using Real = double;
 
-constexpr double kDistortionLimit = std::numbers::pi / 20;  // 9 degrees from the meridian
+constexpr double kDistortionLimit = gis_angle::kPi / 20;  // 9 degrees from the meridian
 
 // Factorial denominators of the series, as factors.
 constexpr Real kInv2 = 1.0 / 2, kInv6 = 1.0 / 6, kInv24 = 1.0 / 24, kInv120 = 1.0 / 120;

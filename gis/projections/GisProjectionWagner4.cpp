@@ -5,13 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 using gis_pseudocylindrical::TGIS_ValueSlope;
 
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kHalfPi;
+using gis_angle::kPi;
 
 double G(double theta) { return 2 * theta + std::sin(2 * theta); }
 
@@ -26,7 +26,7 @@ TGIS_ValueSlope GS(double theta) {
 // theta lies a hair above pi/3; the search runs to pi/2, where g is still
 // increasing, and the pole maps to itself and back. theta stays below about
 // pi/3, far from g's flat end.
-constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{TGIS_ProjectionWagner4::kCp, kPi / 2, 2.0 / 3, 0,
+constexpr gis_pseudocylindrical::TGIS_AuxiliaryEquation kEquation{TGIS_ProjectionWagner4::kCp, kHalfPi, 2.0 / 3, 0,
                                                                   0};
 
 double AuxiliaryAngle(double phi) { return gis_pseudocylindrical::AuxiliaryAngle(phi, kEquation, GS); }

@@ -17,7 +17,7 @@
 namespace {
 
 using namespace gistest;
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kPi;
 const double kNan = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 

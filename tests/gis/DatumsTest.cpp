@@ -1,3 +1,4 @@
+#include "gis/GisAngles.h"
 #include "gis/GisDatums.h"
 #include "gis/GisProjections.h"
 
@@ -5,12 +6,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <set>
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kPi;
 
 TEST(EllipsoidTable, HoldsTheBuiltInEllipsoidsWithDerivedConstants) {
   ASSERT_EQ(GisEllipsoidList->Count(), 23);

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kPi;
 const double kNan = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 

@@ -1,13 +1,13 @@
 #pragma once
 // Small helpers shared by the projection tests.
 
+#include "gis/GisAngles.h"
 #include "gis/GisProjections.h"
 
-#include <numbers>
 
 namespace gistest {
 
-constexpr double kDeg = std::numbers::pi / 180;
+constexpr double kDeg = gis_angle::kDegree;
 
 // SetUp with the parameters the Transverse Mercator reads; the rest 0.
 inline void SetUpTransverse(TGIS_ProjectionAbstract& p, double centralMeridian, double originLatitude,

@@ -9,7 +9,7 @@
 namespace {
 
 using namespace gistest;
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kPi;
 
 // The converter's set-up: Gauss-Krueger zone meridian, scale 1, 500 km east.
 class GaussKrueger117 : public ::testing::Test {

@@ -9,7 +9,7 @@
 namespace {
 
 using namespace gistest;
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kPi;
 
 TEST(UTM, StartsWithoutAZone) {
   TGIS_ProjectionUTM utm;

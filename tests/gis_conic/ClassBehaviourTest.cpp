@@ -20,7 +20,7 @@ using conictest::SetUpDegrees;
 using gistest::kDeg;
 using gistest::Project;
 using gistest::Unproject;
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kPi;
 constexpr double kA = 6378137;
 constexpr double kE2 = 0.00669437999014;
 

@@ -29,7 +29,7 @@ using conictest::SetUpDegrees;
 using gistest::kDeg;
 using gistest::Project;
 using gistest::Unproject;
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kPi;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 using Factory = std::function<std::unique_ptr<TGIS_ProjectionAbstract>()>;

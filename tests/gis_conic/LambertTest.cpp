@@ -18,7 +18,7 @@ using conictest::SetUpDegrees;
 using gistest::kDeg;
 using gistest::Project;
 using gistest::Unproject;
-constexpr double kHalfPi = std::numbers::pi / 2;
+using gis_angle::kHalfPi;
 
 TEST(Lambert, CreationConstantsOnWgs84) {
   TGIS_ProjectionLambert lam;

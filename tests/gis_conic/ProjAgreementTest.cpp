@@ -31,7 +31,7 @@ namespace {
 using conictest::kDeg;
 using conictest::Make;
 using conictest::Parameters;
-constexpr double kPi = std::numbers::pi;
+using gis_angle::kPi;
 
 class ProjOperation {
  public:

@@ -3,6 +3,7 @@
 // the classes under test, a short SetUp, one-point Project / Unproject and
 // the number of a raised message.
 
+#include "gis/GisAngles.h"
 #include "gis/GisProjections.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +11,13 @@
 #include <cmath>
 #include <limits>
 #include <memory>
-#include <numbers>
 #include <string>
 #include <vector>
 
 namespace cyl_test {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kDeg = kPi / 180;
+using gis_angle::kPi;
+constexpr double kDeg = gis_angle::kDegree;
 const double kNan = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
