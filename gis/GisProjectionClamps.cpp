@@ -85,6 +85,25 @@ void TGIS_ProjectionAbstract::SetUpFamily(const TGIS_SetUpParameters& parameters
   Prepare();
 }
 
+void TGIS_ProjectionAbstract::SetUpConic(const TGIS_SetUpParameters& parameters, double parallelLimit,
+                                         const std::function<void(double, double, double)>& checkCone) {
+  const double lat0 = FixOriginLatitude(parameters.OriginLatitude);
+  const double lon0 = FixCentralMeridian(parameters.CentralMeridian, TGIS_MeridianFix::mfToPi);
+  const double parallel1 = FixStandardParallel1(parameters.StandardParallel1, parallelLimit);
+  const double parallel2 = FixStandardParallel2(parameters.StandardParallel2, parallelLimit);
+  CheckFiniteParameter(parameters.FalseEasting, "FalseEasting");
+  CheckFiniteParameter(parameters.FalseNorthing, "FalseNorthing");
+  checkCone(lat0, parallel1, parallel2);
+
+  CentralMeridian = NormalizedCentralMeridian(lon0);
+  OriginLatitude = lat0;
+  FalseEasting = parameters.FalseEasting;
+  FalseNorthing = parameters.FalseNorthing;
+  StandardParallel1 = parallel1;
+  StandardParallel2 = parallel2;
+  Prepare();
+}
+
 void TGIS_ProjectionAbstract::FixLatitudeOutOfRange(double& latitude, double limit) {
   if (std::isnan(latitude)) GisRaiseValue(GIS_RS_ERR_LATITUDE_INVALID, latitude);
   if (Clamp(latitude, -limit, limit)) AddWarning(GIS_RS_ERR_LATITUDE_FIXED);

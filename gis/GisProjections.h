@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -256,6 +257,14 @@ protected:
   // prepares.
   void SetUpFamily(const TGIS_SetUpParameters& parameters, TGIS_MeridianFix belowMinusPi,
                    double originLatitudeLimit = kHalfPi);
+  // The SetUp of the conics with two standard parallels (Albers, Lambert):
+  // the central meridian (below -pi it becomes pi), the origin latitude
+  // (+-pi/2), the false origin and both parallels, clamped to
+  // +-parallelLimit (0246, 0247). `checkCone`(origin latitude, parallel 1,
+  // parallel 2) raises when those give no cone; everything is checked before
+  // anything is stored. Then stores and prepares.
+  void SetUpConic(const TGIS_SetUpParameters& parameters, double parallelLimit,
+                  const std::function<void(double, double, double)>& checkCone);
 
   // Project: latitude into [-limit, limit] (0240; NaN raises 0210). The
   // common case, a latitude in range, costs two comparisons.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "gis/projections/GisConeConstant.h"
 #include "gis/projections/GisEllipsoidMath.h"
 
 using gis_ellipsoid::AuthalicQ;
@@ -31,15 +32,11 @@ TGIS_ProjectionAlbers::Constants TGIS_ProjectionAlbers::Derive(double originLati
   const double e2 = static_cast<double>(E2);
   const double m1 = ParallelRadiusRatio(parallel1, e2);
   const double q1 = AuthalicQ(parallel1, e, e2);
-  double n;
-  if (std::fabs(parallel1 - parallel2) <= 1e-10) {
-    n = std::sin(parallel1);
-  } else {
+  const double n = gis_conic::ConeConstant<double>(parallel1, parallel2, [&] {
     const double m2 = ParallelRadiusRatio(parallel2, e2);
     const double q2 = AuthalicQ(parallel2, e, e2);
-    n = (m1 * m1 - m2 * m2) / (q2 - q1);
-  }
-  if (!std::isfinite(n) || std::fabs(n) < 1e-10) GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);
+    return (m1 * m1 - m2 * m2) / (q2 - q1);
+  });
   const double c = m1 * m1 + n * q1;
   const double rho0 = a * std::sqrt(std::fmax(0.0, c - n * AuthalicQ(originLatitude, e, e2))) / n;
   return {n, c, rho0};
@@ -51,21 +48,9 @@ void TGIS_ProjectionAlbers::Prepare() {
 }
 
 void TGIS_ProjectionAlbers::SetUpParameters(const TGIS_SetUpParameters& parameters) {
-  const double lat0 = FixOriginLatitude(parameters.OriginLatitude);
-  const double lon0 = FixCentralMeridian(parameters.CentralMeridian, TGIS_MeridianFix::mfToPi);
-  const double parallel1 = FixStandardParallel1(parameters.StandardParallel1);
-  const double parallel2 = FixStandardParallel2(parameters.StandardParallel2);
-  CheckFiniteParameter(parameters.FalseEasting, "FalseEasting");
-  CheckFiniteParameter(parameters.FalseNorthing, "FalseNorthing");
-  Derive(lat0, parallel1, parallel2);  // raises before anything is stored
-
-  CentralMeridian = NormalizedCentralMeridian(lon0);
-  OriginLatitude = lat0;
-  FalseEasting = parameters.FalseEasting;
-  FalseNorthing = parameters.FalseNorthing;
-  StandardParallel1 = parallel1;
-  StandardParallel2 = parallel2;
-  Prepare();
+  SetUpConic(parameters, kHalfPi, [this](double lat0, double parallel1, double parallel2) {
+    Derive(lat0, parallel1, parallel2);
+  });
 }
 
 void TGIS_ProjectionAlbers::Project(const TGIS_Point3& source, TGIS_Point3& result) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "gis/projections/GisConeConstant.h"
 #include "gis/projections/GisEllipsoidMath.h"
 
 using gis_ellipsoid::ConformalT;
@@ -32,16 +33,11 @@ TGIS_ProjectionLambert::Constants TGIS_ProjectionLambert::Derive(double originLa
   const double e2 = static_cast<double>(E2);
   const long double m1 = ParallelRadiusRatio(parallel1, e2);
   const long double t1 = ConformalT(parallel1, e);
-  long double n;
-  if (std::fabs(parallel1 - parallel2) <= 1e-10) {
-    n = std::sin(static_cast<long double>(parallel1));
-  } else {
+  const long double n = gis_conic::ConeConstant<long double>(parallel1, parallel2, [&] {
     const long double m2 = ParallelRadiusRatio(parallel2, e2);
     const long double t2 = ConformalT(parallel2, e);
-    n = std::log(m1 / m2) / std::log(t1 / t2);
-  }
-  // A cone constant of 0 is a cylinder: F and every radius would be infinite.
-  if (!std::isfinite(n) || std::fabs(n) < 1e-10) GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);
+    return std::log(m1 / m2) / std::log(t1 / t2);
+  });
   // The pole the cone opens towards lies at infinity; no origin there.
   if (std::fabs(std::fabs(originLatitude) - kHalfPi) <= kPoleTolerance && originLatitude * n < 0)
     GisRaise(GIS_RS_ERR_PRJ_NOTSOLVABELE);
@@ -61,21 +57,9 @@ void TGIS_ProjectionLambert::Prepare() {
 }
 
 void TGIS_ProjectionLambert::SetUpParameters(const TGIS_SetUpParameters& parameters) {
-  const double lat0 = FixOriginLatitude(parameters.OriginLatitude);
-  const double lon0 = FixCentralMeridian(parameters.CentralMeridian, TGIS_MeridianFix::mfToPi);
-  const double parallel1 = FixStandardParallel1(parameters.StandardParallel1, kParallelLimit);
-  const double parallel2 = FixStandardParallel2(parameters.StandardParallel2, kParallelLimit);
-  CheckFiniteParameter(parameters.FalseEasting, "FalseEasting");
-  CheckFiniteParameter(parameters.FalseNorthing, "FalseNorthing");
-  Derive(lat0, parallel1, parallel2);  // raises before anything is stored
-
-  CentralMeridian = NormalizedCentralMeridian(lon0);
-  OriginLatitude = lat0;
-  FalseEasting = parameters.FalseEasting;
-  FalseNorthing = parameters.FalseNorthing;
-  StandardParallel1 = parallel1;
-  StandardParallel2 = parallel2;
-  Prepare();
+  SetUpConic(parameters, kParallelLimit, [this](double lat0, double parallel1, double parallel2) {
+    Derive(lat0, parallel1, parallel2);
+  });
 }
 
 void TGIS_ProjectionLambert::Project(const TGIS_Point3& source, TGIS_Point3& result) {
