@@ -161,11 +161,12 @@ link_font() {  # face, then the links as REG_MULTI_SZ text
 link_font Tahoma 'wqy-microhei.ttc,WenQuanYi Micro Hei\0MSGOTHIC.TTC,MS UI Gothic\0MINGLIU.TTC,PMingLiU\0SIMSUN.TTC,SimSun\0MSYH.TTC,Microsoft YaHei UI'
 link_font 'Tahoma Bold' 'wqy-microhei.ttc,WenQuanYi Micro Hei'
 
-# The window tests, the start-up benchmark and the converter probe of the
-# release checks open and close many windows: unmanaged, Wine does not wait
-# for a window manager that is not there when one is hidden (the probe's two
-# runs take 0.3-0.7 s each instead of 2.5 s).
-for exe in toolkit_tests.exe window_tests.exe startup_probe.exe skin_controls_tests.exe converter_probe.exe; do
+# The window tests, the start-up and button-fade benchmarks and the converter
+# probe of the release checks open and close many windows: unmanaged, Wine
+# does not wait for a window manager that is not there when one is hidden
+# (the probe's two runs take 0.3-0.7 s each instead of 2.5 s).
+for exe in toolkit_tests.exe window_tests.exe startup_probe.exe skin_controls_tests.exe skinned_controls_tests.exe \
+           converter_probe.exe button_fade_timing.exe; do
     if ! reg_has user.reg "Software\\\\Wine\\\\AppDefaults\\\\$exe\\\\X11 Driver" '"Managed"="N"'; then
         reg_add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" Managed REG_SZ N
     fi
