@@ -64,16 +64,44 @@ double TGIS_AuthalicLatitude::ScaleRatio(double phi) const {
 }
 
 double TGIS_AuthalicLatitude::ToGeodetic(double beta) const {
-  // sin 4b = 2 sin 2b cos 2b, sin 6b = sin 2b (4 cos^2 2b - 1).
-  const double s2 = std::sin(2 * beta);
-  const double c2 = std::cos(2 * beta);
-  const double phi = beta + s2 * (series2_ + 2 * c2 * series4_ + (4 * c2 * c2 - 1) * series6_);
-  const double sinPhi = std::sin(phi);
-  const double cosPhi = std::cos(phi);
+  const double sinBeta = std::sin(beta);
+  return ToGeodetic(beta, sinBeta, std::cos(beta), qp_ * sinBeta);
+}
+
+double TGIS_AuthalicLatitude::ToGeodeticAtan2(double y, double x) const {
+  const double r = std::sqrt(x * x + y * y);
+  if (!(r > 0)) return ToGeodetic(std::atan2(y, x));
+  const double sinBeta = y / r;
+  return ToGeodetic(std::atan2(y, x), sinBeta, x / r, qp_ * sinBeta);
+}
+
+double TGIS_AuthalicLatitude::FromQ(double q) const {
+  const double sinBeta = std::fmax(-1.0, std::fmin(1.0, q / qp_));
+  return ToGeodetic(std::asin(sinBeta), sinBeta, std::sqrt((1 - sinBeta) * (1 + sinBeta)),
+                    std::fmax(-qp_, std::fmin(qp_, q)));
+}
+
+double TGIS_AuthalicLatitude::ToGeodetic(double beta, double sinBeta, double cosBeta, double q) const {
+  // sin 2b and cos 2b from sin b and cos b; sin 4b = 2 sin 2b cos 2b,
+  // sin 6b = sin 2b (4 cos^2 2b - 1).
+  const double s2 = 2 * sinBeta * cosBeta;
+  const double c2 = (cosBeta - sinBeta) * (cosBeta + sinBeta);
+  const double delta = s2 * (series2_ + 2 * c2 * series4_ + (4 * c2 * c2 - 1) * series6_);
+  const double phi = beta + delta;
+  // sin and cos of phi from those of beta and of the small delta (under
+  // 0.003 rad on the earth's ellipsoids), whose Taylor polynomials are exact
+  // to the last bit: no trigonometric call.
+  const double dd = delta * delta;
+  const double sinDelta = delta * (1 - dd / 6 * (1 - dd / 20 * (1 - dd / 42)));
+  const double cosDelta = 1 - dd / 2 * (1 - dd / 12 * (1 - dd / 30));
+  const double sinPhi = sinBeta * cosDelta + cosBeta * sinDelta;
+  const double cosPhi = cosBeta * cosDelta - sinBeta * sinDelta;
   const double w2 = 1 - e2_ * sinPhi * sinPhi;
-  if (std::fabs(cosPhi) > 0.1) {
+  // Within about 11 degrees of a pole q flattens out enough for a step on
+  // it to lose a few digits; the step on beta keeps them there.
+  if (std::fabs(cosPhi) > 0.2) {
     // dq/dphi = 2 (1 - e^2) cos(phi)/W^4.
-    return phi + (qp_ * std::sin(beta) - Q(sinPhi)) * w2 * w2 / (2 * (1 - e2_) * cosPhi);
+    return phi + (q - Q(sinPhi)) * w2 * w2 / (2 * (1 - e2_) * cosPhi);
   }
   // dbeta/dphi = 2 (1 - e^2) ratio/(qp W^3), which never vanishes.
   double sinB;

@@ -31,6 +31,14 @@ public:
   // works on q where q is steep and on beta itself near the poles, where q
   // flattens out and differences of q lose their digits.
   double ToGeodetic(double beta) const;
+  // The same for beta = atan2(y, x), given as the direction the transverse
+  // map reaches it by: sin(beta) and cos(beta) then cost a square root
+  // instead of two trigonometric calls.
+  double ToGeodeticAtan2(double y, double x) const;
+  // phi from q itself (the normal equal-area maps give q): sin(beta) = q/qp,
+  // and the Newton step aims at q rather than at qp sin(beta), which would
+  // round twice more. q beyond +-qp gives the pole.
+  double FromQ(double q) const;
 
   // cos(phi) / (cos(beta) * sqrt(1 - e^2 sin^2 phi)): 1 at the equator,
   // sqrt(qp/2) at the poles (its limit there), in between monotone.
@@ -41,6 +49,8 @@ public:
 private:
   // (qp - q(phi)) / cos^2(phi) as a function of sin(phi) >= 0.
   double H(double sinPhi) const;
+  // ToGeodetic with beta's sine and cosine at hand; q = qp sin(beta).
+  double ToGeodetic(double beta, double sinBeta, double cosBeta, double q) const;
 
   double e2_ = 0;
   double e_ = 0;

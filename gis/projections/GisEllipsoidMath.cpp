@@ -77,25 +77,6 @@ double AuthalicQ(double phi, double e, double e2) {
   return (1 - e2) * (s / (1 - e2 * s * s) + std::atanh(e * s) / e);
 }
 
-double AuthalicQPole(double e, double e2) { return AuthalicQ(kHalfPi, e, e2); }
-
-double LatitudeFromQ(double q, double e, double e2) {
-  const double qPole = AuthalicQPole(e, e2);
-  if (std::fabs(q) >= qPole) return std::copysign(kHalfPi, q);
-  double phi = std::asin(std::fmax(-1.0, std::fmin(1.0, q / 2)));
-  if (e == 0) return phi;
-  for (int i = 0; i < 30; ++i) {
-    const double s = std::sin(phi);
-    const double c = std::cos(phi);
-    if (c < 1e-12) break;  // at the pole itself the correction has no denominator
-    const double w = 1 - e2 * s * s;
-    const double step = w * w / (2 * c) * (q / (1 - e2) - s / w - std::atanh(e * s) / e);
-    phi += step;
-    if (std::fabs(step) <= 1e-14) break;
-  }
-  return std::fmax(-kHalfPi, std::fmin(kHalfPi, phi));
-}
-
 double AuthalicRadius(double a, double e2) { return a * (1 - e2 / 6 - 17 * e2 * e2 / 360 - 67 * e2 * e2 * e2 / 3024); }
 
 }  // namespace gis_ellipsoid

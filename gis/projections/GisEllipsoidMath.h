@@ -31,12 +31,9 @@ double ExactLatitudeFromT(double t, double e);
 // units of the semi-major axis.
 double ParallelRadiusRatio(double phi, double e2);
 
-// q(phi) of the equal-area projections; q(+-pi/2) = +-QPole(e, e2).
+// q(phi) of the equal-area projections (the way back, from q to phi, is
+// TGIS_AuthalicLatitude's).
 double AuthalicQ(double phi, double e, double e2);
-double AuthalicQPole(double e, double e2);
-// The latitude whose q is the given value (|q| beyond the pole value gives
-// the pole).
-double LatitudeFromQ(double q, double e, double e2);
 
 // Radius of the sphere with (to sixth order in e) the ellipsoid's area:
 // Ra = a (1 - e^2/6 - 17 e^4/360 - 67 e^6/3024).

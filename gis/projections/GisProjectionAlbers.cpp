@@ -44,6 +44,7 @@ TGIS_ProjectionAlbers::Constants TGIS_ProjectionAlbers::Derive(double originLati
 
 void TGIS_ProjectionAlbers::Prepare() {
   TGIS_ProjectionAbstract::Prepare();
+  authalic_ = TGIS_AuthalicLatitude(static_cast<double>(E2));
   k_ = Derive(OriginLatitude, StandardParallel1, StandardParallel2);
 }
 
@@ -81,6 +82,6 @@ void TGIS_ProjectionAlbers::Unproject(const TGIS_Point3& source, TGIS_Point3& re
     dy = -dy;
   }
   const double q = (k_.c - rho * rho * k_.n * k_.n / (a * a)) / k_.n;
-  EndUnproject(rho == 0 ? 0 : std::atan2(dx, dy) / k_.n,
-               gis_ellipsoid::LatitudeFromQ(q, static_cast<double>(E), static_cast<double>(E2)), source, result);
+  // Beyond the poles (rounding, or the clamped reach) q gives the pole.
+  EndUnproject(rho == 0 ? 0 : std::atan2(dx, dy) / k_.n, authalic_.FromQ(q), source, result);
 }

@@ -3,6 +3,7 @@
 // Areas are kept; parallels are concentric circles around the apex.
 
 #include "gis/GisProjections.h"
+#include "gis/projections/GisAuthalicLatitude.h"
 
 class TGIS_ProjectionAlbers : public TGIS_ProjectionAbstract {
  public:
@@ -37,4 +38,5 @@ class TGIS_ProjectionAlbers : public TGIS_ProjectionAbstract {
   Constants Derive(double originLatitude, double parallel1, double parallel2) const;
 
   Constants k_{};
+  TGIS_AuthalicLatitude authalic_;  // latitude back from q
 };

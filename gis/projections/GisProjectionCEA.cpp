@@ -41,7 +41,6 @@ void TGIS_ProjectionCEA::Unproject(const TGIS_Point3& source, TGIS_Point3& resul
   double dx;
   double dy;
   BeginUnproject(source, dx, dy);
-  // sin(beta) = q/qp; the reach keeps it within [-1, 1] but for rounding.
-  const double beta = std::asin(std::fmax(-1.0, std::fmin(1.0, dy / (northScale_ * authalic_.QPole()))));
-  EndUnproject(dx / eastScale_, authalic_.ToGeodetic(beta), source, result);
+  // The reach keeps q within [-qp, qp] but for rounding.
+  EndUnproject(dx / eastScale_, authalic_.FromQ(dy / northScale_), source, result);
 }

@@ -40,7 +40,7 @@ void TGIS_ProjectionTCEA::Project(const TGIS_Point3& source, TGIS_Point3& result
   double cosBeta;
   double ratio;
   authalic_.Evaluate(lat, sinBeta, cosBeta, ratio);
-  const double phiC = authalic_.ToGeodetic(std::atan2(sinBeta, cosBeta * std::cos(dlon)));
+  const double phiC = authalic_.ToGeodeticAtan2(sinBeta, cosBeta * std::cos(dlon));
   const double sinOmega = cosBeta * std::sin(dlon);
   result = TGIS_Point3{FalseEasting + a_ * sinOmega * authalic_.ScaleRatio(phiC) / ScaleFactor,
                        FalseNorthing + ScaleFactor * (arc_.Distance(phiC) - originArc_), source.Z};
@@ -68,7 +68,7 @@ void TGIS_ProjectionTCEA::Unproject(const TGIS_Point3& source, TGIS_Point3& resu
   // of the vector's components keeps the digits near the poles.
   const double along = cosOmega * cosBetaC;
   const double horizontal = std::hypot(sinOmega, along);  // cos(beta)
-  const double lat = authalic_.ToGeodetic(std::atan2(cosOmega * sinBetaC, horizontal));
+  const double lat = authalic_.ToGeodeticAtan2(cosOmega * sinBetaC, horizontal);
   // Within micrometres of a pole the meridian is the angle of two rounding
   // residues; there the central one is returned.
   EndUnproject(horizontal > 1e-12 ? std::atan2(sinOmega, along) : 0.0, lat, source, result);
