@@ -39,11 +39,16 @@ double TGIS_AuthalicLatitude::H(double s) const {
 // Evaluated on |sin phi|, where H has no pole; the sign of cos(phi) carries
 // the angle past the pole and the sign of phi the hemisphere.
 void TGIS_AuthalicLatitude::Evaluate(double phi, double& sinBeta, double& cosBeta, double& ratio) const {
-  const double s = std::fabs(std::sin(phi));
+  Evaluate(std::sin(phi), std::cos(phi), sinBeta, cosBeta, ratio);
+}
+
+void TGIS_AuthalicLatitude::Evaluate(double sinPhi, double cosPhi, double& sinBeta, double& cosBeta,
+                                     double& ratio) const {
+  const double s = std::fabs(sinPhi);
   const double q = Q(s);
   const double root = std::sqrt(H(s) * (qp_ + q));
-  sinBeta = std::copysign(q / qp_, phi);
-  cosBeta = std::cos(phi) * root / qp_;
+  sinBeta = std::copysign(q / qp_, sinPhi);
+  cosBeta = cosPhi * root / qp_;
   ratio = qp_ / (root * std::sqrt(1 - e2_ * s * s));
 }
 
@@ -103,10 +108,14 @@ double TGIS_AuthalicLatitude::ToGeodetic(double beta, double sinBeta, double cos
     // dq/dphi = 2 (1 - e^2) cos(phi)/W^4.
     return phi + (q - Q(sinPhi)) * w2 * w2 / (2 * (1 - e2_) * cosPhi);
   }
-  // dbeta/dphi = 2 (1 - e^2) ratio/(qp W^3), which never vanishes.
+  // dbeta/dphi = 2 (1 - e^2) ratio/(qp W^3), which never vanishes. The
+  // residual beta - beta(phi), a few units in the ninth decimal, is the sine
+  // of that difference to far below a rounding: the cross product of the
+  // two directions, without an arc tangent.
   double sinB;
   double cosB;
   double ratio;
-  Evaluate(phi, sinB, cosB, ratio);
-  return phi + (beta - std::atan2(sinB, cosB)) * qp_ * w2 * std::sqrt(w2) / (2 * (1 - e2_) * ratio);
+  Evaluate(sinPhi, cosPhi, sinB, cosB, ratio);
+  const double residual = sinBeta * cosB - cosBeta * sinB;
+  return phi + residual * qp_ * w2 * std::sqrt(w2) / (2 * (1 - e2_) * ratio);
 }

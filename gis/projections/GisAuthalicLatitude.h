@@ -49,6 +49,8 @@ public:
 private:
   // (qp - q(phi)) / cos^2(phi) as a function of sin(phi) >= 0.
   double H(double sinPhi) const;
+  // Evaluate with phi's sine and cosine at hand.
+  void Evaluate(double sinPhi, double cosPhi, double& sinBeta, double& cosBeta, double& ratio) const;
   // ToGeodetic with beta's sine and cosine at hand; q = qp sin(beta).
   double ToGeodetic(double beta, double sinBeta, double cosBeta, double q) const;
 
