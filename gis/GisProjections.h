@@ -15,6 +15,7 @@
 #include "gis/GisPoints.h"
 #include "gis/GisSortedList.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <exception>
@@ -310,6 +311,10 @@ protected:
   // (FixPlaneInputToReach), checks the height; gives the offsets from the
   // false origin.
   void BeginUnproject(const TGIS_Point3& source, double& dx, double& dy);
+  // The distance of a plane point from the origin of polar coordinates:
+  // the plain root, a fraction of hypot's cost. Inside a projection's reach
+  // (and its apex, however far) the squares are far from overflowing.
+  static double PlaneRadius(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
   // Unproject's result: the central meridian plus the longitude difference,
   // normalized (NormalizeGeodeticResult), with the source's height.
   void EndUnproject(double deltaLongitude, double latitude, const TGIS_Point3& source, TGIS_Point3& result) const;

@@ -73,7 +73,7 @@ void TGIS_ProjectionBonne::Unproject(const TGIS_Point3& source, TGIS_Point3& res
     // The radius takes the sign of the standard parallel, so that the apex
     // side is right for southern cones too.
     const double sign = apex_ > 0 ? 1 : -1;
-    const double rho = sign * std::hypot(dx, apex_ - dy);
+    const double rho = sign * PlaneRadius(dx, apex_ - dy);
     lat = arc_.Latitude(apex_ + arc1_ - rho);
     const double m = ParallelRadiusRatio(lat, static_cast<double>(E2));
     dLon = m < 1e-12 ? 0 : rho * std::atan2(sign * dx, sign * (apex_ - dy)) / (a * m);

@@ -92,7 +92,7 @@ void TGIS_ProjectionLambert::Unproject(const TGIS_Point3& source, TGIS_Point3& r
 
   const double n = static_cast<double>(n_);
   dy = static_cast<double>(rho0_) - dy;
-  double rho = std::hypot(dx, dy);
+  double rho = PlaneRadius(dx, dy);
   if (n < 0) {
     rho = -rho;
     dx = -dx;

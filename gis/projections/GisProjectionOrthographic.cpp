@@ -41,7 +41,7 @@ void TGIS_ProjectionOrthographic::Unproject(const TGIS_Point3& source, TGIS_Poin
   double dy;
   BeginUnproject(source, dx, dy);
 
-  const double rho = std::hypot(dx, dy);
+  const double rho = PlaneRadius(dx, dy);
   double lat = OriginLatitude;
   double dLon = 0;
   if (rho > 0) {
@@ -53,7 +53,7 @@ void TGIS_ProjectionOrthographic::Unproject(const TGIS_Point3& source, TGIS_Poin
     const double up = cosC * sinLat0_ + dy * sinC * cosLat0_ / rho;
     const double east = dx * sinC / rho;
     const double along = cosC * cosLat0_ - dy * sinC * sinLat0_ / rho;
-    lat = std::atan2(up, std::hypot(east, along));
+    lat = std::atan2(up, std::sqrt(east * east + along * along));  // both at most 1
     dLon = std::atan2(east, along);
   }
   EndUnproject(dLon, lat, source, result);

@@ -62,7 +62,7 @@ void TGIS_ProjectionPolarStereographic::Unproject(const TGIS_Point3& source, TGI
   BeginUnproject(source, dx, dy);
 
   const double sign = south_ ? -1 : 1;
-  const double rho = std::hypot(dx, dy);
+  const double rho = PlaneRadius(dx, dy);
   EndUnproject(rho == 0 ? 0 : std::atan2(dx, -sign * dy),
                sign * gis_ellipsoid::ExactLatitudeFromT(rho / rhoPerT_, static_cast<double>(E)), source, result);
 }
