@@ -8,7 +8,9 @@
 # on a private display) the text cases, into tests/skin_paint/golden/<skin>/;
 # then docs/skin-paint-golden.png shows all of them. The skinned controls,
 # each in each of its states, go into tests/skin_controls/golden/<skin>/
-# (Windows build only), shown by docs/skinned-controls-golden.png. Look at
+# (Windows build only), shown by docs/skinned-controls-golden.png; the
+# wrapped windows (a list box, the skinned scroll bars in each state) into
+# tests/skin_adapters/golden/<skin>/, shown by docs/skin-adapters-golden.png. Look at
 # the sheets (and at `git status tests/skin_paint/golden
 # tests/skin_controls/golden`) before committing new references: the golden
 # tests take whatever is committed as right.
@@ -18,17 +20,22 @@ cd "$GK_ROOT"
 
 golden=tests/skin_paint/golden
 controls=tests/skin_controls/golden
+adapters=tests/skin_adapters/golden
 gk_configure_and_build native skin_paint_golden skin_paint_golden_sheet
-gk_configure_and_build mingw skin_paint_golden skinned_controls_golden
+gk_configure_and_build mingw skin_paint_golden skinned_controls_golden skin_adapters_golden
 
-rm -f "$golden"/*/*.png "$controls"/*/*.png
+rm -f "$golden"/*/*.png "$controls"/*/*.png "$adapters"/*/*.png
 build/native/tests/skin_paint/skin_paint_golden "$golden"
 gk_start_xvfb
 trap gk_stop_xvfb EXIT
 wine build/mingw/tests/skin_paint/skin_paint_golden.exe "Z:$GK_ROOT/$golden"
 wine build/mingw/tests/skin_controls/skinned_controls_golden.exe
+wine build/mingw/tests/skin_adapters/skin_adapters_golden.exe
 gk_stop_xvfb
 build/native/tests/skin_paint/skin_paint_golden_sheet "$golden" docs/skin-paint-golden.png
 build/native/tests/skin_paint/skin_paint_golden_sheet "$controls" docs/skinned-controls-golden.png "SKINNED CONTROLS" \
     "REFERENCE PICTURES OF TESTS/SKIN_CONTROLS/GOLDEN, EACH CONTROL AND STATE IN EMBERSTYLE, THEN GLACIER"
-echo "Look at docs/skin-paint-golden.png and docs/skinned-controls-golden.png before committing $golden and $controls."
+build/native/tests/skin_paint/skin_paint_golden_sheet "$adapters" docs/skin-adapters-golden.png "WRAPPED WINDOWS" \
+    "REFERENCE PICTURES OF TESTS/SKIN_ADAPTERS/GOLDEN, A WRAPPED LIST BOX AND THE SCROLL BARS IN EMBERSTYLE, THEN GLACIER"
+echo "Look at docs/skin-paint-golden.png, docs/skinned-controls-golden.png and docs/skin-adapters-golden.png" \
+     "before committing $golden, $controls and $adapters."

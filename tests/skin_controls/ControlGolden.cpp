@@ -167,9 +167,11 @@ void UseGoldenSkin(GoldenHost& host, const std::string& skin) {
   PumpPending();
 }
 
-tk::Bitmap PaintGoldenCase(GoldenHost& host, const ControlGoldenCase& c) {
+tk::Bitmap PaintGoldenCase(GoldenHost& host, const ControlGoldenCase& c) { return PaintOnGoldenHost(host, c.paint); }
+
+tk::Bitmap PaintOnGoldenHost(GoldenHost& host, const std::function<tk::Bitmap(GoldenHost&)>& paint) {
   const int before = host.form->ComponentCount();
-  tk::Bitmap picture = c.paint(host);
+  tk::Bitmap picture = paint(host);
   while (host.form->ComponentCount() > before) tk::TComponent::Free(host.form->Components(host.form->ComponentCount() - 1));
   PumpPending();
   return picture;

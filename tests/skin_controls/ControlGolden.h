@@ -48,6 +48,8 @@ bool MakeGoldenHost(GoldenHost& host);
 void UseGoldenSkin(GoldenHost& host, const std::string& skin);
 // Paints the case and frees what it added.
 tk::Bitmap PaintGoldenCase(GoldenHost& host, const ControlGoldenCase& c);
+// The same for any painter of the host (the wrapped windows' cases).
+tk::Bitmap PaintOnGoldenHost(GoldenHost& host, const std::function<tk::Bitmap(GoldenHost&)>& paint);
 
 std::string ControlGoldenPath(const std::string& skin, const std::string& name);
 std::string ControlActualPath(const std::string& skin, const std::string& name);

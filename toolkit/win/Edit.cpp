@@ -1,5 +1,6 @@
 #include "toolkit/win/Edit.h"
 
+#include "toolkit/win/StandardControls.h"
 #include "toolkit/win/Unicode.h"
 
 namespace tk {
@@ -128,14 +129,9 @@ void TCustomEdit::WndProc(TMessage& message) {
       if (HIWORD(message.WParam) == EN_CHANGE && !(ControlState() & csCreating) && !IsLoading()) Change();
       return;
     case CN_CTLCOLOREDIT:
-    case CN_CTLCOLORSTATIC: {
-      const HDC dc = reinterpret_cast<HDC>(message.WParam);
-      SetTextColor(dc, ColorToRGB(Font().Color()));
-      SetBkColor(dc, ColorToRGB(Color()));
-      colorBrush_.SetColor(Color());
-      message.Result = reinterpret_cast<LRESULT>(colorBrush_.Handle());
+    case CN_CTLCOLORSTATIC:
+      message.Result = AnswerReflectedColor(*this, reinterpret_cast<HDC>(message.WParam), colorBrush_);
       return;
-    }
     case CM_ENTER:
       // Entered with the keyboard: the whole text is selected, ready to type over.
       if (autoSelect_ && GetKeyState(VK_LBUTTON) >= 0) SelectAll();

@@ -1,0 +1,145 @@
+// Which controls of a form the adapter wraps, with which wrapper and
+// section; what the skinning rules, skin-aware controls and OnSkinItem
+// change; what a wrapper gives back when it goes.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <typeinfo>
+
+#include "AdapterFixture.h"
+#include "WindowTestSupport.h"
+#include "skin/controls/adapters/vxCheckBoxWnd.h"
+#include "skin/controls/adapters/vxEditWnd.h"
+#include "skin/controls/sMaskEdit.h"
+#include "skin/data/sSkinCommand.h"
+#include "skin/data/sSkinManager.h"
+
+namespace {
+
+using namespace adaptfix;
+
+struct RuleCase {
+  const char* name;
+  std::function<tk::TWinControl*(tk::TForm*)> make;
+  skin::TvxSkinningRules rules = skin::kAllSkinningRules;
+  // OnSkinItem: refuse the control, or give it this section (empty: leave it).
+  bool refuse = false;
+  std::string sectionFromHandler;
+  // Expected: the wrapper's class (none: not wrapped) and the item's section.
+  const std::type_info* wrapper = nullptr;
+  std::string section;
+};
+
+template <class T>
+std::function<tk::TWinControl*(tk::TForm*)> Make(int width = 120, int height = 80) {
+  return [=](tk::TForm* form) {
+    T* c = tk::Create<T>(form);
+    c->SetParent(form);
+    c->SetBounds(10, 10, width, height);
+    c->HandleNeeded();
+    return c;
+  };
+}
+
+const RuleCase kCases[] = {
+    {"list box", Make<tk::TListBox>(), skin::kAllSkinningRules, false, "", &typeid(skin::TvxEditWnd), "EDIT"},
+    {"memo", Make<tk::TMemo>(), skin::kAllSkinningRules, false, "", &typeid(skin::TvxEditWnd), "EDIT"},
+    {"tree view", Make<tk::TTreeView>(), skin::kAllSkinningRules, false, "", &typeid(skin::TvxTreeViewWnd), "EDIT"},
+    {"list view", Make<tk::TListView>(), skin::kAllSkinningRules, false, "", &typeid(skin::TvxListViewWnd), "EDIT"},
+    {"check box", Make<tk::TCheckBox>(120, 20), skin::kAllSkinningRules, false, "", &typeid(skin::TvxCheckBoxWnd),
+     "CHECKBOX"},
+    {"radio button", Make<tk::TRadioButton>(120, 20), skin::kAllSkinningRules, false, "",
+     &typeid(skin::TvxCheckBoxWnd), "CHECKBOX"},
+    {"without third-party skinning", Make<tk::TListBox>(), skin::srStdForms | skin::srStdDialogs, false, "", nullptr,
+     ""},
+    {"refused by OnSkinItem", Make<tk::TListBox>(), skin::kAllSkinningRules, true, "", nullptr, ""},
+    {"list box keeps the handler's section", Make<tk::TListBox>(), skin::kAllSkinningRules, false, "PANEL",
+     &typeid(skin::TvxEditWnd), "PANEL"},
+    {"tree view keeps the handler's section", Make<tk::TTreeView>(), skin::kAllSkinningRules, false, "PANEL",
+     &typeid(skin::TvxTreeViewWnd), "PANEL"},
+    {"check box takes its own section", Make<tk::TCheckBox>(120, 20), skin::kAllSkinningRules, false, "PANEL",
+     &typeid(skin::TvxCheckBoxWnd), "CHECKBOX"},
+    {"skin-aware edit", Make<skin::TsMaskEdit>(120, 24), skin::kAllSkinningRules, false, "", nullptr, ""},
+    {"progress bar", Make<tk::TProgressBar>(120, 20), skin::kAllSkinningRules, false, "", nullptr, ""},
+    {"track bar", Make<tk::TTrackBar>(120, 40), skin::kAllSkinningRules, false, "", nullptr, ""},
+    {"tab control", Make<tk::TTabControl>(), skin::kAllSkinningRules, false, "", nullptr, ""},
+};
+
+TEST_F(AdapterTest, WrapsStandardControlsByTheRules) {
+  for (const RuleCase& c : kCases) {
+    SCOPED_TRACE(c.name);
+    tk::TWinControl* control = c.make(form);
+    if (auto* skinned = skin::SkinDataOf(control)) skinned->FinishLoading();
+    manager->SetSkinningRules(c.rules);
+    owner->onSkinItem = [&](tk::TComponent*, bool& canBeAdded, std::string& section) {
+      if (c.refuse) canBeAdded = false;
+      if (!c.sectionFromHandler.empty()) section = c.sectionFromHandler;
+    };
+    adapter->AddAllItems();
+    skin::TvxAdapterItem* item = adapter->ItemOf(control);
+    const HWND h = control->Handle();
+    if (!c.wrapper) {
+      EXPECT_EQ(item, nullptr);
+      EXPECT_EQ(GetPropW(h, skin::kWrapperProperty), nullptr);
+    } else {
+      ASSERT_NE(item, nullptr);
+      ASSERT_NE(item->Wrapper(), nullptr);
+      EXPECT_EQ(typeid(*item->Wrapper()), *c.wrapper);
+      EXPECT_EQ(item->SkinData().SkinSection(), c.section);
+      EXPECT_EQ(item->SkinData().controlKind, 227);
+      EXPECT_EQ(GetPropW(h, skin::kWrapperProperty), item->Wrapper());
+      EXPECT_EQ(skin::SendSkinCommand(h, skin::SCMD_IS_SKINNED, 0), 1);
+      // A second scan finds it skin-aware now and adds nothing.
+      const int count = adapter->Count();
+      adapter->AddAllItems();
+      EXPECT_EQ(adapter->Count(), count);
+    }
+    tk::TComponent::Free(control);
+    EXPECT_EQ(adapter->ItemOf(control), nullptr) << "a freed control leaves the adapter";
+    EXPECT_EQ(adapter->Count(), 0);
+  }
+}
+
+TEST_F(AdapterTest, SupportedKindsNeedAParent) {
+  auto* loose = tk::Create<tk::TListBox>(form);
+  EXPECT_FALSE(adapter->IsSupported(loose));
+  loose->SetParent(form);
+  EXPECT_TRUE(adapter->IsSupported(loose));
+  EXPECT_FALSE(adapter->IsSupported(nullptr));
+}
+
+TEST_F(AdapterTest, WrappedListTakesTheSectionColoursAndGivesThemBack) {
+  tk::TListBox* list = PlaceListBox(10, 10, 150, 120);
+  const tk::TColor before = list->Color();
+  adapter->AddAllItems();
+  ASSERT_NE(adapter->ItemOf(list), nullptr);
+  RedrawWindow(list->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  testing_support::PumpPending();
+  const skin::TsGeneralData* edit = adapter->ItemOf(list)->SkinData().Section();
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(list->Color(), edit->Color);
+  EXPECT_EQ(list->Font().Color(), edit->FontColor[0]);
+  adapter->Clear();
+  EXPECT_EQ(list->Color(), before);
+  EXPECT_EQ(GetPropW(list->Handle(), skin::kWrapperProperty), nullptr);
+  EXPECT_EQ(skin::SendSkinCommand(list->Handle(), skin::SCMD_IS_SKINNED, 0), 0);
+}
+
+TEST_F(AdapterTest, DestroyedWindowLetsGoAndIsWrappedAgainWhenAdopted) {
+  tk::TListBox* list = PlaceListBox(10, 10, 150, 120);
+  adapter->AddAllItems();
+  skin::TvxMainWnd* first = adapter->ItemOf(list)->Wrapper();
+  ASSERT_NE(first, nullptr);
+  list->RecreateWnd();
+  list->HandleNeeded();
+  EXPECT_TRUE(first->Done());
+  adapter->AddItem(list, "EDIT");
+  skin::TvxMainWnd* second = adapter->ItemOf(list)->Wrapper();
+  ASSERT_NE(second, nullptr);
+  EXPECT_FALSE(second->Done());
+  EXPECT_EQ(second->Handle(), list->Handle());
+  EXPECT_EQ(skin::SendSkinCommand(list->Handle(), skin::SCMD_IS_SKINNED, 0), 1);
+}
+
+}  // namespace
