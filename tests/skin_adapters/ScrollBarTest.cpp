@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AdapterFixture.h"
+#include "ScrollRecorder.h"
 #include "WindowTestSupport.h"
 #include "skin/controls/adapters/vxEditWnd.h"
 #include "skin/controls/adapters/vxScrollInteraction.h"
@@ -62,28 +63,12 @@ TEST(ScrollThumbTest, ThumbAtTheTrackEndGivesTheLastPagePosition) {
   EXPECT_EQ(ScrollThumb::PositionAt(Info(5, 5, 0, 5), 7, 83, 17), 12) << "an empty range moves by the offset itself";
 }
 
-// One WM_VSCROLL as the list box received it.
-struct ScrollEvent {
-  int code;
-  int position;
-  LONGLONG ticks;
-};
-
 class ScrollBarInputTest : public AdapterTest {
 protected:
   void SetUp() override {
     AdapterTest::SetUp();
-    QueryPerformanceFrequency(&frequency);
     list = PlaceListBox(20, 20, 160, 200);
-    // The recorder sits below the wrapper: it sees what reaches the list box.
-    recorder = tk::TScopedWndHook(list->WindowProc, [this](tk::TMessage& m, const tk::TWndNext& next) {
-      if (m.Msg == WM_VSCROLL) {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        log.push_back({LOWORD(m.WParam), static_cast<short>(HIWORD(m.WParam)), now.QuadPart});
-      }
-      next(m);
-    });
+    recorder = std::make_unique<ScrollRecorder>(*list);
     adapter->AddAllItems();
     ASSERT_NE(adapter->ItemOf(list), nullptr);
     wnd = dynamic_cast<skin::TvxScrollWnd*>(adapter->ItemOf(list)->Wrapper());
@@ -95,29 +80,16 @@ protected:
   void TearDown() override {
     testing_support::LeftButtonUp();
     testing_support::PumpPending();
-    recorder.Reset();
+    recorder.reset();
     AdapterTest::TearDown();
   }
-  // The screen point at a distance along the vertical bar, in its middle.
-  POINT OnBar(int along) const {
-    RECT w{};
-    GetWindowRect(list->Handle(), &w);
-    const RECT& r = wnd->VertBar().rect;
-    return {w.left + (r.left + r.right) / 2, w.top + r.top + along};
-  }
+  POINT OnBar(int along) const { return adaptfix::OnBar(*wnd, wnd->VertBar(), along); }
   skin::ScrollThumb Thumb() const { return wnd->VertBar().Thumb(wnd->PaintTables()); }
-  double Ms(LONGLONG from, LONGLONG to) const { return 1000.0 * double(to - from) / double(frequency.QuadPart); }
-  int Count(int code) const {
-    int n = 0;
-    for (const ScrollEvent& e : log) n += e.code == code;
-    return n;
-  }
+  int Count(int code) const { return recorder->Count(code); }
 
   tk::TListBox* list = nullptr;
   skin::TvxScrollWnd* wnd = nullptr;
-  tk::TScopedWndHook recorder;
-  std::vector<ScrollEvent> log;
-  LARGE_INTEGER frequency{};
+  std::unique_ptr<ScrollRecorder> recorder;
 };
 
 TEST_F(ScrollBarInputTest, HeldArrowScrollsOnceThenAfter300MsThenEvery55Ms) {
@@ -129,21 +101,19 @@ TEST_F(ScrollBarInputTest, HeldArrowScrollsOnceThenAfter300MsThenEvery55Ms) {
   ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(SB_LINEDOWN) >= 6; }));
   testing_support::LeftButtonUp();
   ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(SB_ENDSCROLL) == 1; }));
-  std::vector<ScrollEvent> lines;
-  for (const ScrollEvent& e : log)
-    if (e.code == SB_LINEDOWN) lines.push_back(e);
+  const std::vector<ScrollEvent> lines = recorder->Of(SB_LINEDOWN);
   // The repeat starts no earlier than 300 ms after the press; the timers of
   // the window system may be late under load but never early.
-  EXPECT_GE(Ms(lines[0].ticks, lines[1].ticks), 290.0);
+  EXPECT_GE(recorder->Ms(lines[0], lines[1]), 290.0);
   double sum = 0;
   for (std::size_t i = 2; i < lines.size(); ++i) {
-    const double gap = Ms(lines[i - 1].ticks, lines[i].ticks);
+    const double gap = recorder->Ms(lines[i - 1], lines[i]);
     EXPECT_GE(gap, 45.0) << "repeat " << i;
     sum += gap;
   }
   // Repeats run at the short interval, not the first one's.
   EXPECT_LT(sum / double(lines.size() - 2), 200.0);
-  EXPECT_EQ(log.back().code, SB_ENDSCROLL);
+  EXPECT_EQ(recorder->log.back().code, SB_ENDSCROLL);
   EXPECT_EQ(list->TopIndex(), static_cast<int>(lines.size()));
 }
 
@@ -155,6 +125,7 @@ TEST_F(ScrollBarInputTest, TrackClickPagesAndEnds) {
   ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(SB_PAGEDOWN) >= 1; }));
   testing_support::LeftButtonUp();
   ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(SB_ENDSCROLL) == 1; }));
+  const std::vector<ScrollEvent>& log = recorder->log;
   ASSERT_GE(log.size(), 2u);
   EXPECT_EQ(log.front().code, SB_PAGEDOWN);
   EXPECT_EQ(log.back().code, SB_ENDSCROLL);
@@ -175,6 +146,7 @@ TEST_F(ScrollBarInputTest, ThumbDraggedToTheEndTracksThenSetsTheLastPage) {
     testing_support::PumpPending();
   }
   const int last = si.nMax - static_cast<int>(si.nPage) + 1;
+  const std::vector<ScrollEvent>& log = recorder->log;
   ASSERT_TRUE(testing_support::PumpUntil([&] { return !log.empty() && log.back().position == last; }));
   testing_support::LeftButtonUp();
   ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(SB_ENDSCROLL) == 1; }));

@@ -124,6 +124,24 @@ int TComboBox::ItemIndex() const { return handle_ ? static_cast<int>(SendMessage
 
 void TComboBox::SetItemIndex(int index) { SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
+std::string TComboBox::Item(int index) const {
+  if (!handle_) return {};
+  const LRESULT length = SendMessageW(handle_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(handle_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return WideToUtf8(text);
+}
+
+void TComboBox::WndProc(TMessage& message) {
+  if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == CBN_SELCHANGE) {
+    if (OnChange) OnChange(this);
+    return;
+  }
+  TStandardControl::WndProc(message);
+}
+
 // --- check boxes and radio buttons ---------------------------------------------
 
 TButtonControl::TButtonControl(TComponent* owner) : TStandardControl(owner) {
@@ -166,6 +184,22 @@ void TTreeView::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
+void TTreeView::CreateWnd() {
+  TStandardControl::CreateWnd();
+  ApplyColors();
+}
+
+void TTreeView::ApplyColors() {
+  if (!handle_) return;
+  SendMessageW(handle_, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
+  SendMessageW(handle_, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font().Color())));
+}
+
+void TTreeView::WndProc(TMessage& message) {
+  TStandardControl::WndProc(message);
+  if (message.Msg == CM_COLORCHANGED || message.Msg == CM_FONTCHANGED) ApplyColors();
+}
+
 HTREEITEM TTreeView::AddItem(HTREEITEM parent, std::string_view text) {
   std::wstring w = Utf8ToWide(text);
   TVINSERTSTRUCTW insert{};
@@ -192,6 +226,24 @@ void TListView::CreateParams(TCreateParams& params) {
   CreateSubClass(params, WC_LISTVIEWW);
   params.Style |= LVS_REPORT | LVS_SHOWSELALWAYS;
   params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TListView::CreateWnd() {
+  TStandardControl::CreateWnd();
+  ApplyColors();
+}
+
+void TListView::ApplyColors() {
+  if (!handle_) return;
+  const auto back = static_cast<LPARAM>(ColorToRGB(Color()));
+  SendMessageW(handle_, LVM_SETBKCOLOR, 0, back);
+  SendMessageW(handle_, LVM_SETTEXTBKCOLOR, 0, back);
+  SendMessageW(handle_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font().Color())));
+}
+
+void TListView::WndProc(TMessage& message) {
+  TStandardControl::WndProc(message);
+  if (message.Msg == CM_COLORCHANGED || message.Msg == CM_FONTCHANGED) ApplyColors();
 }
 
 void TListView::AddColumn(std::string_view caption, int width) {

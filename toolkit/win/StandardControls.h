@@ -79,9 +79,14 @@ public:
   int Count() const;
   int ItemIndex() const;
   void SetItemIndex(int index);
+  // The text of an item.
+  std::string Item(int index) const;
+  // The user chose another item.
+  TNotifyEvent OnChange;
 
 protected:
   void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
 
 private:
   TComboBoxStyle style_ = csDropDown;
@@ -124,6 +129,12 @@ public:
 
 protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WndProc(TMessage& message) override;
+
+private:
+  // The tree draws with colours set by messages, not colour notifications.
+  void ApplyColors();
 };
 
 // A list view in report style.
@@ -139,6 +150,11 @@ public:
 
 protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WndProc(TMessage& message) override;
+
+private:
+  void ApplyColors();
 };
 
 class TProgressBar : public TStandardControl {

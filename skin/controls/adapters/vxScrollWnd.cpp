@@ -228,6 +228,23 @@ void TvxScrollWnd::WndProc(tk::TMessage& m) {
   }
   if (TvxScrollInteraction::Handle(*this, m)) return;
   TvxMainWnd::WndProc(m);
+  if (m.Msg != WM_NCPAINT) RepaintIfScrolled();
+}
+
+void TvxScrollWnd::RepaintIfScrolled() {
+  // Tree and list views scroll themselves from inside (expanding an item,
+  // keeping the selection in view) and the platform draws its own bar over
+  // ours when they do: whatever the message, changed information repaints.
+  if (suspendPainting || done_ || TvxScrollInteraction::Current().tracking) return;
+  for (TvxScrollBar* bar : {&horz_, &vert_}) {
+    if (!bar->shown) continue;
+    SCROLLINFO now{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(handle_, bar->Bar(), &now)) continue;
+    if (now.nMin != bar->si.nMin || now.nMax != bar->si.nMax || now.nPage != bar->si.nPage || now.nPos != bar->si.nPos) {
+      UpdateScrollInfo();
+      return;
+    }
+  }
 }
 
 }  // namespace skin

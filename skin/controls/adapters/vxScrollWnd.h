@@ -62,6 +62,7 @@ private:
   // Sends one scroll request of the bar (SB_* code) the way the platform's
   // bar would, with the begin / end update commands around it.
   void SendScroll(TvxScrollBar& bar, int code, int position);
+  void RepaintIfScrolled();
 
   TvxScrollBar horz_{*this, 0};
   TvxScrollBar vert_{*this, 1};
