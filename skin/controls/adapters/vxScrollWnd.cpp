@@ -228,7 +228,10 @@ void TvxScrollWnd::WndProc(tk::TMessage& m) {
   }
   if (TvxScrollInteraction::Handle(*this, m)) return;
   TvxMainWnd::WndProc(m);
-  if (m.Msg != WM_NCPAINT) RepaintIfScrolled();
+  // Views that set their scroll information while they paint make the
+  // platform draw its bar even when nothing changed.
+  if (m.Msg == WM_PAINT) PaintBars();
+  else if (m.Msg != WM_NCPAINT) RepaintIfScrolled();
 }
 
 void TvxScrollWnd::RepaintIfScrolled() {
