@@ -118,8 +118,17 @@ TEST_F(AdapterTest, WrappedListTakesTheSectionColoursAndGivesThemBack) {
   testing_support::PumpPending();
   const skin::TsGeneralData* edit = adapter->ItemOf(list)->SkinData().Section();
   ASSERT_NE(edit, nullptr);
+  const skin::TsGeneralData emberEdit = *edit;
   EXPECT_EQ(list->Color(), edit->Color);
   EXPECT_EQ(list->Font().Color(), edit->FontColor[0]);
+  // Another skin: its colours at the next paint.
+  UseSkin(ctlfix::kGlacier);
+  RedrawWindow(list->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  testing_support::PumpPending();
+  const skin::TsGeneralData* glacier = adapter->ItemOf(list)->SkinData().Section();
+  ASSERT_NE(glacier, nullptr);
+  ASSERT_NE(glacier->Color, emberEdit.Color) << "the two skins must differ for this test";
+  EXPECT_EQ(list->Color(), glacier->Color);
   adapter->Clear();
   EXPECT_EQ(list->Color(), before);
   EXPECT_EQ(GetPropW(list->Handle(), skin::kWrapperProperty), nullptr);

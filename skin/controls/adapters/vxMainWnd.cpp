@@ -175,15 +175,21 @@ bool TvxMainWnd::HandleSkinCommand(tk::TMessage& m) {
       if (d.IsOwnManager(m.LParam)) {
         d.ResolveSectionIndexes();
         d.cacheStale = true;
+        // The new skin's colours, at the next paint.
+        firstColorsApplied_ = false;
       }
       return false;
     case SCMD_SKIN_REMOVED:
-      if (d.IsOwnManager(m.LParam)) RestoreState();
+      if (d.IsOwnManager(m.LParam)) {
+        RestoreState();
+        firstColorsApplied_ = false;
+      }
       return false;
     case SCMD_REFRESH:
       if (!d.IsOwnManager(m.LParam)) return false;
       d.ResolveSectionIndexes();
       d.cacheStale = true;
+      firstColorsApplied_ = false;
       SendMessageW(handle_, WM_PAINT, 0, 0);
       return true;
     case SCMD_GET_CACHE:
