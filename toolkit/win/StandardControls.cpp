@@ -31,12 +31,18 @@ void TStandardControl::WndProc(TMessage& message) {
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:
       TWinControl::WndProc(message);
+      ApplyColors();
       if (HandleAllocated()) InvalidateRect(handle_, nullptr, TRUE);
       return;
     default:
       break;
   }
   TWinControl::WndProc(message);
+}
+
+void TStandardControl::CreateWnd() {
+  TWinControl::CreateWnd();
+  ApplyColors();
 }
 
 // --- TListBox ----------------------------------------------------------------
@@ -184,20 +190,10 @@ void TTreeView::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TTreeView::CreateWnd() {
-  TStandardControl::CreateWnd();
-  ApplyColors();
-}
-
 void TTreeView::ApplyColors() {
   if (!handle_) return;
   SendMessageW(handle_, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
   SendMessageW(handle_, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font().Color())));
-}
-
-void TTreeView::WndProc(TMessage& message) {
-  TStandardControl::WndProc(message);
-  if (message.Msg == CM_COLORCHANGED || message.Msg == CM_FONTCHANGED) ApplyColors();
 }
 
 HTREEITEM TTreeView::AddItem(HTREEITEM parent, std::string_view text) {
@@ -228,22 +224,12 @@ void TListView::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TListView::CreateWnd() {
-  TStandardControl::CreateWnd();
-  ApplyColors();
-}
-
 void TListView::ApplyColors() {
   if (!handle_) return;
   const auto back = static_cast<LPARAM>(ColorToRGB(Color()));
   SendMessageW(handle_, LVM_SETBKCOLOR, 0, back);
   SendMessageW(handle_, LVM_SETTEXTBKCOLOR, 0, back);
   SendMessageW(handle_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font().Color())));
-}
-
-void TListView::WndProc(TMessage& message) {
-  TStandardControl::WndProc(message);
-  if (message.Msg == CM_COLORCHANGED || message.Msg == CM_FONTCHANGED) ApplyColors();
 }
 
 void TListView::AddColumn(std::string_view caption, int width) {

@@ -31,7 +31,12 @@ public:
   explicit TStandardControl(TComponent* owner);
 
 protected:
+  void CreateWnd() override;
   void WndProc(TMessage& message) override;
+  // Controls that take their colours by messages of their own (tree and
+  // list views) set them here: after the window is made and whenever Color
+  // or the font changes.
+  virtual void ApplyColors() {}
 
 private:
   TBrush colorBrush_;
@@ -129,12 +134,7 @@ public:
 
 protected:
   void CreateParams(TCreateParams& params) override;
-  void CreateWnd() override;
-  void WndProc(TMessage& message) override;
-
-private:
-  // The tree draws with colours set by messages, not colour notifications.
-  void ApplyColors();
+  void ApplyColors() override;
 };
 
 // A list view in report style.
@@ -150,11 +150,7 @@ public:
 
 protected:
   void CreateParams(TCreateParams& params) override;
-  void CreateWnd() override;
-  void WndProc(TMessage& message) override;
-
-private:
-  void ApplyColors();
+  void ApplyColors() override;
 };
 
 class TProgressBar : public TStandardControl {
