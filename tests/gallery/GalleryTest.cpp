@@ -1,0 +1,196 @@
+// The gallery as a person uses it: which of its windows are wrapped, the
+// skin chooser switching skins with the keyboard, and the skinned scroll
+// bars of its memo and list box under the real mouse (request logs with
+// arrival times, never sleeps).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <typeinfo>
+
+#include "ScrollRecorder.h"
+#include "WindowTestSupport.h"
+#include "gallery/GalleryForm.h"
+#include "gallery/GallerySkins.h"
+#include "skin/controls/adapters/vxCheckBoxWnd.h"
+#include "skin/controls/adapters/vxEditWnd.h"
+#include "skin/controls/adapters/vxScrollInteraction.h"
+#include "skin/data/sSkinManager.h"
+#include "toolkit/core/StringList.h"
+#include "toolkit/win/Application.h"
+#include "toolkit/win/StandardControls.h"
+
+namespace {
+
+using adaptfix::ScrollEvent;
+using adaptfix::ScrollRecorder;
+
+class GalleryTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    tk::Application().Initialize();
+    form = tk::Application().CreateForm<gallery::TGalleryForm>();
+    form->Show();
+    shown = testing_support::BringToFront(form->Handle());
+  }
+  static void TearDownTestSuite() {
+    tk::TComponent::Free(form);
+    form = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_TRUE(shown) << "the gallery could not be brought to the front";
+    form->UseSkin(gallery::kEmberStyle);
+    testing_support::BringToFront(form->Handle());
+    testing_support::MoveMouseTo(testing_support::ScreenPointOf(*form, 700, 500));
+    testing_support::PumpPending();
+  }
+  void TearDown() override {
+    testing_support::LeftButtonUp();
+    testing_support::PumpPending();
+  }
+  template <class T>
+  static std::vector<T*> ControlsOf() {
+    std::vector<T*> found;
+    for (int i = 0; i < form->ControlCount(); ++i)
+      if (auto* c = dynamic_cast<T*>(form->Controls(i))) found.push_back(c);
+    return found;
+  }
+  static skin::TvxScrollWnd* ScrollWrapperOf(tk::TControl* c) {
+    skin::TvxAdapterItem* item = form->Adapter().ItemOf(c);
+    return item ? dynamic_cast<skin::TvxScrollWnd*>(item->Wrapper()) : nullptr;
+  }
+
+  static inline gallery::TGalleryForm* form = nullptr;
+  static inline bool shown = false;
+};
+
+TEST_F(GalleryTest, StandardWindowsAreWrappedByKind) {
+  struct Expect {
+    const char* name;
+    std::vector<tk::TControl*> controls;
+    const std::type_info* wrapper;  // none: drawn by the platform
+  };
+  auto all = [](auto list) { return std::vector<tk::TControl*>(list.begin(), list.end()); };
+  const Expect table[] = {
+      {"list box", all(ControlsOf<tk::TListBox>()), &typeid(skin::TvxEditWnd)},
+      {"memo", all(ControlsOf<tk::TMemo>()), &typeid(skin::TvxEditWnd)},
+      {"tree view", all(ControlsOf<tk::TTreeView>()), &typeid(skin::TvxTreeViewWnd)},
+      {"list view", all(ControlsOf<tk::TListView>()), &typeid(skin::TvxListViewWnd)},
+      {"check boxes", all(ControlsOf<tk::TCheckBox>()), &typeid(skin::TvxCheckBoxWnd)},
+      {"radio buttons", all(ControlsOf<tk::TRadioButton>()), &typeid(skin::TvxCheckBoxWnd)},
+      {"progress bar", all(ControlsOf<tk::TProgressBar>()), nullptr},
+      {"track bar", all(ControlsOf<tk::TTrackBar>()), nullptr},
+      {"tab control", all(ControlsOf<tk::TTabControl>()), nullptr},
+  };
+  for (const Expect& e : table) {
+    SCOPED_TRACE(e.name);
+    ASSERT_FALSE(e.controls.empty());
+    for (tk::TControl* c : e.controls) {
+      skin::TvxAdapterItem* item = form->Adapter().ItemOf(c);
+      if (!e.wrapper) {
+        EXPECT_EQ(item, nullptr);
+        continue;
+      }
+      ASSERT_NE(item, nullptr);
+      ASSERT_NE(item->Wrapper(), nullptr);
+      EXPECT_EQ(typeid(*item->Wrapper()), *e.wrapper);
+      EXPECT_FALSE(item->Wrapper()->Done());
+      EXPECT_EQ(GetPropW(item->Wrapper()->Handle(), skin::kWrapperProperty), item->Wrapper());
+    }
+  }
+}
+
+TEST_F(GalleryTest, ChooserListsEverySkinAndSwitchesWithTheKeyboard) {
+  tk::StringList names;
+  form->Manager().GetSkinNames(names, skin::kSkinNamesAll);
+  tk::TComboBox& chooser = form->SkinChooser();
+  ASSERT_EQ(static_cast<std::size_t>(chooser.Count()), names.Count());
+  for (std::size_t i = 0; i < names.Count(); ++i) EXPECT_EQ(chooser.Item(static_cast<int>(i)), names[i]);
+  ASSERT_GE(chooser.Count(), 2);
+  EXPECT_EQ(chooser.Item(chooser.ItemIndex()), gallery::kEmberStyle);
+  const DWORD gdiBefore = testing_support::GdiObjectCount();
+  chooser.SetFocus();
+  for (int round = 0; round < 10; ++round) {
+    const bool down = chooser.ItemIndex() == 0;
+    testing_support::PressKey(down ? VK_DOWN : VK_UP);
+    const std::string wanted = chooser.Item(down ? 1 : 0);
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return form->Manager().SkinName() == wanted; })) << round;
+  }
+  testing_support::PumpPending();
+  EXPECT_EQ(form->Manager().SkinName(), gallery::kEmberStyle);
+  // The wrapped windows follow every change and leave no drawing objects
+  // behind: one object kept per change would show as ten (two allowed for
+  // what the first use of a skin creates once).
+  EXPECT_LE(testing_support::GdiObjectCount(), gdiBefore + 2);
+  skin::TvxScrollWnd* list = ScrollWrapperOf(&form->List());
+  ASSERT_NE(list, nullptr);
+  EXPECT_FALSE(list->Done());
+  EXPECT_TRUE(list->SkinData()->IsSkinned(true));
+}
+
+TEST_F(GalleryTest, MemoArrowRepeatsAfter300MsThenEvery55Ms) {
+  ScrollRecorder recorder(form->Memo());
+  // The recorder must sit below the wrapper: wrap the memo again over it.
+  form->Adapter().RemoveItem(form->Adapter().IndexOf(&form->Memo()));
+  form->Adapter().AddAllItems();
+  skin::TvxScrollWnd* memo = ScrollWrapperOf(&form->Memo());
+  ASSERT_NE(memo, nullptr);
+  RedrawWindow(form->Memo().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  testing_support::PumpPending();
+  ASSERT_TRUE(memo->VertBar().shown);
+  const skin::ScrollThumb t = memo->VertBar().Thumb(memo->PaintTables());
+  testing_support::MoveMouseTo(adaptfix::OnBar(*memo, memo->VertBar(), t.barLength - t.arrowLength / 2));
+  testing_support::PumpPending();
+  testing_support::LeftButtonDown();
+  ASSERT_TRUE(testing_support::PumpUntil([&] { return recorder.Count(SB_LINEDOWN) >= 5; }));
+  testing_support::LeftButtonUp();
+  ASSERT_TRUE(testing_support::PumpUntil([&] { return recorder.Count(SB_ENDSCROLL) == 1; }));
+  const std::vector<ScrollEvent> lines = recorder.Of(SB_LINEDOWN);
+  EXPECT_GE(recorder.Ms(lines[0], lines[1]), 290.0);
+  for (std::size_t i = 2; i < lines.size(); ++i) EXPECT_GE(recorder.Ms(lines[i - 1], lines[i]), 45.0);
+  const int firstLine = static_cast<int>(SendMessageW(form->Memo().Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+  EXPECT_EQ(firstLine, static_cast<int>(lines.size()));
+}
+
+TEST_F(GalleryTest, ListBoxThumbDraggedToTheEndAndTrackClicked) {
+  tk::TListBox& list = form->List();
+  ScrollRecorder recorder(list);
+  form->Adapter().RemoveItem(form->Adapter().IndexOf(&list));
+  form->Adapter().AddAllItems();
+  skin::TvxScrollWnd* wnd = ScrollWrapperOf(&list);
+  ASSERT_NE(wnd, nullptr);
+  RedrawWindow(list.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  testing_support::PumpPending();
+  list.SetTopIndex(0);
+  wnd->UpdateScrollInfo();
+  const SCROLLINFO si = wnd->VertBar().si;
+  const skin::ScrollThumb t = wnd->VertBar().Thumb(wnd->PaintTables());
+  // A click on the track below the thumb pages down once.
+  testing_support::ClickAt(adaptfix::OnBar(*wnd, wnd->VertBar(), t.arrowLength + t.offset + t.size + 4));
+  ASSERT_TRUE(testing_support::PumpUntil([&] { return recorder.Count(SB_ENDSCROLL) == 1; }));
+  EXPECT_EQ(recorder.log.front().code, SB_PAGEDOWN);
+  recorder.log.clear();
+  // The thumb taken in its middle and dragged past the end of the track.
+  const skin::ScrollThumb now = wnd->VertBar().Thumb(wnd->PaintTables());
+  testing_support::MoveMouseTo(adaptfix::OnBar(*wnd, wnd->VertBar(), now.arrowLength + now.offset + now.size / 2));
+  testing_support::PumpPending();
+  testing_support::LeftButtonDown();
+  ASSERT_TRUE(testing_support::PumpUntil([&] { return skin::TvxScrollInteraction::Current().tracking; }));
+  for (int along = now.arrowLength + now.offset + now.size; along <= now.barLength + 30; along += 12) {
+    testing_support::MoveMouseTo(adaptfix::OnBar(*wnd, wnd->VertBar(), along));
+    testing_support::PumpPending();
+  }
+  const int last = si.nMax - static_cast<int>(si.nPage) + 1;
+  ASSERT_TRUE(testing_support::PumpUntil([&] { return !recorder.log.empty() && recorder.log.back().position == last; }));
+  testing_support::LeftButtonUp();
+  ASSERT_TRUE(testing_support::PumpUntil([&] { return recorder.Count(SB_ENDSCROLL) == 1; }));
+  const std::vector<ScrollEvent>& log = recorder.log;
+  ASSERT_GE(log.size(), 3u);
+  EXPECT_EQ(log[log.size() - 3].code, SB_THUMBTRACK);
+  EXPECT_EQ(log[log.size() - 3].position, last);
+  EXPECT_EQ(log[log.size() - 2].code, SB_THUMBPOSITION);
+  EXPECT_EQ(log[log.size() - 2].position, last);
+  EXPECT_EQ(log.back().code, SB_ENDSCROLL);
+  EXPECT_EQ(list.TopIndex(), last);
+}
+
+}  // namespace
