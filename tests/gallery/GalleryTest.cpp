@@ -12,6 +12,7 @@
 #include "gallery/GalleryForm.h"
 #include "gallery/GallerySkins.h"
 #include "skin/controls/adapters/vxCheckBoxWnd.h"
+#include "skin/controls/adapters/vxComboBoxWnd.h"
 #include "skin/controls/adapters/vxEditWnd.h"
 #include "skin/controls/adapters/vxScrollInteraction.h"
 #include "skin/data/sSkinManager.h"
@@ -77,6 +78,7 @@ TEST_F(GalleryTest, StandardWindowsAreWrappedByKind) {
       {"list view", all(ControlsOf<tk::TListView>()), &typeid(skin::TvxListViewWnd)},
       {"check boxes", all(ControlsOf<tk::TCheckBox>()), &typeid(skin::TvxCheckBoxWnd)},
       {"radio buttons", all(ControlsOf<tk::TRadioButton>()), &typeid(skin::TvxCheckBoxWnd)},
+      {"combo boxes", all(ControlsOf<tk::TComboBox>()), &typeid(skin::TvxComboBoxWnd)},
       {"progress bar", all(ControlsOf<tk::TProgressBar>()), nullptr},
       {"track bar", all(ControlsOf<tk::TTrackBar>()), nullptr},
       {"tab control", all(ControlsOf<tk::TTabControl>()), nullptr},

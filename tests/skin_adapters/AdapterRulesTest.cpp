@@ -10,6 +10,7 @@
 #include "AdapterFixture.h"
 #include "WindowTestSupport.h"
 #include "skin/controls/adapters/vxCheckBoxWnd.h"
+#include "skin/controls/adapters/vxComboBoxWnd.h"
 #include "skin/controls/adapters/vxEditWnd.h"
 #include "skin/controls/sMaskEdit.h"
 #include "skin/data/sSkinCommand.h"
@@ -60,6 +61,10 @@ const RuleCase kCases[] = {
      &typeid(skin::TvxTreeViewWnd), "PANEL"},
     {"check box takes its own section", Make<tk::TCheckBox>(120, 20), skin::kAllSkinningRules, false, "PANEL",
      &typeid(skin::TvxCheckBoxWnd), "CHECKBOX"},
+    {"combo box", Make<tk::TComboBox>(120, 24), skin::kAllSkinningRules, false, "", &typeid(skin::TvxComboBoxWnd),
+     "EDIT"},
+    {"combo box keeps the handler's section", Make<tk::TComboBox>(120, 24), skin::kAllSkinningRules, false, "PANEL",
+     &typeid(skin::TvxComboBoxWnd), "PANEL"},
     {"skin-aware edit", Make<skin::TsMaskEdit>(120, 24), skin::kAllSkinningRules, false, "", nullptr, ""},
     {"progress bar", Make<tk::TProgressBar>(120, 20), skin::kAllSkinningRules, false, "", nullptr, ""},
     {"track bar", Make<tk::TTrackBar>(120, 40), skin::kAllSkinningRules, false, "", nullptr, ""},
@@ -133,6 +138,34 @@ TEST_F(AdapterTest, WrappedListTakesTheSectionColoursAndGivesThemBack) {
   EXPECT_EQ(list->Color(), before);
   EXPECT_EQ(GetPropW(list->Handle(), skin::kWrapperProperty), nullptr);
   EXPECT_EQ(skin::SendSkinCommand(list->Handle(), skin::SCMD_IS_SKINNED, 0), 0);
+}
+
+TEST_F(AdapterTest, DroppedComboListIsWrappedWithTheListSectionColours) {
+  auto* combo = PlacePlain<tk::TComboBox>(form, 10, 10, 150, 24);
+  for (int i = 0; i < 30; ++i) combo->AddItem("choice " + std::to_string(i));
+  adapter->AddAllItems();
+  auto* wnd = dynamic_cast<skin::TvxComboBoxWnd*>(adapter->ItemOf(combo)->Wrapper());
+  ASSERT_NE(wnd, nullptr);
+  EXPECT_EQ(wnd->ListWrapper(), nullptr) << "the list is wrapped when it is first shown";
+  SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+  testing_support::PumpPending();
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+  ASSERT_NE(wnd->ListWrapper(), nullptr);
+  EXPECT_EQ(wnd->ListWrapper()->Handle(), info.hwndList);
+  EXPECT_EQ(skin::SendSkinCommand(info.hwndList, skin::SCMD_IS_SKINNED, 0), 1);
+  const int edit = manager->Tables().IndexOfSection("EDIT");
+  EXPECT_EQ(skin::SendSkinCommand(info.hwndList, skin::SCMD_LIST_SECTION, 0), edit + 1);
+  // The list answers its owner's colour question with the section's colours.
+  const HDC dc = GetDC(info.hwndList);
+  const auto brush = SendMessageW(combo->Handle(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                                  reinterpret_cast<LPARAM>(info.hwndList));
+  EXPECT_NE(brush, 0);
+  EXPECT_EQ(GetBkColor(dc), static_cast<COLORREF>(manager->Tables().gd[static_cast<std::size_t>(edit)].Color));
+  ReleaseDC(info.hwndList, dc);
+  SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+  testing_support::PumpPending();
 }
 
 TEST_F(AdapterTest, DestroyedWindowLetsGoAndIsWrappedAgainWhenAdopted) {

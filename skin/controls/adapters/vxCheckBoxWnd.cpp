@@ -111,14 +111,6 @@ void TvxCheckBoxWnd::WndProc(tk::TMessage& m) {
     default:
       break;
   }
-  if (m.Msg == SM_VEXACMD) {
-    const WORD sub = SkinSubCommand(m.WParam);
-    if (sub == SCMD_MOUSE_ENTERED || sub == SCMD_MOUSE_LEFT) {
-      hovered_ = sub == SCMD_MOUSE_ENTERED;
-      Repaint();
-      return;
-    }
-  }
   TvxMainWnd::WndProc(m);
 }
 

@@ -26,7 +26,11 @@ private:
   void Paint(HDC dc);
   void PaintContent(tk::Bitmap& cache);
   void Repaint();
-  bool hovered_ = false;
+  bool HoverChanged() override {
+    if (!Skinned()) return false;
+    Repaint();
+    return true;
+  }
 };
 
 }  // namespace skin

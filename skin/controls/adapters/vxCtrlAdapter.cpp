@@ -4,6 +4,7 @@
 #include <array>
 
 #include "vxCheckBoxWnd.h"
+#include "vxComboBoxWnd.h"
 #include "vxEditWnd.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sControlKinds.h"
@@ -38,7 +39,7 @@ bool Is(const tk::TControl* c) {
 
 // The wrappers built so far; the kinds of the table without one of their
 // own stay as the platform draws them.
-enum class WrapperKind { None, ListView, CheckBox, TreeView, Edit };
+enum class WrapperKind { None, ListView, CheckBox, TreeView, ComboBox, Edit };
 
 struct WrapperChoice {
   WrapperKind kind = WrapperKind::None;
@@ -52,7 +53,7 @@ WrapperChoice ChooseWrapper(const tk::TControl* c) {
   if (Is<tk::TButtonControl>(c)) return {WrapperKind::CheckBox, "CHECKBOX"};
   if (Is<tk::TCustomGroupBox>(c)) return {WrapperKind::None, "GROUPBOX"};
   if (Is<tk::TTreeView>(c)) return {WrapperKind::TreeView};
-  if (Is<tk::TComboBox>(c)) return {WrapperKind::None};
+  if (Is<tk::TComboBox>(c)) return {WrapperKind::ComboBox};
   if (Is<tk::TCustomEdit>(c) || Is<tk::TListBox>(c)) return {WrapperKind::Edit};
   if (NameIn(kEditClasses, name)) return {WrapperKind::Edit};
   return {};
@@ -114,6 +115,9 @@ void TvxAdapterItem::DoHook(tk::TControl* control) {
       break;
     case WrapperKind::TreeView:
       wrapper_ = TvxMainWnd::Wrap<TvxTreeViewWnd>(h, true, section, m, skinData_.get());
+      break;
+    case WrapperKind::ComboBox:
+      wrapper_ = TvxMainWnd::Wrap<TvxComboBoxWnd>(h, true, section, m, skinData_.get());
       break;
     case WrapperKind::Edit:
       wrapper_ = TvxMainWnd::Wrap<TvxEditWnd>(h, true, section, m, skinData_.get());

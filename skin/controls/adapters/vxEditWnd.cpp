@@ -106,6 +106,15 @@ bool TvxEditWnd::ChangesScrolling(UINT msg) {
   }
 }
 
+void TvxEditWnd::CopyRing(HDC dc, const tk::Bitmap& cache, int ring) {
+  const int w = cache.Width(), h = cache.Height();
+  const tk::TBitmapSource source(cache);
+  BitBlt(dc, 0, 0, w, ring, source.Handle(), 0, 0, SRCCOPY);
+  BitBlt(dc, 0, h - ring, w, ring, source.Handle(), 0, h - ring, SRCCOPY);
+  BitBlt(dc, 0, ring, ring, h - 2 * ring, source.Handle(), 0, ring, SRCCOPY);
+  BitBlt(dc, w - ring, ring, ring, h - 2 * ring, source.Handle(), w - ring, ring, SRCCOPY);
+}
+
 void TvxEditWnd::HandleNcPaint(tk::TMessage& m) {
   if (!IsWindowVisible(handle_)) return;
   if (skinData_->IsPaintDeferred()) {
@@ -117,15 +126,7 @@ void TvxEditWnd::HandleNcPaint(tk::TMessage& m) {
   FillCorners();
   const tk::Bitmap* cache = skinData_->Cache();
   const tk::TWindowDC dc(handle_, tk::TWindowDC::Whole);
-  if (cache && !cache->Empty() && dc) {
-    const int ring = FrameWidth();
-    const int w = cache->Width(), h = cache->Height();
-    const tk::TBitmapSource source(*cache);
-    BitBlt(dc.Get(), 0, 0, w, ring, source.Handle(), 0, 0, SRCCOPY);
-    BitBlt(dc.Get(), 0, h - ring, w, ring, source.Handle(), 0, h - ring, SRCCOPY);
-    BitBlt(dc.Get(), 0, ring, ring, h - 2 * ring, source.Handle(), 0, ring, SRCCOPY);
-    BitBlt(dc.Get(), w - ring, ring, ring, h - 2 * ring, source.Handle(), w - ring, ring, SRCCOPY);
-  }
+  if (cache && !cache->Empty() && dc) CopyRing(dc.Get(), *cache, FrameWidth());
   PaintBars(dc.Get());
   m.Result = 0;
 }

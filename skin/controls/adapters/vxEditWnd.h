@@ -39,11 +39,13 @@ protected:
   void SetColors() override;
   // The width of the frame ring copied from the cache.
   virtual int FrameWidth() const { return edgeLeft; }
+  void EnsureColors();
+  // Copies a ring of that width along the edges of the cache to dc.
+  static void CopyRing(HDC dc, const tk::Bitmap& cache, int ring);
 
 private:
   void HandleNcPaint(tk::TMessage& m);
   void HandlePrint(tk::TMessage& m);
-  void EnsureColors();
   // After input and list changes the scroll information may have moved.
   static bool ChangesScrolling(UINT msg);
 

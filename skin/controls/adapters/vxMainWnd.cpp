@@ -218,6 +218,10 @@ bool TvxMainWnd::HandleSkinCommand(tk::TMessage& m) {
     case SCMD_GET_APPLICATION:
       m.Result = reinterpret_cast<LRESULT>(&tk::Application());
       return true;
+    case SCMD_MOUSE_ENTERED:
+    case SCMD_MOUSE_LEFT:
+      hovered_ = SkinSubCommand(m.WParam) == SCMD_MOUSE_ENTERED;
+      return HoverChanged();
     default:
       return false;
   }
@@ -236,11 +240,13 @@ void TvxMainWnd::PrepareCache() {
     const int w = cache->Width(), h = cache->Height();
     for (const TRect& side : {TRect{0, 0, w, 1}, TRect{0, h - 1, w, h}, TRect{0, 0, 1, h}, TRect{w - 1, 0, w, h}})
       FillRectBitmap(*cache, side, border);
-  } else if (d.HasParent()) {
+  } else {
+    // A window without a parent (the drop-down list of a combo box) gets
+    // the section over no background rather than no picture at all.
     const TsPaintColorsReset reset;
     const TRect b = d.OwnerBounds();
-    PaintSection(d, d.ParentCacheInfo(), true, true, cache, {b.Left, b.Top}, {0, 0, cache->Width(), cache->Height()},
-                 PaintState());
+    const CacheInfo parent = d.HasParent() ? d.ParentCacheInfo() : CacheInfo{};
+    PaintSection(d, parent, true, true, cache, {b.Left, b.Top}, {0, 0, cache->Width(), cache->Height()}, PaintState());
     if (d.OwnerControl() && !d.OwnerControl()->Enabled()) d.ApplyDisabledLook(dkBlended, d.ParentCacheInfo());
   }
   d.cacheStale = false;

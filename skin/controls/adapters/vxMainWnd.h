@@ -100,8 +100,10 @@ protected:
   // The state the section is painted in (hot while hovered).
   virtual int PaintState() const { return 0; }
   void ReadCaption();
-  // The previous handling's answer to SCMD_IS_DEFERRED and friends.
   bool IsEnabled() const { return IsWindowEnabled(handle_) != FALSE; }
+  // The manager moved the mouse onto or off this window (hovered_ is set);
+  // true when the wrapper answered (repainted), false to pass the notice on.
+  virtual bool HoverChanged() { return false; }
 
   HWND handle_;
   TsSkinManager* manager_;
@@ -111,6 +113,7 @@ protected:
   bool done_ = false;
   bool firstColorsApplied_ = false;
   bool recalcFrame_;
+  bool hovered_ = false;
 
 private:
   friend class TvxRawSubclass;
