@@ -6,6 +6,7 @@
 #include "skin/data/sSkinManager.h"
 #include "toolkit/core/StringList.h"
 #include "toolkit/win/Application.h"
+#include "toolkit/win/Button.h"
 #include "toolkit/win/Label.h"
 #include "toolkit/win/StandardControls.h"
 
@@ -135,6 +136,8 @@ void TGalleryForm::CreateDialogButtons() {
     if (!path.empty()) openedFile_ = path;
   });
   AddButton("颜色 Colour...", 122, [this](tk::TObject*) { ChooseColour(Handle(), RGB(200, 120, 40)); });
+  // A push button of the plain toolkit class: the adapter paints it.
+  Add<tk::TButton>(this, 560, 170, 150, 28)->SetCaption("普通按钮 Plain button");
 }
 
 void TGalleryForm::UseSkin(const std::string& name) {

@@ -11,6 +11,7 @@
 #include "WindowTestSupport.h"
 #include "gallery/GalleryForm.h"
 #include "gallery/GallerySkins.h"
+#include "skin/controls/adapters/vxBtnWnd.h"
 #include "skin/controls/adapters/vxCheckBoxWnd.h"
 #include "skin/controls/adapters/vxComboBoxWnd.h"
 #include "skin/controls/adapters/vxEditWnd.h"
@@ -18,6 +19,7 @@
 #include "skin/data/sSkinManager.h"
 #include "toolkit/core/StringList.h"
 #include "toolkit/win/Application.h"
+#include "toolkit/win/Button.h"
 #include "toolkit/win/StandardControls.h"
 
 namespace {
@@ -55,6 +57,13 @@ protected:
       if (auto* c = dynamic_cast<T*>(form->Controls(i))) found.push_back(c);
     return found;
   }
+  // Push buttons of the plain toolkit class (not the skinned ones).
+  static std::vector<tk::TButton*> PlainButtons() {
+    std::vector<tk::TButton*> plain;
+    for (tk::TButton* b : ControlsOf<tk::TButton>())
+      if (!skin::SkinDataOf(b)) plain.push_back(b);
+    return plain;
+  }
   static skin::TvxScrollWnd* ScrollWrapperOf(tk::TControl* c) {
     skin::TvxAdapterItem* item = form->Adapter().ItemOf(c);
     return item ? dynamic_cast<skin::TvxScrollWnd*>(item->Wrapper()) : nullptr;
@@ -78,6 +87,7 @@ TEST_F(GalleryTest, StandardWindowsAreWrappedByKind) {
       {"list view", all(ControlsOf<tk::TListView>()), &typeid(skin::TvxListViewWnd)},
       {"check boxes", all(ControlsOf<tk::TCheckBox>()), &typeid(skin::TvxCheckBoxWnd)},
       {"radio buttons", all(ControlsOf<tk::TRadioButton>()), &typeid(skin::TvxCheckBoxWnd)},
+      {"plain push button", all(PlainButtons()), &typeid(skin::TvxBtnWnd)},
       {"combo boxes", all(ControlsOf<tk::TComboBox>()), &typeid(skin::TvxComboBoxWnd)},
       {"progress bar", all(ControlsOf<tk::TProgressBar>()), nullptr},
       {"track bar", all(ControlsOf<tk::TTrackBar>()), nullptr},

@@ -7,6 +7,7 @@
 #include "skin/controls/adapters/vxScrollInteraction.h"
 #include "skin/paint/sBitmapOps.h"
 #include "toolkit/win/Application.h"
+#include "toolkit/win/Button.h"
 #include "toolkit/win/Canvas.h"
 #include "toolkit/win/Form.h"
 
@@ -60,12 +61,57 @@ tk::Bitmap Bar(WrappedList& w, bool vertical, skin::TvxScrollPart hot, skin::Tvx
   return picture;
 }
 
+// A standard control of class T on the backdrop, wrapped, painted by its
+// wrapper into a picture of its size.
+template <class T>
+tk::Bitmap WrappedPicture(ctlfix::GoldenHost& host, int width, int height, const std::function<void(T&)>& prepare) {
+  T* c = tk::Create<T>(host.form);
+  c->SetParent(host.backdrop);
+  c->SetBounds(10, 10, width, height);
+  c->Font().SetName("MS Sans Serif");
+  c->Font().SetHeight(-13);
+  prepare(*c);
+  TestAdapterOwner owner(host.form);
+  skin::TvxCtrlAdapter adapter(owner);
+  adapter.AddAllItems();
+  tk::Bitmap picture = skin::NewBitmap24(width, height);
+  {
+    tk::TBitmapCanvas canvas(picture);
+    SendMessageW(c->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(canvas.Handle()), 0);
+    GdiFlush();
+  }
+  picture.Sync();
+  return picture;
+}
+
 std::vector<AdapterGoldenCase> Build() {
   using skin::spNone;
   std::vector<AdapterGoldenCase> cases;
   cases.push_back({"listbox", true, [](ctlfix::GoldenHost& h) {
                      WrappedList w(h);
                      return Printed(w);
+                   }});
+  cases.push_back({"button_pushed", true, [](ctlfix::GoldenHost& h) {
+                     return WrappedPicture<tk::TButton>(h, 100, 28, [](tk::TButton& b) {
+                       b.SetCaption("Button");
+                       SendMessageW(b.Handle(), BM_SETSTATE, TRUE, 0);
+                     });
+                   }});
+  cases.push_back({"button_disabled", true, [](ctlfix::GoldenHost& h) {
+                     return WrappedPicture<tk::TButton>(h, 100, 28, [](tk::TButton& b) {
+                       b.SetCaption("Button");
+                       b.SetEnabled(false);
+                     });
+                   }});
+  cases.push_back({"checkbox_checked", true, [](ctlfix::GoldenHost& h) {
+                     return WrappedPicture<tk::TCheckBox>(h, 120, 20, [](tk::TCheckBox& b) {
+                       b.SetCaption("Check box");
+                       b.SetChecked(true);
+                     });
+                   }});
+  cases.push_back({"radio_unchecked", true, [](ctlfix::GoldenHost& h) {
+                     return WrappedPicture<tk::TRadioButton>(h, 120, 20,
+                                                             [](tk::TRadioButton& b) { b.SetCaption("Radio"); });
                    }});
   struct BarState {
     const char* name;

@@ -9,12 +9,14 @@
 
 #include "AdapterFixture.h"
 #include "WindowTestSupport.h"
+#include "skin/controls/adapters/vxBtnWnd.h"
 #include "skin/controls/adapters/vxCheckBoxWnd.h"
 #include "skin/controls/adapters/vxComboBoxWnd.h"
 #include "skin/controls/adapters/vxEditWnd.h"
 #include "skin/controls/sMaskEdit.h"
 #include "skin/data/sSkinCommand.h"
 #include "skin/data/sSkinManager.h"
+#include "toolkit/win/Button.h"
 
 namespace {
 
@@ -61,6 +63,9 @@ const RuleCase kCases[] = {
      &typeid(skin::TvxTreeViewWnd), "PANEL"},
     {"check box takes its own section", Make<tk::TCheckBox>(120, 20), skin::kAllSkinningRules, false, "PANEL",
      &typeid(skin::TvxCheckBoxWnd), "CHECKBOX"},
+    {"push button", Make<tk::TButton>(90, 26), skin::kAllSkinningRules, false, "", &typeid(skin::TvxBtnWnd), "BUTTON"},
+    {"push button takes its own section", Make<tk::TButton>(90, 26), skin::kAllSkinningRules, false, "PANEL",
+     &typeid(skin::TvxBtnWnd), "BUTTON"},
     {"combo box", Make<tk::TComboBox>(120, 24), skin::kAllSkinningRules, false, "", &typeid(skin::TvxComboBoxWnd),
      "EDIT"},
     {"combo box keeps the handler's section", Make<tk::TComboBox>(120, 24), skin::kAllSkinningRules, false, "PANEL",
@@ -166,6 +171,41 @@ TEST_F(AdapterTest, DroppedComboListIsWrappedWithTheListSectionColours) {
   ReleaseDC(info.hwndList, dc);
   SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
   testing_support::PumpPending();
+}
+
+TEST_F(AdapterTest, WrappedPushButtonShowsItsStateAndStillClicks) {
+  auto* button = PlacePlain<tk::TButton>(form, 20, 20, 100, 28);
+  button->SetCaption("Plain");
+  auto* other = PlacePlain<tk::TButton>(form, 20, 60, 100, 28);
+  int clicks = 0;
+  button->OnClick = [&](tk::TObject*) { ++clicks; };
+  adapter->AddAllItems();
+  auto* wnd = dynamic_cast<skin::TvxBtnWnd*>(adapter->ItemOf(button)->Wrapper());
+  ASSERT_NE(wnd, nullptr);
+  const HWND h = button->Handle();
+  struct Case {
+    const char* name;
+    std::function<void()> bring;
+    int state;
+  };
+  const Case cases[] = {
+      {"plain", [&] { other->SetFocus(); }, 0},
+      {"focused", [&] { button->SetFocus(); }, 1},
+      {"pushed", [&] { SendMessageW(h, BM_SETSTATE, TRUE, 0); }, 2},
+      {"released, focus elsewhere", [&] { SendMessageW(h, BM_SETSTATE, FALSE, 0); other->SetFocus(); }, 0},
+      {"the default button", [&] { SendMessageW(h, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE); }, 1},
+      {"disabled", [&] { EnableWindow(h, FALSE); }, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.bring();
+    testing_support::PumpPending();
+    EXPECT_EQ(wnd->ButtonState(), c.state);
+  }
+  EnableWindow(h, TRUE);
+  SendMessageW(h, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  testing_support::ClickControl(*button);
+  ASSERT_TRUE(testing_support::PumpUntil([&] { return clicks == 1; })) << "the wrapped button still clicks";
 }
 
 TEST_F(AdapterTest, DestroyedWindowLetsGoAndIsWrappedAgainWhenAdopted) {

@@ -4,13 +4,13 @@
 // state, the caption beside it in the section's colours, a focus rectangle
 // while focused, and the disabled look.
 
-#include "vxMainWnd.h"
+#include "vxPaintedButtonWnd.h"
 
 namespace skin {
 
-class TvxCheckBoxWnd : public TvxMainWnd {
+class TvxCheckBoxWnd : public TvxPaintedButtonWnd {
 public:
-  using TvxMainWnd::TvxMainWnd;
+  using TvxPaintedButtonWnd::TvxPaintedButtonWnd;
 
   // The GLOBALINFO glyph for a button style and check state
   // (BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE).
@@ -19,18 +19,7 @@ public:
   int ButtonState() const;
 
 protected:
-  void WndProc(tk::TMessage& m) override;
-  int PaintState() const override { return 0; }
-
-private:
-  void Paint(HDC dc);
-  void PaintContent(tk::Bitmap& cache);
-  void Repaint();
-  bool HoverChanged() override {
-    if (!Skinned()) return false;
-    Repaint();
-    return true;
-  }
+  void PaintContent(tk::Bitmap& cache) override;
 };
 
 }  // namespace skin

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "vxBtnWnd.h"
 #include "vxCheckBoxWnd.h"
 #include "vxComboBoxWnd.h"
 #include "vxEditWnd.h"
@@ -39,7 +40,7 @@ bool Is(const tk::TControl* c) {
 
 // The wrappers built so far; the kinds of the table without one of their
 // own stay as the platform draws them.
-enum class WrapperKind { None, ListView, CheckBox, TreeView, ComboBox, Edit };
+enum class WrapperKind { None, ListView, Button, CheckBox, TreeView, ComboBox, Edit };
 
 struct WrapperChoice {
   WrapperKind kind = WrapperKind::None;
@@ -49,7 +50,7 @@ struct WrapperChoice {
 WrapperChoice ChooseWrapper(const tk::TControl* c) {
   const std::string_view name = c->ClassName();
   if (Is<tk::TListView>(c)) return {WrapperKind::ListView};
-  if (Is<tk::TButton>(c)) return {WrapperKind::None, "BUTTON"};
+  if (Is<tk::TButton>(c)) return {WrapperKind::Button, "BUTTON"};
   if (Is<tk::TButtonControl>(c)) return {WrapperKind::CheckBox, "CHECKBOX"};
   if (Is<tk::TCustomGroupBox>(c)) return {WrapperKind::None, "GROUPBOX"};
   if (Is<tk::TTreeView>(c)) return {WrapperKind::TreeView};
@@ -109,6 +110,9 @@ void TvxAdapterItem::DoHook(tk::TControl* control) {
   switch (choice.kind) {
     case WrapperKind::ListView:
       wrapper_ = TvxMainWnd::Wrap<TvxListViewWnd>(h, true, section, m, skinData_.get());
+      break;
+    case WrapperKind::Button:
+      wrapper_ = TvxMainWnd::Wrap<TvxBtnWnd>(h, false, section, m, skinData_.get());
       break;
     case WrapperKind::CheckBox:
       wrapper_ = TvxMainWnd::Wrap<TvxCheckBoxWnd>(h, false, section, m, skinData_.get());
