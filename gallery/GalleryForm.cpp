@@ -7,6 +7,7 @@
 #include "toolkit/core/StringList.h"
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Button.h"
+#include "toolkit/win/GroupBox.h"
 #include "toolkit/win/Label.h"
 #include "toolkit/win/StandardControls.h"
 
@@ -138,6 +139,13 @@ void TGalleryForm::CreateDialogButtons() {
   AddButton("颜色 Colour...", 122, [this](tk::TObject*) { ChooseColour(Handle(), RGB(200, 120, 40)); });
   // A push button of the plain toolkit class: the adapter paints it.
   Add<tk::TButton>(this, 560, 170, 150, 28)->SetCaption("普通按钮 Plain button");
+  // A group box of the plain toolkit class with its own radio buttons.
+  auto* group = Add<tk::TGroupBox>(this, 560, 210, 150, 90);
+  group->SetCaption("分组 Group box");
+  Add<tk::TRadioButton>(group, 10, 28, 130, 20)->SetCaption("Left");
+  auto* right = Add<tk::TRadioButton>(group, 10, 54, 130, 20);
+  right->SetCaption("Right");
+  right->SetChecked(true);
 }
 
 void TGalleryForm::UseSkin(const std::string& name) {

@@ -36,6 +36,6 @@ build/native/tests/skin_paint/skin_paint_golden_sheet "$golden" docs/skin-paint-
 build/native/tests/skin_paint/skin_paint_golden_sheet "$controls" docs/skinned-controls-golden.png "SKINNED CONTROLS" \
     "REFERENCE PICTURES OF TESTS/SKIN_CONTROLS/GOLDEN, EACH CONTROL AND STATE IN EMBERSTYLE, THEN GLACIER"
 build/native/tests/skin_paint/skin_paint_golden_sheet "$adapters" docs/skin-adapters-golden.png "WRAPPED WINDOWS" \
-    "REFERENCE PICTURES OF TESTS/SKIN_ADAPTERS/GOLDEN: A LIST BOX, BUTTONS, CHECK BOXES AND THE SCROLL BARS, EMBERSTYLE, THEN GLACIER"
+    "REFERENCE PICTURES OF TESTS/SKIN_ADAPTERS/GOLDEN: LIST BOX, BUTTONS, CHECK BOXES, GROUP BOX, SCROLL BARS; EMBERSTYLE, THEN GLACIER"
 echo "Look at docs/skin-paint-golden.png, docs/skinned-controls-golden.png and docs/skin-adapters-golden.png" \
      "before committing $golden, $controls and $adapters."

@@ -14,12 +14,14 @@
 #include "skin/controls/adapters/vxBtnWnd.h"
 #include "skin/controls/adapters/vxCheckBoxWnd.h"
 #include "skin/controls/adapters/vxComboBoxWnd.h"
+#include "skin/controls/adapters/vxGroupBoxWnd.h"
 #include "skin/controls/adapters/vxEditWnd.h"
 #include "skin/controls/adapters/vxScrollInteraction.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/core/StringList.h"
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Button.h"
+#include "toolkit/win/GroupBox.h"
 #include "toolkit/win/StandardControls.h"
 
 namespace {
@@ -88,6 +90,7 @@ TEST_F(GalleryTest, StandardWindowsAreWrappedByKind) {
       {"check boxes", all(ControlsOf<tk::TCheckBox>()), &typeid(skin::TvxCheckBoxWnd)},
       {"radio buttons", all(ControlsOf<tk::TRadioButton>()), &typeid(skin::TvxCheckBoxWnd)},
       {"plain push button", all(PlainButtons()), &typeid(skin::TvxBtnWnd)},
+      {"group box", all(ControlsOf<tk::TGroupBox>()), &typeid(skin::TvxGroupBoxWnd)},
       {"combo boxes", all(ControlsOf<tk::TComboBox>()), &typeid(skin::TvxComboBoxWnd)},
       {"progress bar", all(ControlsOf<tk::TProgressBar>()), nullptr},
       {"track bar", all(ControlsOf<tk::TTrackBar>()), nullptr},

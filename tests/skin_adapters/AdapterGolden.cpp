@@ -8,6 +8,7 @@
 #include "skin/paint/sBitmapOps.h"
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Button.h"
+#include "toolkit/win/GroupBox.h"
 #include "toolkit/win/Canvas.h"
 #include "toolkit/win/Form.h"
 
@@ -102,6 +103,9 @@ std::vector<AdapterGoldenCase> Build() {
                        b.SetCaption("Button");
                        b.SetEnabled(false);
                      });
+                   }});
+  cases.push_back({"groupbox", true, [](ctlfix::GoldenHost& h) {
+                     return WrappedPicture<tk::TGroupBox>(h, 160, 80, [](tk::TGroupBox& g) { g.SetCaption("Group"); });
                    }});
   cases.push_back({"checkbox_checked", true, [](ctlfix::GoldenHost& h) {
                      return WrappedPicture<tk::TCheckBox>(h, 120, 20, [](tk::TCheckBox& b) {

@@ -12,11 +12,14 @@
 #include "skin/controls/adapters/vxBtnWnd.h"
 #include "skin/controls/adapters/vxCheckBoxWnd.h"
 #include "skin/controls/adapters/vxComboBoxWnd.h"
+#include "skin/controls/adapters/vxGroupBoxWnd.h"
 #include "skin/controls/adapters/vxEditWnd.h"
 #include "skin/controls/sMaskEdit.h"
 #include "skin/data/sSkinCommand.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/controls/sSkinQueries.h"
 #include "toolkit/win/Button.h"
+#include "toolkit/win/GroupBox.h"
 
 namespace {
 
@@ -66,6 +69,10 @@ const RuleCase kCases[] = {
     {"push button", Make<tk::TButton>(90, 26), skin::kAllSkinningRules, false, "", &typeid(skin::TvxBtnWnd), "BUTTON"},
     {"push button takes its own section", Make<tk::TButton>(90, 26), skin::kAllSkinningRules, false, "PANEL",
      &typeid(skin::TvxBtnWnd), "BUTTON"},
+    {"group box", Make<tk::TGroupBox>(150, 80), skin::kAllSkinningRules, false, "", &typeid(skin::TvxGroupBoxWnd),
+     "GROUPBOX"},
+    {"group box takes its own section", Make<tk::TGroupBox>(150, 80), skin::kAllSkinningRules, false, "PANEL",
+     &typeid(skin::TvxGroupBoxWnd), "GROUPBOX"},
     {"combo box", Make<tk::TComboBox>(120, 24), skin::kAllSkinningRules, false, "", &typeid(skin::TvxComboBoxWnd),
      "EDIT"},
     {"combo box keeps the handler's section", Make<tk::TComboBox>(120, 24), skin::kAllSkinningRules, false, "PANEL",
@@ -206,6 +213,27 @@ TEST_F(AdapterTest, WrappedPushButtonShowsItsStateAndStillClicks) {
   SendMessageW(h, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
   testing_support::ClickControl(*button);
   ASSERT_TRUE(testing_support::PumpUntil([&] { return clicks == 1; })) << "the wrapped button still clicks";
+}
+
+TEST_F(AdapterTest, WrappedGroupBoxIsTheBackgroundOfWhatItHolds) {
+  auto* group = PlacePlain<tk::TGroupBox>(form, 10, 10, 200, 120);
+  group->SetCaption("Group");
+  auto* check = PlacePlain<tk::TCheckBox>(group, 10, 30, 150, 20);
+  check->SetCaption("Inside");
+  adapter->AddAllItems();
+  auto* wnd = dynamic_cast<skin::TvxGroupBoxWnd*>(adapter->ItemOf(group)->Wrapper());
+  ASSERT_NE(wnd, nullptr);
+  ASSERT_NE(adapter->ItemOf(check), nullptr) << "the scan goes into the group box";
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  testing_support::PumpPending();
+  const LRESULT caption = skin::SendSkinCommand(group->Handle(), skin::SCMD_GET_CAPTION_HEIGHT, 0);
+  EXPECT_EQ(caption, wnd->CaptionRect().bottom);
+  EXPECT_GT(caption, 4);
+  // The check box inside paints over the group box's picture.
+  const skin::CacheInfo parent = skin::GetParentCacheInfoOfWindow(check->Handle());
+  ASSERT_TRUE(parent.Usable());
+  EXPECT_EQ(parent.bitmap, adapter->ItemOf(group)->SkinData().Cache());
+  EXPECT_EQ(parent.bitmap->Width(), 200);
 }
 
 TEST_F(AdapterTest, DestroyedWindowLetsGoAndIsWrappedAgainWhenAdopted) {

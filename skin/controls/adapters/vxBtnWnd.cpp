@@ -16,7 +16,7 @@ int TvxBtnWnd::ButtonState() const {
 }
 
 void TvxBtnWnd::PaintContent(tk::Bitmap& cache) {
-  SelectButtonFont();
+  SelectWindowFont();
   tk::TCanvas& canvas = skinData_->CacheCanvas();
   const int state = ButtonState();
   const bool multiLine = (GetWindowLongPtrW(handle_, GWL_STYLE) & BS_MULTILINE) != 0;

@@ -35,7 +35,7 @@ void TvxCheckBoxWnd::PaintContent(tk::Bitmap& cache) {
     glyphWidth = w;
     DrawMaskGlyph(cache, {0, (cache.Height() - h) / 2}, ButtonState(), skin.ma[static_cast<std::size_t>(glyph)], 1);
   }
-  SelectButtonFont();
+  SelectWindowFont();
   tk::TCanvas& canvas = skinData_->CacheCanvas();
   const bool multiLine = (style & BS_MULTILINE) != 0;
   const UINT format = multiLine ? (DT_CENTER | DT_WORDBREAK) : (DT_VCENTER | DT_SINGLELINE);

@@ -6,6 +6,7 @@
 #include "vxBtnWnd.h"
 #include "vxCheckBoxWnd.h"
 #include "vxComboBoxWnd.h"
+#include "vxGroupBoxWnd.h"
 #include "vxEditWnd.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sControlKinds.h"
@@ -40,7 +41,7 @@ bool Is(const tk::TControl* c) {
 
 // The wrappers built so far; the kinds of the table without one of their
 // own stay as the platform draws them.
-enum class WrapperKind { None, ListView, Button, CheckBox, TreeView, ComboBox, Edit };
+enum class WrapperKind { None, ListView, Button, CheckBox, GroupBox, TreeView, ComboBox, Edit };
 
 struct WrapperChoice {
   WrapperKind kind = WrapperKind::None;
@@ -52,7 +53,7 @@ WrapperChoice ChooseWrapper(const tk::TControl* c) {
   if (Is<tk::TListView>(c)) return {WrapperKind::ListView};
   if (Is<tk::TButton>(c)) return {WrapperKind::Button, "BUTTON"};
   if (Is<tk::TButtonControl>(c)) return {WrapperKind::CheckBox, "CHECKBOX"};
-  if (Is<tk::TCustomGroupBox>(c)) return {WrapperKind::None, "GROUPBOX"};
+  if (Is<tk::TCustomGroupBox>(c)) return {WrapperKind::GroupBox, "GROUPBOX"};
   if (Is<tk::TTreeView>(c)) return {WrapperKind::TreeView};
   if (Is<tk::TComboBox>(c)) return {WrapperKind::ComboBox};
   if (Is<tk::TCustomEdit>(c) || Is<tk::TListBox>(c)) return {WrapperKind::Edit};
@@ -116,6 +117,9 @@ void TvxAdapterItem::DoHook(tk::TControl* control) {
       break;
     case WrapperKind::CheckBox:
       wrapper_ = TvxMainWnd::Wrap<TvxCheckBoxWnd>(h, false, section, m, skinData_.get());
+      break;
+    case WrapperKind::GroupBox:
+      wrapper_ = TvxMainWnd::Wrap<TvxGroupBoxWnd>(h, false, section, m, skinData_.get());
       break;
     case WrapperKind::TreeView:
       wrapper_ = TvxMainWnd::Wrap<TvxTreeViewWnd>(h, true, section, m, skinData_.get());

@@ -14,6 +14,7 @@
 #include "skin/paint/sColorTools.h"
 #include "skin/paint/sTransparentCorners.h"
 #include "toolkit/win/Application.h"
+#include "toolkit/win/Canvas.h"
 #include "toolkit/win/WinControl.h"
 #include "toolkit/win/WindowSubclass.h"
 
@@ -227,13 +228,25 @@ bool TvxMainWnd::HandleSkinCommand(tk::TMessage& m) {
   }
 }
 
-void TvxMainWnd::PrepareCache() {
+tk::Bitmap* TvxMainWnd::CacheToRebuild() {
   TsCommonData& d = *skinData_;
-  if (!d.cacheStale) return;
+  if (!d.cacheStale) return nullptr;
   ReadGeometry();
   d.EnsureCacheBitmap();
   tk::Bitmap* cache = d.Cache();
-  if (!cache || cache->Empty()) return;
+  return cache && !cache->Empty() ? cache : nullptr;
+}
+
+void TvxMainWnd::SelectWindowFont() {
+  tk::TCanvas& canvas = skinData_->CacheCanvas();
+  if (const HFONT font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0)))
+    SelectObject(canvas.Handle(), font);
+}
+
+void TvxMainWnd::PrepareCache() {
+  TsCommonData& d = *skinData_;
+  tk::Bitmap* cache = CacheToRebuild();
+  if (!cache) return;
   const TColor border = manager_ ? manager_->SkinData().BorderColor : clFuchsia;
   if (dlgMode_ && border != clFuchsia) {
     FillRectBitmap(*cache, {0, 0, cache->Width(), cache->Height()}, static_cast<TColor>(GetSysColor(COLOR_WINDOW)));

@@ -93,7 +93,12 @@ protected:
   // Rebuilds the cache when stale: the section over the parent's
   // background at the window's size; the disabled look for a disabled
   // toolkit control.
-  void PrepareCache();
+  virtual void PrepareCache();
+  // The cache to rebuild, sized to the window: none when it is not stale
+  // or the window is empty.
+  tk::Bitmap* CacheToRebuild();
+  // The window's own font selected into the cache's canvas.
+  void SelectWindowFont();
   // Puts the parent's background under the clear corner pixels of the
   // section's border mask.
   void FillCorners();

@@ -7,12 +7,6 @@
 
 namespace skin {
 
-void TvxPaintedButtonWnd::SelectButtonFont() {
-  tk::TCanvas& canvas = skinData_->CacheCanvas();
-  if (const HFONT font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0)))
-    SelectObject(canvas.Handle(), font);
-}
-
 void TvxPaintedButtonWnd::Paint(HDC dc) {
   skinData_->cacheStale = true;
   PrepareCache();

@@ -26,8 +26,6 @@ protected:
   bool HoverChanged() override;
   void Paint(HDC dc);
   void Repaint();
-  // The system button's font selected into the cache's canvas.
-  void SelectButtonFont();
 };
 
 }  // namespace skin
