@@ -97,6 +97,14 @@ TEST_F(ScrollBarInputTest, HeldArrowScrollsOnceThenAfter300MsThenEvery55Ms) {
   testing_support::MoveMouseTo(OnBar(t.barLength - t.arrowLength / 2));
   testing_support::PumpPending();
   EXPECT_EQ(skin::TvxScrollInteraction::Current().hot, skin::spSecondArrow);
+  // The hot part follows the mouse along the bar and goes when it leaves.
+  testing_support::MoveMouseTo(OnBar(t.arrowLength / 2));
+  ASSERT_TRUE(testing_support::PumpUntil([] { return skin::TvxScrollInteraction::Current().hot == skin::spFirstArrow; }));
+  testing_support::MoveMouseTo(testing_support::ScreenPointOf(*form, 395, 295));
+  ASSERT_TRUE(testing_support::PumpUntil([] { return skin::TvxScrollInteraction::Current().bar == nullptr; }));
+  EXPECT_EQ(skin::TvxScrollInteraction::Current().hot, skin::spNone);
+  testing_support::MoveMouseTo(OnBar(t.barLength - t.arrowLength / 2));
+  testing_support::PumpPending();
   testing_support::LeftButtonDown();
   ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(SB_LINEDOWN) >= 6; }));
   testing_support::LeftButtonUp();
