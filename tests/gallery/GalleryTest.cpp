@@ -16,6 +16,7 @@
 #include "skin/controls/adapters/vxComboBoxWnd.h"
 #include "skin/controls/adapters/vxGroupBoxWnd.h"
 #include "skin/controls/adapters/vxEditWnd.h"
+#include "skin/controls/adapters/vxListViewWnd.h"
 #include "skin/controls/adapters/vxScrollInteraction.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/core/StringList.h"

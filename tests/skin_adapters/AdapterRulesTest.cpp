@@ -14,9 +14,11 @@
 #include "skin/controls/adapters/vxComboBoxWnd.h"
 #include "skin/controls/adapters/vxGroupBoxWnd.h"
 #include "skin/controls/adapters/vxEditWnd.h"
+#include "skin/controls/adapters/vxListViewWnd.h"
 #include "skin/controls/sMaskEdit.h"
 #include "skin/data/sSkinCommand.h"
 #include "skin/data/sSkinManager.h"
+#include <commctrl.h>
 #include "skin/controls/sSkinQueries.h"
 #include "toolkit/win/Button.h"
 #include "toolkit/win/GroupBox.h"
@@ -234,6 +236,22 @@ TEST_F(AdapterTest, WrappedGroupBoxIsTheBackgroundOfWhatItHolds) {
   ASSERT_TRUE(parent.Usable());
   EXPECT_EQ(parent.bitmap, adapter->ItemOf(group)->SkinData().Cache());
   EXPECT_EQ(parent.bitmap->Width(), 200);
+}
+
+TEST_F(AdapterTest, ListViewHeaderIsWrappedWithTheColumnHeaderSection) {
+  auto* view = PlacePlain<tk::TListView>(form, 10, 10, 250, 150);
+  view->AddColumn("Name", 120);
+  view->AddColumn("Value", 100);
+  adapter->AddAllItems();
+  auto* wnd = dynamic_cast<skin::TvxListViewWnd*>(adapter->ItemOf(view)->Wrapper());
+  ASSERT_NE(wnd, nullptr);
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(view->Handle(), LVM_GETHEADER, 0, 0));
+  ASSERT_NE(wnd->Header(), nullptr);
+  EXPECT_EQ(wnd->Header()->Handle(), header);
+  EXPECT_EQ(GetPropW(header, skin::kWrapperProperty), wnd->Header());
+  EXPECT_EQ(wnd->Header()->SkinData()->SkinSection(), "COLHEADER");
+  adapter->Clear();
+  EXPECT_EQ(GetPropW(header, skin::kWrapperProperty), nullptr) << "the header is given back with its list view";
 }
 
 TEST_F(AdapterTest, DestroyedWindowLetsGoAndIsWrappedAgainWhenAdopted) {

@@ -7,6 +7,7 @@
 #include "vxCheckBoxWnd.h"
 #include "vxComboBoxWnd.h"
 #include "vxGroupBoxWnd.h"
+#include "vxListViewWnd.h"
 #include "vxEditWnd.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sControlKinds.h"

@@ -7,7 +7,7 @@
 //   TvxBaseWnd      any scrollable window: cache, frame and bars kept up
 //                   to date across size, scroll and enabled changes.
 //   TvxEditWnd      edits, memos and list boxes: the colours and the frame.
-//   TvxTreeViewWnd  tree views, TvxListViewWnd list views: as the edit.
+//   TvxTreeViewWnd  tree views: as the edit (list views: vxListViewWnd.h).
 
 #include "vxScrollWnd.h"
 #include "skin/data/sSkinTypes.h"
@@ -56,11 +56,6 @@ private:
 };
 
 class TvxTreeViewWnd : public TvxEditWnd {
-public:
-  using TvxEditWnd::TvxEditWnd;
-};
-
-class TvxListViewWnd : public TvxEditWnd {
 public:
   using TvxEditWnd::TvxEditWnd;
 };

@@ -15,6 +15,7 @@
 #include "skin/paint/sTransparentCorners.h"
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Canvas.h"
+#include "toolkit/win/Unicode.h"
 #include "toolkit/win/WinControl.h"
 #include "toolkit/win/WindowSubclass.h"
 
@@ -238,9 +239,17 @@ tk::Bitmap* TvxMainWnd::CacheToRebuild() {
 }
 
 void TvxMainWnd::SelectWindowFont() {
+  // The canvas selects its own font whenever it draws text: it takes the
+  // window's font as its own.
   tk::TCanvas& canvas = skinData_->CacheCanvas();
-  if (const HFONT font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0)))
-    SelectObject(canvas.Handle(), font);
+  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
+  LOGFONTW lf{};
+  if (!font || !GetObjectW(font, sizeof(lf), &lf)) return;
+  tk::TFont& f = canvas.Font();
+  f.SetName(tk::WideToUtf8(lf.lfFaceName));
+  f.SetHeight(lf.lfHeight);
+  f.SetCharset(lf.lfCharSet);
+  f.SetStyle(lf.lfWeight >= FW_BOLD ? tk::fsBold : 0u);
 }
 
 void TvxMainWnd::PrepareCache() {
