@@ -101,13 +101,7 @@ void TvxGroupBoxWnd::WndProc(tk::TMessage& m) {
   }
   switch (m.Msg) {
     case WM_PAINT:
-      if (m.WParam) {
-        Paint(reinterpret_cast<HDC>(m.WParam), false);
-      } else {
-        tk::TPaintDC paint(handle_);
-        Paint(paint.Get(), true);
-      }
-      m.Result = 0;
+      HandlePaintMessage(m, [this](HDC dc, bool own) { Paint(dc, own); });
       return;
     case WM_PRINTCLIENT:
       Paint(reinterpret_cast<HDC>(m.WParam), false);

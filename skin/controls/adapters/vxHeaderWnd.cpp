@@ -80,13 +80,7 @@ void TvxHeaderWnd::WndProc(tk::TMessage& m) {
   }
   switch (m.Msg) {
     case WM_PAINT:
-      if (m.WParam) {
-        Paint(reinterpret_cast<HDC>(m.WParam));
-      } else {
-        tk::TPaintDC paint(handle_);
-        Paint(paint.Get());
-      }
-      m.Result = 0;
+      HandlePaintMessage(m, [this](HDC dc, bool) { Paint(dc); });
       return;
     case WM_ERASEBKGND:
       m.Result = 1;

@@ -15,6 +15,7 @@
 #include "skin/paint/sTransparentCorners.h"
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Canvas.h"
+#include "toolkit/win/GdiObjects.h"
 #include "toolkit/win/Unicode.h"
 #include "toolkit/win/WinControl.h"
 #include "toolkit/win/WindowSubclass.h"
@@ -250,6 +251,16 @@ void TvxMainWnd::SelectWindowFont() {
   f.SetHeight(lf.lfHeight);
   f.SetCharset(lf.lfCharSet);
   f.SetStyle(lf.lfWeight >= FW_BOLD ? tk::fsBold : 0u);
+}
+
+void TvxMainWnd::HandlePaintMessage(tk::TMessage& m, const std::function<void(HDC dc, bool own)>& paint) {
+  if (m.WParam) {
+    paint(reinterpret_cast<HDC>(m.WParam), false);
+  } else {
+    tk::TPaintDC dc(handle_);
+    paint(dc.Get(), true);
+  }
+  m.Result = 0;
 }
 
 void TvxMainWnd::PrepareCache() {

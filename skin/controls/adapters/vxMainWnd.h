@@ -99,6 +99,10 @@ protected:
   tk::Bitmap* CacheToRebuild();
   // The window's own font selected into the cache's canvas.
   void SelectWindowFont();
+  // WM_PAINT of a wrapper that paints the whole client area itself: into
+  // the context the message brings (own = false), else between BeginPaint
+  // and EndPaint (own = true).
+  void HandlePaintMessage(tk::TMessage& m, const std::function<void(HDC dc, bool own)>& paint);
   // Puts the parent's background under the clear corner pixels of the
   // section's border mask.
   void FillCorners();

@@ -40,17 +40,9 @@ void TvxPaintedButtonWnd::WndProc(tk::TMessage& m) {
     return;
   }
   switch (m.Msg) {
-    case WM_PAINT: {
-      if (m.WParam) {
-        Paint(reinterpret_cast<HDC>(m.WParam));
-        return;
-      }
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(handle_, &ps);
-      Paint(dc);
-      EndPaint(handle_, &ps);
+    case WM_PAINT:
+      HandlePaintMessage(m, [this](HDC dc, bool) { Paint(dc); });
       return;
-    }
     case WM_ERASEBKGND:
     case WM_NCPAINT:
       m.Result = 1;
