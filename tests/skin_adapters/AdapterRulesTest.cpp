@@ -8,6 +8,7 @@
 #include <typeinfo>
 
 #include "AdapterFixture.h"
+#include "ScrollRecorder.h"
 #include "WindowTestSupport.h"
 #include "skin/controls/adapters/vxBtnWnd.h"
 #include "skin/controls/adapters/vxCheckBoxWnd.h"
@@ -252,6 +253,32 @@ TEST_F(AdapterTest, ListViewHeaderIsWrappedWithTheColumnHeaderSection) {
   EXPECT_EQ(wnd->Header()->SkinData()->SkinSection(), "COLHEADER");
   adapter->Clear();
   EXPECT_EQ(GetPropW(header, skin::kWrapperProperty), nullptr) << "the header is given back with its list view";
+}
+
+TEST_F(AdapterTest, ListViewThumbDraggedToTheEndShowsTheLastRows) {
+  auto* view = PlacePlain<tk::TListView>(form, 10, 10, 250, 150);
+  view->AddColumn("Row", 200);
+  for (int i = 0; i < 60; ++i) view->AddItem("row " + std::to_string(i));
+  adapter->AddAllItems();
+  auto* wnd = dynamic_cast<skin::TvxListViewWnd*>(adapter->ItemOf(view)->Wrapper());
+  ASSERT_NE(wnd, nullptr);
+  RedrawWindow(view->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  testing_support::PumpPending();
+  ASSERT_TRUE(wnd->VertBar().shown);
+  const skin::ScrollThumb t = wnd->VertBar().Thumb(wnd->PaintTables());
+  ASSERT_TRUE(t.HasThumb());
+  testing_support::MoveMouseTo(adaptfix::OnBar(*wnd, wnd->VertBar(), t.arrowLength + t.offset + t.size / 2));
+  testing_support::PumpPending();
+  testing_support::LeftButtonDown();
+  for (int along = t.arrowLength + t.size; along <= t.barLength + 30; along += 15) {
+    testing_support::MoveMouseTo(adaptfix::OnBar(*wnd, wnd->VertBar(), along));
+    testing_support::PumpPending();
+  }
+  testing_support::LeftButtonUp();
+  testing_support::PumpPending();
+  const int top = static_cast<int>(SendMessageW(view->Handle(), LVM_GETTOPINDEX, 0, 0));
+  const int perPage = static_cast<int>(SendMessageW(view->Handle(), LVM_GETCOUNTPERPAGE, 0, 0));
+  EXPECT_EQ(top + perPage, 60) << "the last row is in view";
 }
 
 TEST_F(AdapterTest, DestroyedWindowLetsGoAndIsWrappedAgainWhenAdopted) {

@@ -17,6 +17,8 @@ public:
 
 protected:
   void Attach() override;
+  // A list view scrolls by rows of its item height (pixels across).
+  bool ScrollToThumb(TvxScrollBar& bar, int position) override;
 
 private:
   std::unique_ptr<TvxHeaderWnd> header_;

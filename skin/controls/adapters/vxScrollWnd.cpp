@@ -186,8 +186,11 @@ void TvxScrollWnd::SendScroll(TvxScrollBar& bar, int code, int position) {
   const UINT msg = bar.Horizontal() ? WM_HSCROLL : WM_VSCROLL;
   suspendPainting = true;
   SendSkinCommand(handle_, SCMD_BEFORE_SCROLL, 0);
-  SetScrollPos(handle_, bar.Bar(), position, FALSE);
-  SendMessageW(handle_, msg, MAKEWPARAM(code, position), 0);
+  const bool thumb = code == SB_THUMBTRACK || code == SB_THUMBPOSITION;
+  if (!thumb || !ScrollToThumb(bar, position)) {
+    SetScrollPos(handle_, bar.Bar(), position, FALSE);
+    SendMessageW(handle_, msg, MAKEWPARAM(code, position), 0);
+  }
   SendSkinCommand(handle_, SCMD_AFTER_SCROLL, MAKELPARAM(code, msg));
   suspendPainting = false;
   // The bars were not repainted meanwhile; the caller paints them.

@@ -48,6 +48,10 @@ public:
 protected:
   void Attach() override;
   void WndProc(tk::TMessage& m) override;
+  // A window that does not scroll by the position a thumb request carries
+  // (list views read the platform's own tracking position) moves itself
+  // here from the bar's present position; true when it did.
+  virtual bool ScrollToThumb(TvxScrollBar& /*bar*/, int /*position*/) { return false; }
 
 private:
   friend class TvxScrollInteraction;
