@@ -1,8 +1,11 @@
 // The skinned speed button: where glyph and caption go for every layout,
 // the clamped and style-dependent properties, its frames under real input
-// (hover, press, the second glyph frame while pressed), and the styles that
-// only show the background.
+// (hover, press, the second glyph frame while pressed), its drop-down menu
+// under real input, and the styles that only show the background.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
 
 #include "SkinnedControlsFixture.h"
 #include "ScreenPixels.h"
@@ -11,6 +14,7 @@
 #include "skin/controls/sSpeedButton.h"
 #include "skin/paint/sBitmapOps.h"
 #include "toolkit/win/Form.h"
+#include "toolkit/win/Menus.h"
 
 namespace {
 
@@ -81,6 +85,48 @@ TEST(SpeedButtonLayout, GlyphAndCaptionPlaces) {
     ExpectRect(l.GlyphRect(), c.glyph, "glyph");
     ExpectRect(l.CaptionRect(), c.caption, "caption");
   }
+}
+
+// Pixels of two pictures of the same size that differ inside r.
+int DifferingPixelsIn(const tk::Bitmap& a, const tk::Bitmap& b, const RECT& r) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) n += ctlfix::PixelOf(a, x, y) != ctlfix::PixelOf(b, x, y);
+  return n;
+}
+
+// Runs a check every 20 ms from a thread timer until it returns true. A
+// shown popup menu runs its own message loop, which dispatches these timers
+// too: the check sees the button while its menu is open.
+class EveryTick {
+public:
+  explicit EveryTick(std::function<bool()> check) : check_(std::move(check)) {
+    current_ = this;
+    id_ = SetTimer(nullptr, 0, 20, &Tick);
+  }
+  ~EveryTick() {
+    if (id_) KillTimer(nullptr, id_);
+    current_ = nullptr;
+  }
+  EveryTick(const EveryTick&) = delete;
+  EveryTick& operator=(const EveryTick&) = delete;
+
+private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    EveryTick* t = current_;
+    if (!t || !t->id_ || !t->check_()) return;
+    KillTimer(nullptr, t->id_);
+    t->id_ = 0;
+  }
+  static inline EveryTick* current_ = nullptr;
+  std::function<bool()> check_;
+  UINT_PTR id_ = 0;
+};
+
+// The popup menu window on the screen, or none.
+HWND ShownMenu() {
+  const HWND menu = FindWindowW(L"#32768", nullptr);
+  return menu && IsWindowVisible(menu) ? menu : nullptr;
 }
 
 class SkinnedSpeedButtonTest : public ctlfix::SkinnedControlsTest {
@@ -167,6 +213,105 @@ TEST_F(SkinnedSpeedButtonTest, HoverAndPressShowTheirLooksAndThePressedGlyphFram
   MoveMouseTo(ScreenPointOf(*form, 390, 290));
   ASSERT_TRUE(PumpUntil([&] { return b->CurrentState() == 0; }));
   EXPECT_EQ(ctlfix::DifferingPixels(normal, Look(b)), 0) << "back to the normal look";
+}
+
+// What a drop-down button showed while its menu was open.
+struct WhileOpen {
+  bool seen = false;
+  RECT menu{};
+  bool menuShowing = false;
+  skin::TsSpeedButton* menuButton = nullptr;
+  int arrowChanged = 0, mainChanged = 0;
+};
+
+class SkinnedDropDownTest : public SkinnedSpeedButtonTest {
+protected:
+  void SetUp() override {
+    SkinnedSpeedButtonTest::SetUp();
+    b = Button(10, 10);
+    b->SetButtonStyle(skin::tbsDropDown);
+    menu = tk::Create<tk::TPopupMenu>(form);
+    for (const char* caption : {"第一", "第二"}) {
+      auto* item = tk::Create<tk::TMenuItem>(menu);
+      item->SetCaption(caption);
+      item->OnClick = [this, caption](tk::TObject*) { chosen += caption; };
+      menu->Items()->Add(item);
+    }
+    b->SetDropdownMenu(menu);
+    normal = Look(b);
+  }
+  // Presses the left button at (x, y) of the button; while the menu is open
+  // notes what the button shows against `before` and presses keys; releases
+  // the button once the menu has closed.
+  WhileOpen PressAndUseMenu(int x, int y, const tk::Bitmap& before, std::initializer_list<WORD> keys,
+                            POINT mouseWhileOpen) {
+    WhileOpen seen;
+    const RECT arrow{b->Width() - 16, 0, b->Width(), b->Height()}, main{0, 0, b->Width() - 16, b->Height()};
+    MoveMouseTo(ScreenPointOf(*b, x, y));
+    PumpPending();
+    EveryTick tick([&] {
+      const HWND shown = ShownMenu();
+      if (!shown) return false;
+      seen.seen = true;
+      GetWindowRect(shown, &seen.menu);
+      seen.menuShowing = skin::MenuShowing;
+      seen.menuButton = skin::MenuButton;
+      seen.arrowChanged = DifferingPixelsIn(*b->SkinData().Cache(), before, arrow);
+      seen.mainChanged = DifferingPixelsIn(*b->SkinData().Cache(), before, main);
+      MoveMouseTo(mouseWhileOpen);
+      for (WORD key : keys) PressKey(key);
+      return true;
+    });
+    LeftButtonDown();
+    EXPECT_TRUE(PumpUntil([&] { return seen.seen && !ShownMenu() && !skin::MenuShowing; })) << "the menu came and went";
+    LeftButtonUp();
+    PumpPending();
+    return seen;
+  }
+  TsSpeedButton* b = nullptr;
+  tk::TPopupMenu* menu = nullptr;
+  std::string chosen;
+  tk::Bitmap normal;
+};
+
+TEST_F(SkinnedDropDownTest, TheArrowPartOpensTheMenuBelowTheButtonAndTheChosenItemRuns) {
+  MoveMouseTo(ScreenPointOf(*b, b->Width() - 8, 11));
+  ASSERT_TRUE(PumpUntil([&] { return b->CurrentState() == 1; }));
+  const tk::Bitmap hot = Look(b);
+  const WhileOpen open = PressAndUseMenu(b->Width() - 8, 11, hot, {VK_DOWN, VK_RETURN}, ScreenPointOf(*b, b->Width() - 8, 11));
+  ASSERT_TRUE(open.seen);
+  const POINT below = ScreenPointOf(*b, 0, b->Height() + 1);
+  EXPECT_EQ(open.menu.left, below.x) << "the menu's left edge under the button's";
+  EXPECT_EQ(open.menu.top, below.y) << "one pixel below the button";
+  EXPECT_TRUE(open.menuShowing);
+  EXPECT_EQ(open.menuButton, b);
+  EXPECT_GT(open.arrowChanged, 0) << "the arrow part drawn pressed";
+  EXPECT_EQ(open.mainChanged, 0) << "a button with OnClick keeps its main part up";
+  EXPECT_EQ(chosen, "第一");
+  EXPECT_EQ(clicks, 0) << "a press on the arrow part is not a click";
+  EXPECT_EQ(skin::MenuButton, nullptr);
+  EXPECT_EQ(ctlfix::DifferingPixels(Look(b), hot), 0) << "hot again, the mouse still over it";
+  // The main part of a button with OnClick clicks and opens nothing.
+  MoveMouseTo(ScreenPointOf(*b, 5, 11));
+  LeftButtonDown();
+  LeftButtonUp();
+  ASSERT_TRUE(PumpUntil([&] { return clicks == 1; }));
+  EXPECT_EQ(ShownMenu(), nullptr);
+}
+
+TEST_F(SkinnedDropDownTest, WithoutOnClickTheWholeButtonOpensTheMenuAndIsNotHotOnceTheMouseLeftWhileItShowed) {
+  b->OnClick = nullptr;
+  MoveMouseTo(ScreenPointOf(*b, 5, 11));
+  ASSERT_TRUE(PumpUntil([&] { return b->CurrentState() == 1; }));
+  const tk::Bitmap hot = Look(b);
+  // Escape closes the menu with the mouse moved away meanwhile.
+  const WhileOpen open = PressAndUseMenu(5, 11, hot, {VK_ESCAPE}, ScreenPointOf(*form, 390, 290));
+  ASSERT_TRUE(open.seen);
+  EXPECT_GT(open.mainChanged, 0) << "the main part drawn down while the menu shows";
+  EXPECT_GT(open.arrowChanged, 0);
+  EXPECT_EQ(chosen, "");
+  ASSERT_TRUE(PumpUntil([&] { return b->CurrentState() == 0; })) << "the mouse left while the menu showed";
+  EXPECT_EQ(ctlfix::DifferingPixels(Look(b), normal), 0) << "back to the normal look";
 }
 
 TEST_F(SkinnedSpeedButtonTest, ADisabledDividerStillDrawsItsMask) {
