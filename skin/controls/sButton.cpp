@@ -184,7 +184,7 @@ void TsButton::DrawCaption() {
   tk::TCanvas& canvas = skinData_.CacheCanvas();
   canvas.Brush().SetStyle(tk::bsClear);
   RECT r = CaptionRect();
-  const UINT flags = DT_EXPANDTABS | DT_CENTER | (WordWrap() ? DT_WORDBREAK : 0);
+  const UINT flags = DrawTextBiDiModeFlags(DT_EXPANDTABS | DT_CENTER | (WordWrap() ? DT_WORDBREAK : 0));
   WriteSkinText(canvas, Text(), true, Hot() || downLatched_, skinData_, flags, r);
   const TsGeneralData* section = skinData_.Section();
   if (!Enabled() || !Focused() || Text().empty() || !section || !section->ShowFocus) return;
@@ -351,6 +351,7 @@ void TsButton::AfterToolkit(const tk::TMessage& message) {
       skinData_.deferPaint = false;
       skinData_.InvalidateCache();
       break;
+    case tk::CM_BIDIMODECHANGED: skinData_.InvalidateCache(); break;
     case tk::CM_ENABLEDCHANGED:
       if (!Visible()) break;
       skinData_.deferPaint = false;

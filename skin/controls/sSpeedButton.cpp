@@ -314,7 +314,9 @@ RECT TsSpeedButton::CaptionRect() {
 
 void TsSpeedButton::DrawCaptionText(RECT& r, UINT flags) {
   tk::TCanvas& canvas = skinData_.CacheCanvas();
-  WriteSkinText(canvas, Text(), true, CurrentState() != 0, skinData_, flags & ~DT_SINGLELINE, r);
+  // The alignment was mirrored by DrawCaption; only the reading order is added here.
+  const UINT reading = UseRightToLeftReading() ? DT_RTLREADING : 0;
+  WriteSkinText(canvas, Text(), true, CurrentState() != 0, skinData_, (flags | reading) & ~DT_SINGLELINE, r);
 }
 
 void TsSpeedButton::DrawCaption() {
@@ -322,7 +324,7 @@ void TsSpeedButton::DrawCaption() {
   skinData_.CacheCanvas().Brush().SetStyle(tk::bsClear);
   RECT r = CaptionRect();
   UINT flags = textAlignment_ == tk::taLeftJustify ? DT_LEFT : textAlignment_ == tk::taRightJustify ? DT_RIGHT : DT_CENTER;
-  flags |= DT_VCENTER | DT_EXPANDTABS | DT_WORDBREAK;
+  flags = DrawTextBiDiModeFlags(flags | DT_VCENTER | DT_EXPANDTABS) | DT_WORDBREAK | DT_EXPANDTABS;
   DrawCaptionText(r, flags);
 }
 
@@ -541,6 +543,7 @@ bool TsSpeedButton::HandleSkinned(tk::TMessage& message) {
       return false;
     case WM_ERASEBKGND: message.Result = 1; return true;
     case tk::CM_TEXTCHANGED:
+    case tk::CM_BIDIMODECHANGED:
       if (showCaption_) skinData_.InvalidateCache();
       return false;
     case tk::CM_MOUSEENTER: HandleMouseEnter(); return false;

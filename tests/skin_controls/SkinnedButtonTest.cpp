@@ -186,6 +186,17 @@ TEST_F(SkinnedButtonTest, TheWindowRegionLosesTheClearCornersOfTheBorder) {
   DeleteObject(region);
 }
 
+TEST_F(SkinnedButtonTest, ANewReadingOrderRebuildsTheCaption) {
+  TsButton* b = Button(20, 20, "(1) 转换");
+  const tk::Bitmap before = Look(b);
+  b->SetBiDiMode(tk::bdRightToLeft);
+  EXPECT_TRUE(b->SkinData().cacheStale) << "rebuilt at the next paint";
+  const tk::Bitmap after = Look(b);
+  // Windows reads right to left only where it supports Middle-Eastern
+  // languages; elsewhere (Wine here) the caption looks as before.
+  if (!tk::SystemReadsRightToLeft()) EXPECT_EQ(ctlfix::DifferingPixels(before, after), 0);
+}
+
 TEST(ButtonCaptionRect, CentredAndMovedWhilePressed) {
   const struct {
     int width, height;

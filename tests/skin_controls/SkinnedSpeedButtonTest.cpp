@@ -314,6 +314,19 @@ TEST_F(SkinnedDropDownTest, WithoutOnClickTheWholeButtonOpensTheMenuAndIsNotHotO
   EXPECT_EQ(ctlfix::DifferingPixels(Look(b), normal), 0) << "back to the normal look";
 }
 
+TEST_F(SkinnedSpeedButtonTest, ANewReadingOrderRebuildsTheCaption) {
+  TsSpeedButton* b = Button(10, 10, 60, 22);
+  b->SetCaption("(1) 转换");
+  b->SetTextAlignment(tk::taLeftJustify);
+  const tk::Bitmap before = Look(b);
+  b->SetBiDiMode(tk::bdRightToLeft);
+  EXPECT_TRUE(b->SkinData().cacheStale) << "rebuilt at the next paint";
+  b->RepaintThroughParent();
+  const tk::Bitmap after = Look(b);
+  // As for the push button: the same look where the system reads left to right.
+  if (!tk::SystemReadsRightToLeft()) EXPECT_EQ(ctlfix::DifferingPixels(before, after), 0);
+}
+
 TEST_F(SkinnedSpeedButtonTest, ADisabledDividerStillDrawsItsMask) {
   TsSpeedButton* separator = Button(10, 10, 12, 22);
   separator->SetButtonStyle(skin::tbsSeparator);

@@ -241,6 +241,21 @@ void TControl::SetShowHint(bool value) {
   Perform(CM_SHOWHINTCHANGED);
 }
 
+void TControl::SetBiDiMode(TBiDiMode mode) {
+  if (biDiMode_ == mode) return;
+  biDiMode_ = mode;
+  Perform(CM_BIDIMODECHANGED);
+  Invalidate();
+}
+
+bool TControl::UseRightToLeftReading() const { return biDiMode_ != bdLeftToRight && SystemReadsRightToLeft(); }
+
+bool TControl::UseRightToLeftAlignment() const { return biDiMode_ == bdRightToLeft && SystemReadsRightToLeft(); }
+
+UINT TControl::DrawTextBiDiModeFlags(UINT flags) const {
+  return tk::DrawTextBiDiModeFlags(flags, biDiMode_, SystemReadsRightToLeft());
+}
+
 void TControl::SetParentShowHint(bool value) {
   if (parentShowHint_ == value) return;
   parentShowHint_ = value;

@@ -33,6 +33,7 @@
 
 #include "toolkit/core/CallbackSlot.h"
 #include "toolkit/win/ActionList.h"
+#include "toolkit/win/BiDiMode.h"
 #include "toolkit/win/Colors.h"
 #include "toolkit/win/Component.h"
 #include "toolkit/win/Font.h"
@@ -182,6 +183,17 @@ public:
   void SetParentShowHint(bool value);
   bool EffectiveShowHint() const;
 
+  // Reading order of the text (BiDiMode.h); setting it tells the control
+  // (CM_BIDIMODECHANGED) and repaints it.
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode mode);
+  // The text reads right to left / is aligned mirrored: only where the
+  // system reads right to left.
+  bool UseRightToLeftReading() const;
+  bool UseRightToLeftAlignment() const;
+  // DrawText options adjusted for the control's reading order.
+  UINT DrawTextBiDiModeFlags(UINT flags) const;
+
   TControlStyle ControlStyle() const { return controlStyle_; }
   void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
   TControlState ControlState() const { return controlState_; }
@@ -266,6 +278,7 @@ private:
   std::string hint_;
   bool showHint_ = false;
   bool parentShowHint_ = true;
+  TBiDiMode biDiMode_ = bdLeftToRight;
   TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   TControlState controlState_ = 0;
   TBasicAction* action_ = nullptr;

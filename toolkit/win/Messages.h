@@ -58,6 +58,7 @@ constexpr UINT CM_UIACTIVATE = CM_BASE + 41;      // the form, on activation, ga
 constexpr UINT CM_RELEASE = CM_BASE + 33;         // posted to a form by Release()
 constexpr UINT CM_ACTIONUPDATE = CM_BASE + 44;    // LParam = the linked action, after its Update
 constexpr UINT CM_CHANGED = CM_BASE + 55;         // an edit's text changed, by the user or by code (0xB037)
+constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60; // BiDiMode set to a new value
 
 // Notifications of system controls, reflected from the parent back to the
 // control that caused them (WParam/LParam as in the original message; for the

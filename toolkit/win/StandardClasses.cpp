@@ -76,6 +76,11 @@ void RegisterControls(TClassRegistry& r) {
       .String("Hint", &TControl::SetHint)
       .Boolean("ShowHint", &TControl::SetShowHint)
       .Boolean("ParentShowHint", &TControl::SetParentShowHint)
+      .Enum<TBiDiMode>("BiDiMode", &TControl::SetBiDiMode,
+                       {{"bdLeftToRight", bdLeftToRight},
+                        {"bdRightToLeft", bdRightToLeft},
+                        {"bdRightToLeftNoAlign", bdRightToLeftNoAlign},
+                        {"bdRightToLeftReadingOnly", bdRightToLeftReadingOnly}})
       .Reference("Action", &TControl::SetAction)
       .Event("OnClick", &TControl::OnClick)
       .Event("OnDblClick", &TControl::OnDblClick)
