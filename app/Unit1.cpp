@@ -3,6 +3,7 @@
 #include "app/ConversionCommands.h"
 #include "app/FieldTexts.h"
 #include "skin/controls/sSkinnedControlClasses.h"
+#include "skin/forms/sSkinProviderClass.h"
 #include "toolkit/win/ClassRegistry.h"
 
 namespace {
@@ -13,6 +14,7 @@ void RegisterForm1() {
   if (registered) return;
   registered = true;
   skin::RegisterSkinnedControlClasses();
+  skin::RegisterSkinProviderClass();
   tk::ClassRegistry()
       .Register<TForm1>("TForm1", "TForm")
       .Field("sSpeedButton5", &TForm1::sSpeedButton5)
@@ -47,6 +49,7 @@ void RegisterForm1() {
       .Field("edtGaussY", &TForm1::edtGaussY)
       .Field("edtGaussZone", &TForm1::edtGaussZone)
       .Field("sSkinManager1", &TForm1::sSkinManager1)
+      .Field("sSkinProvider1", &TForm1::sSkinProvider1)
       .Field("ActionList1", &TForm1::ActionList1)
       .Field("Action1", &TForm1::Action1)
       .Method("FormCreate", &TForm1::FormCreate)

@@ -1,6 +1,7 @@
 #pragma once
 // The converter's main window, its controls skinned. Its controls, their texts, fonts, colours and
-// tab order, and its skin manager with the two internal skins, are in the
+// tab order, its skin manager with the two internal skins and its skin
+// provider (the skinned frame and title bar), are in the
 // stored layout (Unit1.layout, read when the form is created); this class
 // binds them by name and forwards every event to the conversion commands
 // (ConversionCommands.h).
@@ -15,6 +16,7 @@
 #include "skin/controls/sMaskEdit.h"
 #include "skin/controls/sSpeedButton.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/forms/sSkinProvider.h"
 #include "toolkit/win/ActionList.h"
 #include "toolkit/win/Form.h"
 
@@ -60,6 +62,7 @@ public:
   skin::TsMaskEdit* edtGaussY = nullptr;
   skin::TsMaskEdit* edtGaussZone = nullptr;
   skin::TsSkinManager* sSkinManager1 = nullptr;
+  skin::TsSkinProvider* sSkinProvider1 = nullptr;
   tk::TActionList* ActionList1 = nullptr;
   tk::TAction* Action1 = nullptr;
 

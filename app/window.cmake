@@ -16,8 +16,9 @@ add_library(app_window OBJECT
   ${GK_FORM1_RC})
 add_dependencies(app_window form1_layout)
 target_include_directories(app_window PUBLIC ${CMAKE_CURRENT_LIST_DIR}/..)
-# The skin manager of the window, the skinned controls, and the skin engine they start.
-target_link_libraries(app_window PUBLIC tk_win app_core skin_data skin_controls)
+# The skin manager of the window, the skinned controls, the skin engine they
+# start, and the skin provider that draws the window's frame.
+target_link_libraries(app_window PUBLIC tk_win app_core skin_data skin_controls skin_forms)
 
 add_executable(CoordConverter WIN32 ${CMAKE_CURRENT_LIST_DIR}/WinMain.cpp)
 target_link_options(CoordConverter PRIVATE -municode)

@@ -58,17 +58,6 @@ protected:
   }
 };
 
-std::set<HWND> ThreadWindows() {
-  std::set<HWND> windows;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM list) {
-        reinterpret_cast<std::set<HWND>*>(list)->insert(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
-  return windows;
-}
 
 class PaintSafetyTest : public ::testing::Test {
 protected:

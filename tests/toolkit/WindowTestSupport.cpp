@@ -1,8 +1,8 @@
 #include "WindowTestSupport.h"
 
-#include <vector>
-
 #include <winternl.h>
+
+#include <vector>
 
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Control.h"
@@ -106,6 +106,8 @@ void TypeText(const std::wstring& text) {
 void MoveMouseTo(POINT screen) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen); }
 void LeftButtonDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
 void LeftButtonUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
+void RightButtonDown() { SendMouse(MOUSEEVENTF_RIGHTDOWN); }
+void RightButtonUp() { SendMouse(MOUSEEVENTF_RIGHTUP); }
 
 void ClickAt(POINT screen) {
   MoveMouseTo(screen);
@@ -132,6 +134,18 @@ bool TypeOver(const tk::TWinControl& edit, const std::wstring& text) {
 }
 
 HWND FocusWindow() { return GetFocus(); }
+
+std::set<HWND> ThreadWindows() {
+  std::set<HWND> windows;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM list) {
+        reinterpret_cast<std::set<HWND>*>(list)->insert(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
 
 // Wine 8 has GetGuiResources only as a stub (0, ERROR_CALL_NOT_IMPLEMENTED);
 // there the count is read where the system keeps it, the process's GDI

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <set>
 #include <string>
 
 namespace tk {
@@ -42,6 +43,8 @@ void TypeText(const std::wstring& text);
 void MoveMouseTo(POINT screen);
 void LeftButtonDown();
 void LeftButtonUp();
+void RightButtonDown();
+void RightButtonUp();
 void ClickAt(POINT screen);
 // The screen point at (x, y) of a control's client area.
 POINT ScreenPointOf(const tk::TControl& control, int x, int y);
@@ -55,7 +58,9 @@ bool TypeOver(const tk::TWinControl& edit, const std::wstring& text);
 // The window that has the keyboard focus.
 HWND FocusWindow();
 
-// The process's live GDI objects (GetGuiResources, or where Wine keeps them).
+// The process's live GDI objects (GetGuiResources, or where Wine keeps
+// them), and this thread's windows, for tests that look for leaks.
 DWORD GdiObjectCount();
+std::set<HWND> ThreadWindows();
 
 }  // namespace testing_support

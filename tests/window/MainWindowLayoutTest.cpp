@@ -121,7 +121,12 @@ TEST_F(MainWindowTest, TheWindowItself) {
   GetClientRect(form->Handle(), &client);
   EXPECT_EQ(client.right, 506);
   EXPECT_EQ(client.bottom, 294);
+  // The stored colour is the button face; while the skin is applied the
+  // window follows the skin's colour.
+  EXPECT_EQ(form->Color(), form->sSkinManager1->Tables().GlobalColor());
+  form->sSkinManager1->SetActive(false);
   EXPECT_EQ(form->Color(), tk::clBtnFace);
+  form->sSkinManager1->SetActive(true);
   EXPECT_TRUE(form->KeyPreview());
   const std::string caption = form->Caption();
   EXPECT_EQ(caption.rfind("坐标转换（", 0), 0u) << caption;

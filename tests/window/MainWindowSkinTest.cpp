@@ -56,7 +56,10 @@ const std::vector<WORD> kPassedOn = {skin::SCMD_SKIN_LOADED, skin::SCMD_REFRESH}
 
 // The real main window (its class name and stored layout are TForm1's) that
 // listens, from the moment each control is created by the layout reader,
-// to the skin commands the control hears.
+// to the skin commands the control hears. The window itself is listened to
+// in front of its skin provider (which answers most skin commands without
+// passing them on): from the action list on, the last component the layout
+// makes, before the skin is applied.
 class ListeningForm1 : public TForm1 {
 public:
   explicit ListeningForm1(tk::TComponent* owner) : TForm1(owner) {}
@@ -66,19 +69,26 @@ public:
 protected:
   void Notification(tk::TComponent* component, tk::TOperation operation) override {
     TForm1::Notification(component, operation);
+    if (operation != tk::opInsert) return;
+    if (dynamic_cast<tk::TActionList*>(component) && !listening_) {
+      listening_ = true;
+      WindowProc.Install([this](tk::TMessage& m, const tk::TWndNext& next) {
+        if (m.Msg == skin::SM_VEXACMD && IsBroadcast(skin::SkinSubCommand(m.WParam)))
+          formHeard.push_back({skin::SkinSubCommand(m.WParam), m.LParam});
+        next(m);
+      });
+    }
     auto* control = dynamic_cast<tk::TControl*>(component);
-    if (operation != tk::opInsert || !control) return;
+    if (!control) return;
     control->WindowProc.Install([this, control](tk::TMessage& m, const tk::TWndNext& next) {
       if (m.Msg == skin::SM_VEXACMD && IsBroadcast(skin::SkinSubCommand(m.WParam)))
         heard[control].push_back({skin::SkinSubCommand(m.WParam), m.LParam});
       next(m);
     });
   }
-  void WndProc(tk::TMessage& m) override {
-    if (m.Msg == skin::SM_VEXACMD && IsBroadcast(skin::SkinSubCommand(m.WParam)))
-      formHeard.push_back({skin::SkinSubCommand(m.WParam), m.LParam});
-    TForm1::WndProc(m);
-  }
+
+private:
+  bool listening_ = false;
 };
 
 // Another form of the program: the manager's broadcasts reach it too.
@@ -204,7 +214,9 @@ TEST_F(MainWindowSkinTest, StartsAsTheDefaultManagerWithTheDarkInternalSkinAppli
   Start();
   skin::TsSkinManager& m = Manager();
   EXPECT_EQ(skin::DefaultManager, &m);
-  EXPECT_EQ(m.ComponentIndex(), form->ActionList1->ComponentIndex() - 1) << "after the controls, before the actions";
+  EXPECT_EQ(m.ComponentIndex(), form->sSkinProvider1->ComponentIndex() - 1) << "after the controls";
+  EXPECT_EQ(form->sSkinProvider1->ComponentIndex(), form->ActionList1->ComponentIndex() - 1)
+      << "the skin provider next, before the actions";
   EXPECT_EQ(m.SkinName(), "EmberStyle (internal)");
   EXPECT_EQ(m.SkinDirectory(), kSkinDirectory);
   EXPECT_TRUE(m.Active());

@@ -173,6 +173,13 @@ TEST_F(MainWindowTest, EnterClicksTheFocusedButton) {
 
 TEST_F(MainWindowTest, NoMaximizeNoSizingButMinimizeWorks) {
   const HWND window = form->Handle();
+  // The skinned title bar draws its own buttons: close and minimize.
+  EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU);
+  EXPECT_GT(form->sSkinProvider1->Button(skin::kButtonClose)->Rect.Width(), 0);
+  EXPECT_GT(form->sSkinProvider1->Button(skin::kButtonMinimize)->Rect.Width(), 0);
+  EXPECT_EQ(form->sSkinProvider1->Button(skin::kButtonMaximize)->Rect.Width(), 0);
+  // The plain window underneath, as the window system draws it.
+  form->sSkinManager1->SetActive(false);
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
@@ -184,15 +191,18 @@ TEST_F(MainWindowTest, NoMaximizeNoSizingButMinimizeWorks) {
 
   RECT before;
   GetWindowRect(window, &before);
-  SendMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-  PumpPending();
-  EXPECT_FALSE(IsZoomed(window));
-  // The frame offers no sizing edge anywhere along it.
-  for (POINT p : {POINT{before.right - 1, (before.top + before.bottom) / 2},
-                  POINT{(before.left + before.right) / 2, before.bottom - 1}, POINT{before.right - 1, before.bottom - 1}}) {
-    const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
-    EXPECT_FALSE(hit >= HTSIZEFIRST && hit <= HTSIZELAST) << "hit test " << hit;
-  }
+  // Maximizing does nothing and the frame offers no sizing edge anywhere along it.
+  auto expectFixedSize = [&](const char* look) {
+    SendMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    PumpPending();
+    EXPECT_FALSE(IsZoomed(window)) << look;
+    for (POINT p : {POINT{before.right - 1, (before.top + before.bottom) / 2},
+                    POINT{(before.left + before.right) / 2, before.bottom - 1}, POINT{before.right - 1, before.bottom - 1}}) {
+      const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+      EXPECT_FALSE(hit >= HTSIZEFIRST && hit <= HTSIZELAST) << look << " hit test " << hit;
+    }
+  };
+  expectFixedSize("plain");
   RECT after;
   GetWindowRect(window, &after);
   EXPECT_EQ(tk::RectWidth(before), tk::RectWidth(after));
@@ -201,6 +211,9 @@ TEST_F(MainWindowTest, NoMaximizeNoSizingButMinimizeWorks) {
   EXPECT_TRUE(PumpUntil([&] { return IsIconic(window) != FALSE; }));
   SendMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_TRUE(PumpUntil([&] { return !IsIconic(window); }));
+
+  form->sSkinManager1->SetActive(true);
+  expectFixedSize("skinned");
 }
 
 TEST_F(MainWindowTest, TheBroomButtonShowsItsHint) {

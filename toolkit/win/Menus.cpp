@@ -384,9 +384,10 @@ void TMainMenu::MenuChanged() {
   if (window_ && IsWindow(window_)) DrawMenuBar(window_);
 }
 
-void TPopupMenu::Popup(int x, int y) {
+void TPopupMenu::Popup(int x, int y) { Popup(x, y, PopupOwner()); }
+
+void TPopupMenu::Popup(int x, int y, HWND owner) {
   if (OnPopup) OnPopup(this);
-  const HWND owner = PopupOwner();
   // The owner must be the foreground window for the menu to close when the
   // user clicks elsewhere.
   SetForegroundWindow(owner);

@@ -196,6 +196,9 @@ public:
   // Shows the menu at a screen point and returns when it closed; the chosen
   // item's Click has run by then.
   void Popup(int x, int y);
+  // The same with a window of the program as the menu's owner (a form's
+  // window menu): that window receives the menu's messages.
+  void Popup(int x, int y, HWND owner);
   TNotifyEvent OnPopup;
 
 protected:

@@ -1,0 +1,358 @@
+#pragma once
+// TsSkinProvider: the component a form carries (at most one per form) to be
+// drawn whole from the active skin - frame, title bar with caption text,
+// title icon and caption buttons, the menu line, an optional size grip, the
+// MDI area of an MDI parent, and the client background the skinned
+// controls paint themselves over.
+//
+// It takes the form's window procedure over (a hook of the form's
+// WindowProc chain), keeps one bitmap of the whole window (the cache of its
+// TsCommonData), copies the frame strips of that bitmap to the screen at
+// every non-client paint, gives the window a region without the clear
+// corner pixels of the skin's frame images, and answers the hit tests of
+// what it draws. It owns the form's system menu (TsSystemMenu) and the
+// title-bar interaction: hot and pressed caption buttons, moving and
+// sizing, snapping to the work area.
+//
+// While no skin is applied (or the form is going away) every message but
+// the skin commands goes to the form's own handling: the plain window.
+//
+// The work is split by subject:
+//   sSkinProvider.cpp        construction, properties, preparing the form, the hook
+//   sProviderCommands.cpp    the skin command message
+//   sProviderMetrics.cpp     frame metrics and the caption-button images
+//   sProviderCache.cpp       rendering the whole window into the cache
+//   sProviderCaption.cpp     title icon, caption buttons and caption text
+//   sProviderPaint.cpp       frame strips, client background, region, printing
+//   sProviderHitTest.cpp     hit testing
+//   sProviderMouse.cpp       caption buttons under the mouse, frame clicks
+//   sProviderMessages.cpp    system commands, activation, moves and sizes
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "sFormRules.h"
+#include "sTitleButtons.h"
+#include "skin/controls/sCommonData.h"
+#include "toolkit/core/Bitmap.h"
+#include "toolkit/win/Component.h"
+#include "toolkit/win/Form.h"
+#include "toolkit/win/WndProcChain.h"
+
+namespace skin {
+
+class TsSystemMenu;
+class TsMDIForm;
+class TsOutlineDrag;
+class TsSkinProvider;
+class TsSkinTables;
+struct TsMaskData;
+
+enum TsGripMode { gmNone, gmRightBottom };
+enum TsResizeMode { rmStandard, rmBorder };
+
+// Asked before a child control is given a skin wrapper.
+using TAddItemEvent = std::function<void(tk::TComponent* item, bool& canBeAdded, std::string& skinSection)>;
+
+// The provider's skin data: its owner is the provider, but what it paints
+// is the form - the form's colour, font and size.
+class TsProviderSkinData : public TsCommonData {
+public:
+  explicit TsProviderSkinData(TsSkinProvider& provider);
+  TColor CustomColor() const override;
+  const tk::TFont* OwnerFont() const override;
+  TColor OwnerFontColor() const override;
+  TRect OwnerBounds() const override;
+
+protected:
+  void DeliverUpdateCommand(WORD subCommand) override;
+
+private:
+  TsSkinProvider& provider_;
+};
+
+// Sizes of a skinned frame, from the window system's metrics and the form.
+struct TsFrameMetrics {
+  bool framed = false;      // the form has a frame
+  int frameWidth = 0;       // the side borders
+  int frameHeight = 0;      // the top and bottom borders
+  int captionHeight = 0;    // 0 without a caption
+  int menuHeight = 0;       // one row of the menu bar, 0 without a main menu
+  int menuRows = 0;         // rows the menu bar takes, 0 without one
+  int extraBorder = 0;      // the form's own border width
+  int bottomStrip = 0;
+  int topStrip = 0;         // everything above the client area
+  int clientOffsetX = 0;    // the client origin inside the window
+  int clientOffsetY = 0;
+  int width = 0;            // the cache's width (the window's)
+  int height = 0;           // the window's height
+  int clientWidth = 0;
+  int clientHeight = 0;
+  int iconWidth = 0;        // the title icon, 0 x 0 when it is not shown
+  int iconHeight = 0;
+  TRect iconRect;
+  bool minimized = false;
+  bool maximized = false;
+  // The top band of the window: caption plus top border.
+  int TitleHeight() const { return captionHeight + frameHeight; }
+};
+
+class TsSkinProvider : public tk::TComponent {
+  TK_CLASS(TsSkinProvider)
+public:
+  explicit TsSkinProvider(tk::TComponent* owner);
+  ~TsSkinProvider() override;
+  void AfterConstruction() override;
+  void Loaded() override;
+
+  // --- Published properties --------------------------------------------
+  tk::TAlignment CaptionAlignment() const { return captionAlignment_; }
+  void SetCaptionAlignment(tk::TAlignment value);
+  TsCommonData& SkinData() { return *skinData_; }
+  TsGripMode GripMode() const { return gripMode_; }
+  void SetGripMode(TsGripMode value);
+  bool MakeSkinMenu() const { return makeSkinMenu_; }
+  void SetMakeSkinMenu(bool value) { makeSkinMenu_ = value; }
+  const std::string& MenuLineSkin() const { return menuLineSkin_; }
+  void SetMenuLineSkin(std::string_view value);
+  TsResizeMode ResizeMode() const { return resizeMode_; }
+  void SetResizeMode(TsResizeMode value) { resizeMode_ = value; }
+  bool ScreenSnap() const { return screenSnap_; }
+  void SetScreenSnap(bool value) { screenSnap_ = value; }
+  int SnapBuffer() const { return snapBuffer_; }
+  void SetSnapBuffer(int value) { snapBuffer_ = value; }
+  bool ShowAppIcon() const { return showAppIcon_; }
+  void SetShowAppIcon(bool value);
+  TsTitleButtons& TitleButtons() { return titleButtons_; }
+  void SetTitleButtons(const TsTitleButtons& buttons) { titleButtons_.Assign(buttons); }
+  TsTitleIcon& TitleIcon() { return titleIcon_; }
+  void SetTitleIcon(const TsTitleIcon& icon) { titleIcon_.Assign(icon); }
+  const std::string& TitleSkin() const { return titleSkin_; }
+  void SetTitleSkin(std::string_view value);
+  bool UseGlobalColor() const { return useGlobalColor_; }
+  void SetUseGlobalColor(bool value) { useGlobalColor_ = value; }
+  TAddItemEvent OnSkinItem;
+
+  // --- What other parts of the engine ask -------------------------------
+  // The form, or none when this provider stays inactive (a second one).
+  tk::TCustomForm* Form() const { return form_; }
+  // A skin is applied and the form's section exists in it.
+  bool Skinned() const;
+  TsFrameMetrics Metrics() const;
+  TsFormRules Rules() const;
+  // The caption button of an id (kButtonClose, HTUDBTN + i...); none for
+  // an unknown id.
+  TsCaptionButton* Button(int id);
+  // The id of the hot or pressed caption button, 0 when none.
+  int HotButton() const { return hotButton_; }
+  bool FormActive() const { return formActive_; }
+  TsSystemMenu* SystemMenu() const { return systemMenu_.get(); }
+  // Shows the system menu at a screen point.
+  void ShowSystemMenu(int x, int y);
+  // Shows it where the title icon is, as a click on it does.
+  void ShowSystemMenuAtIcon();
+  // The menu line as last painted (the skinned menus draw the bar's items
+  // over it).
+  const tk::Bitmap& MenuLineBmp() const { return menuLineBmp_; }
+  // The rectangles cut from the window region at the last computation.
+  const std::vector<TRect>& RegionRects() const { return regionRects_; }
+  // Repaints the frame now (what a non-client paint does).
+  void RepaintFrame();
+  // Brings the cache up to date and puts the whole window on the screen.
+  void RefreshFrame();
+  // The skin changed: the region and the cache are made again.
+  void RefreshAfterSkinChange();
+
+  // The MDI parent's provider and the provider of its maximized child.
+  static TsSkinProvider* MDISkinProvider;
+  static TsSkinProvider* MDIChildProvider;
+  // The hot caption button was pressed with the left mouse button.
+  static bool ButtonPressed;
+
+  // The provider of a form, or none.
+  static TsSkinProvider* Of(const tk::TCustomForm* form);
+
+protected:
+  void Notification(tk::TComponent* component, tk::TOperation operation) override;
+  void BeforeDestruction() override;
+
+private:
+  friend class TsProviderSkinData;
+  friend class TsSystemMenu;
+  friend class TsMDIForm;
+  friend class TsProviderCommands;
+
+  // sSkinProvider.cpp
+  void AttachToForm();
+  void DetachFromForm();
+  void PrepareForm();
+  void RemoveSystemMenuStyle();
+  void RestoreSystemMenuStyle();
+  void FollowGlobalColor();
+  void LookUpUserButtonMask();
+  void UpdateSystemMenuItems();
+  void HookedWndProc(tk::TMessage& m, const tk::TWndNext& next);
+  void OldWndProc(tk::TMessage& m);
+  LRESULT OldWndProc(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  bool FormCreating() const;
+  bool FormVisible() const;
+  HWND FormHandle() const;
+  bool IsMDIParent() const { return false; }
+  bool IsMDIChild() const;
+  void RepaintIfVisible();
+
+  // sProviderCommands.cpp
+  static const TsSkinCommandTable& CommandTable();
+  bool HandleSkinCommand(tk::TMessage& m);
+  void OnSkinLoaded(tk::TMessage& m);
+  void OnSkinRemoved(tk::TMessage& m);
+  void OnRefresh(tk::TMessage& m);
+
+  // sProviderMetrics.cpp
+  const TsSkinTables* Skin() const;
+  const TsMaskData* Mask(int index) const;
+  int MenuRows(const TsFrameMetrics& fm) const;
+  static int IconSizeFor(int captionHeight);
+  int SectionIndexOf(std::string_view section) const;
+  int GlobalMask(std::string_view key) const;
+  int FormMask(std::string_view key) const;
+  void ChooseButtonImages();
+  int RestoreImage() const;
+  // Width and height of one frame of a mask (21 x 21 without one).
+  std::pair<int, int> MaskFrame(int imageIndex) const;
+  int SystemButtonWidth(int imageIndex) const;
+  int CaptionButtonHeight() const;
+  int UserButtonWidth(const TsTitleButton& button) const;
+  int BiSpace() const;
+  int TitleSectionIndex() const;
+  std::string TitleSectionName() const;
+
+  // sProviderCache.cpp
+  bool RegenerateCache();
+  void PaintFormSection(const TsFrameMetrics& fm);
+  void PaintGrip(const TsFrameMetrics& fm);
+  void PaintTitle(const TsFrameMetrics& fm);
+  int TitleBarMaskWidth(const TsFrameMetrics& fm);
+  void PaintTitleBarMask(const TsFrameMetrics& fm);
+  void PaintMenuLine(const TsFrameMetrics& fm);
+  void PaintMenuItems(const TsFrameMetrics& fm, HMENU menu, int section);
+  void PaintUserOnPaint(const TsFrameMetrics& fm);
+  bool CanUseCaptionFastPath(const TsFrameMetrics& fm) const;
+
+  // sProviderCaption.cpp
+  struct TsButtonLook {
+    int image = -1;
+    bool enabled = true;
+  };
+  TsButtonLook SystemButtonLook(int id, const TsFrameMetrics& fm, const TsFormRules& rules) const;
+  // The system buttons the title bar has room for, from the right.
+  std::vector<int> PresentSystemButtons(const TsFormRules& rules) const;
+  void PaintTitleIcon(const TsFrameMetrics& fm);
+  // Places the caption buttons (and paints them into the cache when asked);
+  // returns the width they take.
+  int LayOutCaptionButtons(const TsFrameMetrics& fm, bool paint);
+  void PaintUserButton(TsTitleButton& button, tk::Bitmap& cache, bool dimmed);
+  void PaintCaptionButtons(const TsFrameMetrics& fm);
+  void PaintCaptionText(const TsFrameMetrics& fm);
+  int ButtonsWidth(const TsFrameMetrics& fm);
+  void RepaintButton(int id);
+
+  // sProviderPaint.cpp
+  bool FramePaintAllowed() const;
+  void HandleNcPaint(tk::TMessage& m);
+  void CopyFrameStrips(HDC dc, const TsFrameMetrics& fm);
+  void HandlePaint(tk::TMessage& m);
+  void PaintClientArea(HDC dc, const TsFrameMetrics& fm, const RECT& area);
+  void PaintOneGraphicChild(HDC dc, const TsFrameMetrics& fm, tk::TControl* child);
+  void NotifyChildrenPainted();
+  void HandlePrint(tk::TMessage& m);
+  void UpdateRegion(bool redraw);
+  bool FormKeepsItsRegion();
+
+  // sProviderHitTest.cpp
+  void HandleHitTest(tk::TMessage& m);
+  int HitButton(const TsFrameMetrics& fm, POINT p);
+  bool InGrip(const TsFrameMetrics& fm, POINT p) const;
+  POINT WindowPointOf(LPARAM screenPoint) const;
+
+  // sProviderMouse.cpp
+  void SetHotButton(int id);
+  void PressButton(int id);
+  void HandleNcLButtonDown(tk::TMessage& m);
+  void HandleButtonUp(tk::TMessage& m);
+  void ReleaseButton(int id, POINT windowPoint);
+  bool HandleCapturedMouse(tk::TMessage& m);
+  void HandleMouseMoveWhileDragging(tk::TMessage& m);
+  void HandleNcLButtonDblClk(tk::TMessage& m);
+  void HandleNcRButton(tk::TMessage& m);
+  void FireUserButton(int index, bool down, LPARAM screenPoint);
+
+  // sProviderMessages.cpp
+  bool HandleSkinnedMessage(tk::TMessage& m);
+  void HandleMouseEnter(tk::TMessage& m);
+  void HandleSysCommand(tk::TMessage& m);
+  void HandleActivate(tk::TMessage& m);
+  void HandleNcActivate(tk::TMessage& m);
+  void HandleWindowPosChanging(tk::TMessage& m);
+  void HandleMinMaxInfo(tk::TMessage& m);
+  void HandleSize(tk::TMessage& m);
+  void HandleSizeChanged(tk::TMessage& m);
+  void HandleSetText(tk::TMessage& m);
+  void HandleCreate(tk::TMessage& m);
+  void SysCommand(WPARAM command);
+
+  tk::TCustomForm* form_ = nullptr;
+  std::unique_ptr<TsProviderSkinData> skinData_;
+  tk::TWndHookId hook_ = 0;
+  const tk::TWndNext* next_ = nullptr;
+  bool attached_ = false;
+
+  // Published state.
+  tk::TAlignment captionAlignment_ = tk::taLeftJustify;
+  TsGripMode gripMode_ = gmNone;
+  bool makeSkinMenu_ = true;
+  std::string menuLineSkin_;
+  TsResizeMode resizeMode_ = rmStandard;
+  bool screenSnap_ = false;
+  int snapBuffer_ = 10;
+  bool showAppIcon_ = true;
+  TsTitleButtons titleButtons_{this};
+  TsTitleIcon titleIcon_;
+  std::string titleSkin_;
+  bool useGlobalColor_ = true;
+
+  // Private state.
+  std::vector<TRect> regionRects_;
+  bool regionChanged_ = true;
+  int hotButton_ = 0;
+  tk::Bitmap titleBG_;
+  int titleBGLeft_ = 0;  // where titleBG_ lies in the cache
+  bool redrawChildren_ = false;
+  TsCaptionButton buttonMin_, buttonMax_, buttonClose_, buttonHelp_;
+  TsCaptionButton childClose_, childMax_, childMin_;
+  int titleButtonMask_ = -1;
+  bool regionLocked_ = false;
+  bool showAnimating_ = false;
+  bool settingRegion_ = false;
+  bool captionInvalid_ = true;
+  bool firstPaintDone_ = false;
+  bool menuOwnerDrawSet_ = false;
+  bool mdiAreaPending_ = true;
+  tk::ComponentPtr<TsSystemMenu> systemMenu_;
+  std::unique_ptr<TsMDIForm> mdiForm_;
+  std::unique_ptr<TsOutlineDrag> drag_;
+  bool formActive_ = true;
+  tk::Bitmap menuLineBmp_;
+  mutable int linesCount_ = -1;
+  std::unique_ptr<tk::Bitmap> captionCache_;
+  // A caption button is held: the mouse is captured until it is released.
+  bool buttonCaptured_ = false;
+};
+
+}  // namespace skin

@@ -1,0 +1,50 @@
+#pragma once
+// TsSystemMenu: the window menu of a skinned form, which takes the place of
+// the window system's own (the skinned title bar has none): Restore, Move,
+// Size, Minimize, Maximize, a line and Close, shown and enabled by the same
+// rules as the caption buttons; and, when the provider's MakeSkinMenu is
+// on, an "Available skins" submenu first, rebuilt each time the menu is
+// shown, from which the user picks the skin.
+
+#include <string>
+
+#include "toolkit/win/Menus.h"
+
+namespace skin {
+
+class TsSkinProvider;
+
+class TsSystemMenu : public tk::TPopupMenu {
+  TK_CLASS(TsSystemMenu)
+public:
+  explicit TsSystemMenu(TsSkinProvider& provider);
+
+  tk::TMenuItem* ItemRestore = nullptr;
+  tk::TMenuItem* ItemMove = nullptr;
+  tk::TMenuItem* ItemSize = nullptr;
+  tk::TMenuItem* ItemMinimize = nullptr;
+  tk::TMenuItem* ItemMaximize = nullptr;
+  tk::TMenuItem* ItemClose = nullptr;
+  // The "Available skins" submenu, or none.
+  tk::TMenuItem* SkinSelectItem() const;
+
+  // Visibility and enabling from the form's state.
+  void UpdateItems();
+  // The skin list, when MakeSkinMenu is on and the manager lists a skin.
+  void MakeSkinItems();
+  // Rebuilds what must be rebuilt and shows the menu at a screen point,
+  // owned by the form; returns when it closed.
+  void ShowAt(int x, int y);
+
+  // Skins per column of the skin list.
+  static constexpr int kSkinsPerColumn = 20;
+
+private:
+  tk::TMenuItem* AddItem(const char* name, const char* caption, WPARAM command);
+  void RemoveSkinItems();
+  void Perform(WPARAM command);
+
+  TsSkinProvider& provider_;
+};
+
+}  // namespace skin

@@ -1,0 +1,202 @@
+// The skin provider on a real form: it takes the frame over while a skin is
+// applied and gives the plain window back when the skin goes; one provider
+// per form; its answers to the skin command message; the caption buttons'
+// places; the hit tests of what it draws; the window region.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "SkinnedFrameFixture.h"
+#include "skin/data/sSkinCommand.h"
+#include "skin/data/sSkinGlobals.h"
+#include "skin/paint/sPaintGlobals.h"
+#include "toolkit/win/Application.h"
+
+namespace {
+
+using namespace formfix;
+using namespace testing_support;
+
+bool HasSystemMenuStyle(HWND h) { return (GetWindowLongW(h, GWL_STYLE) & WS_SYSMENU) != 0; }
+bool HasRegion(HWND h) {
+  HRGN r = CreateRectRgn(0, 0, 0, 0);
+  const int kind = GetWindowRgn(h, r);
+  DeleteObject(r);
+  return kind != ERROR;
+}
+SIZE ClientSize(HWND h) {
+  RECT r;
+  GetClientRect(h, &r);
+  return {r.right, r.bottom};
+}
+
+LRESULT HitTest(HWND h, POINT screen) { return SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)); }
+
+using SkinProviderTest = SkinnedFrameTest;
+
+TEST_F(SkinProviderTest, TakesTheFrameOverWhileSkinnedAndGivesThePlainWindowBack) {
+  const HWND h = form->Handle();
+  ASSERT_TRUE(provider->Skinned());
+  EXPECT_FALSE(HasSystemMenuStyle(h)) << "the window system draws no caption buttons of its own";
+  EXPECT_TRUE(HasRegion(h));
+  EXPECT_EQ(std::count(skin::HookedForms.begin(), skin::HookedForms.end(), form), 1);
+  EXPECT_EQ(form->Color(), manager->Tables().GlobalColor()) << "the form takes the skin's colour";
+  const SIZE skinned = ClientSize(h);
+
+  manager->SetActive(false);
+  PumpPending();
+  EXPECT_FALSE(provider->Skinned());
+  EXPECT_TRUE(HasSystemMenuStyle(h));
+  EXPECT_FALSE(HasRegion(h));
+  EXPECT_EQ(form->Color(), tk::clBtnFace);
+  EXPECT_EQ(ClientSize(h).cx, skinned.cx);
+  EXPECT_EQ(ClientSize(h).cy, skinned.cy);
+  // The plain window's own caption answers: the provider lets everything pass.
+  EXPECT_EQ(HitTest(h, CaptionPoint()), HTCAPTION);
+
+  manager->SetActive(true);
+  PumpPending();
+  EXPECT_TRUE(provider->Skinned());
+  EXPECT_FALSE(HasSystemMenuStyle(h));
+  EXPECT_TRUE(HasRegion(h));
+}
+
+TEST_F(SkinProviderTest, FreeingTheProviderGivesThePlainWindowBack) {
+  const HWND h = form->Handle();
+  tk::TComponent::Free(provider);
+  provider = nullptr;
+  PumpPending();
+  EXPECT_TRUE(HasSystemMenuStyle(h));
+  EXPECT_FALSE(HasRegion(h));
+  EXPECT_EQ(std::count(skin::HookedForms.begin(), skin::HookedForms.end(), form), 0);
+  EXPECT_EQ(skin::SendSkinCommand(h, skin::SCMD_IS_SKINNED, 0), 0) << "nobody answers for the form any more";
+}
+
+TEST_F(SkinProviderTest, ASecondProviderLeavesTheFormToTheFirst) {
+  auto* second = tk::Create<skin::TsSkinProvider>(form);
+  EXPECT_EQ(second->Form(), nullptr);
+  EXPECT_EQ(provider->Form(), form);
+  EXPECT_EQ(skin::TsSkinProvider::Of(form), provider);
+  EXPECT_EQ(std::count(skin::HookedForms.begin(), skin::HookedForms.end(), form), 1);
+  const LRESULT answer = skin::SendSkinCommand(form->Handle(), skin::SCMD_GET_PROVIDER, 0);
+  EXPECT_EQ(answer, reinterpret_cast<LRESULT>(static_cast<tk::TObject*>(provider)));
+  tk::TComponent::Free(second);
+  EXPECT_TRUE(provider->Skinned());
+}
+
+TEST_F(SkinProviderTest, AnswersTheSkinCommandsWithItsCacheAndClientOffset) {
+  const HWND h = form->Handle();
+  const skin::TsFrameMetrics fm = provider->Metrics();
+  EXPECT_EQ(skin::SendSkinCommand(h, skin::SCMD_IS_SKINNED, 0), 1);
+  EXPECT_EQ(skin::SendSkinCommand(h, skin::SCMD_GET_APPLICATION, 0),
+            reinterpret_cast<LRESULT>(static_cast<tk::TObject*>(&tk::Application())));
+  skin::CacheInfoReply = {};
+  skin::SendSkinCommand(h, skin::SCMD_GET_CACHE, 0);
+  ASSERT_TRUE(skin::CacheInfoReply.ready);
+  EXPECT_EQ(skin::CacheInfoReply.bitmap, provider->SkinData().Cache());
+  EXPECT_EQ(skin::CacheInfoReply.offsetX, fm.clientOffsetX);
+  EXPECT_EQ(skin::CacheInfoReply.offsetY, fm.clientOffsetY);
+  // The client area's origin inside the window, as the window system has it.
+  POINT origin{0, 0};
+  ClientToScreen(h, &origin);
+  const RECT window = WindowRect();
+  EXPECT_EQ(fm.clientOffsetX, origin.x - window.left);
+  EXPECT_EQ(fm.clientOffsetY, origin.y - window.top);
+  EXPECT_EQ(skin::CacheInfoReply.bitmap->Width(), window.right - window.left);
+  EXPECT_EQ(skin::CacheInfoReply.bitmap->Height(), window.bottom - window.top);
+
+  manager->SetActive(false);
+  skin::CacheInfoReply = {};
+  skin::SendSkinCommand(h, skin::SCMD_GET_CACHE, 0);
+  EXPECT_FALSE(skin::CacheInfoReply.ready) << "no cache to copy from while unskinned";
+  EXPECT_EQ(skin::SendSkinCommand(h, skin::SCMD_IS_SKINNED, 0), 1) << "asked in every state";
+}
+
+TEST_F(SkinProviderTest, CloseAndMinimizeTouchEachOtherAndTheFrameWithoutAMaximizeButton) {
+  const skin::TsFrameMetrics fm = provider->Metrics();
+  const skin::TsCaptionButton& close = *provider->Button(skin::kButtonClose);
+  const skin::TsCaptionButton& minimize = *provider->Button(skin::kButtonMinimize);
+  const skin::TsCaptionButton& maximize = *provider->Button(skin::kButtonMaximize);
+  ASSERT_EQ(manager->Tables().SkinData.BISpace, 0);
+  EXPECT_EQ(close.Rect.Right, fm.width - fm.frameWidth);
+  EXPECT_EQ(close.Rect.Width(), 21);
+  EXPECT_EQ(minimize.Rect.Right, close.Rect.Left);
+  EXPECT_EQ(minimize.Rect.Width(), 21);
+  EXPECT_EQ(maximize.Rect.Width(), 0) << "a single border without maximize shows no maximize button";
+  EXPECT_EQ(close.Rect.Top, (fm.TitleHeight() - close.Rect.Height()) / 2);
+  EXPECT_EQ(fm.iconWidth, 16) << "the program's icon in a caption of " << fm.captionHeight;
+}
+
+TEST_F(SkinProviderTest, ASizeableFormShowsMaximizeAndTheRestoreImageWhileMaximized) {
+  Build({tk::bsSizeable, tk::biSystemMenu | tk::biMinimize | tk::biMaximize, "Sizeable"});
+  const skin::TsCaptionButton& close = *provider->Button(skin::kButtonClose);
+  const skin::TsCaptionButton& maximize = *provider->Button(skin::kButtonMaximize);
+  const skin::TsCaptionButton& minimize = *provider->Button(skin::kButtonMinimize);
+  EXPECT_EQ(maximize.Rect.Right, close.Rect.Left);
+  EXPECT_EQ(minimize.Rect.Right, maximize.Rect.Left);
+  EXPECT_EQ(HitTest(form->Handle(), ButtonCentre(skin::kButtonMaximize)), HTMAXBUTTON);
+}
+
+TEST_F(SkinProviderTest, HitTestsAnswerTheIconTheButtonsAndTheCaptionAndMakeButtonsHot) {
+  const HWND h = form->Handle();
+  const skin::TsFrameMetrics fm = provider->Metrics();
+  EXPECT_EQ(HitTest(h, ScreenPoint(fm.iconRect.Left + 2, fm.TitleHeight() / 2)), HTSYSMENU);
+  EXPECT_EQ(HitTest(h, ButtonCentre(skin::kButtonClose)), HTCLOSE);
+  EXPECT_EQ(provider->HotButton(), skin::kButtonClose);
+  EXPECT_EQ(provider->Button(skin::kButtonClose)->State, 1);
+  EXPECT_EQ(HitTest(h, ButtonCentre(skin::kButtonMinimize)), HTMINBUTTON);
+  EXPECT_EQ(provider->HotButton(), skin::kButtonMinimize);
+  EXPECT_EQ(provider->Button(skin::kButtonClose)->State, 0);
+  EXPECT_EQ(HitTest(h, CaptionPoint()), HTCAPTION);
+  EXPECT_EQ(provider->HotButton(), 0);
+  POINT client{10, 10};
+  ClientToScreen(h, &client);
+  EXPECT_EQ(HitTest(h, client), HTCLIENT);
+}
+
+TEST_F(SkinProviderTest, AMaximizedFormDoesNotReactNearItsOuterEdge) {
+  Build({tk::bsSizeable, tk::biSystemMenu | tk::biMinimize | tk::biMaximize, "Sizeable"});
+  const HWND h = form->Handle();
+  ShowWindow(h, SW_MAXIMIZE);
+  ASSERT_TRUE(PumpUntil([&] { return IsZoomed(h) != FALSE; }));
+  const RECT r = WindowRect();
+  EXPECT_EQ(HitTest(h, {r.left + 1, r.top + 30}), HTTRANSPARENT);
+  EXPECT_EQ(HitTest(h, {r.right - 3, r.top + 30}), HTTRANSPARENT);
+  EXPECT_NE(HitTest(h, {r.left + 2, r.top + 30}), HTTRANSPARENT);
+}
+
+TEST_F(SkinProviderTest, TheRegionLeavesOutTheClearCornerPixelsOfTheTitle) {
+  const HWND h = form->Handle();
+  const std::vector<skin::TRect>& cuts = provider->RegionRects();
+  ASSERT_FALSE(cuts.empty());
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(h, region), ERROR);
+  for (const skin::TRect& r : cuts) EXPECT_FALSE(PtInRegion(region, r.Left, r.Top)) << r.Left << "," << r.Top;
+  const skin::TsFrameMetrics fm = provider->Metrics();
+  EXPECT_TRUE(PtInRegion(region, fm.width / 2, 0));
+  EXPECT_TRUE(PtInRegion(region, fm.width / 2, fm.height - 1));
+  DeleteObject(region);
+}
+
+TEST_F(SkinProviderTest, AnActivationChangeRedrawsTheTitleRowsAlone) {
+  const tk::Bitmap before = *provider->SkinData().Cache();
+  const skin::TsFrameMetrics fm = provider->Metrics();
+  SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+  PumpPending();
+  ASSERT_FALSE(provider->FormActive());
+  const tk::Bitmap& after = *provider->SkinData().Cache();
+  ASSERT_EQ(after.Width(), before.Width());
+  ASSERT_EQ(after.Height(), before.Height());
+  int titleChanges = 0, belowChanges = 0;
+  for (int y = 0; y < after.Height(); ++y)
+    for (int x = 0; x < after.Width(); ++x) {
+      const auto* a = before.ScanLine(y) + 3 * x;
+      const auto* b = after.ScanLine(y) + 3 * x;
+      if (a[0] == b[0] && a[1] == b[1] && a[2] == b[2]) continue;
+      (y < fm.TitleHeight() ? titleChanges : belowChanges)++;
+    }
+  EXPECT_GT(titleChanges, 0) << "the inactive title looks different";
+  EXPECT_EQ(belowChanges, 0);
+}
+
+}  // namespace

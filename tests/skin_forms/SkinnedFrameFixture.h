@@ -1,0 +1,50 @@
+#pragma once
+// A shown form with a skin manager (the two internal skins and the small
+// test skin) and a skin provider, the way a program's form carries them:
+// the manager first, then the provider, then the skin applied.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "WindowTestSupport.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/forms/sSkinProvider.h"
+#include "toolkit/win/Form.h"
+
+namespace formfix {
+
+constexpr int kClientWidth = 506;
+constexpr int kClientHeight = 294;
+
+struct FrameSetup {
+  tk::TFormBorderStyle borderStyle = tk::bsSingle;
+  tk::TBorderIcons borderIcons = tk::biSystemMenu | tk::biMinimize;
+  std::string caption = "Skinned frame";
+  std::string skin = "EmberStyle (internal)";
+};
+
+class SkinnedFrameTest : public ::testing::Test {
+protected:
+  void SetUp() override { Build(FrameSetup{}); }
+  void TearDown() override;
+  // Frees what SetUp made and builds a form of another kind.
+  void Build(const FrameSetup& setup);
+  void UseSkin(const std::string& name);
+
+  // The window's rectangle on the screen.
+  RECT WindowRect() const;
+  // The screen point of a window point (the window's top-left corner is 0, 0).
+  POINT ScreenPoint(int x, int y) const;
+  // The centre of a caption button on the screen.
+  POINT ButtonCentre(int id);
+  // A point of the caption bar between the icon and the text.
+  POINT CaptionPoint() const;
+
+  tk::TForm* form = nullptr;
+  skin::TsSkinManager* manager = nullptr;
+  skin::TsSkinProvider* provider = nullptr;
+  bool closed = false;
+};
+
+}  // namespace formfix
