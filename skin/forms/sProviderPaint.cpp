@@ -5,6 +5,7 @@
 #include "sFrameRegion.h"
 #include "sMDIForm.h"
 #include "sSkinProvider.h"
+#include "skin/controls/sContainerPaint.h"
 #include "skin/data/sSkinCommand.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/sBitmapOps.h"
@@ -118,29 +119,21 @@ void TsSkinProvider::HandlePaint(tk::TMessage& m) {
       const tk::Bitmap* cache = skinData_->Cache();
       if (cache && !cache->Empty()) PaintClientArea(paint.Get(), Metrics(), paint.Area());
     }
-    NotifyChildrenPainted();
+    NotifyChildrenParentPainted(form_);
   }
   redrawChildren_ = false;
 }
 
 void TsSkinProvider::PaintClientArea(HDC dc, const TsFrameMetrics& fm, const RECT& area) {
-  const int w = area.right - area.left, h = area.bottom - area.top;
-  if (w <= 0 || h <= 0) return;
-  // The background and the windowless children over it in one picture,
-  // then one copy: nothing flickers.
-  tk::Bitmap picture(w, h, tk::PixelFormat::pf24bit);
-  if (!IsMDIParent())
-    CopyBitmapRect(picture, 0, 0, *skinData_->Cache(),
-                   {fm.clientOffsetX + area.left, fm.clientOffsetY + area.top, fm.clientOffsetX + area.right,
-                    fm.clientOffsetY + area.bottom});
-  {
-    tk::TMemoryDC memory(dc);
-    tk::TSelection selected(memory.Get(), static_cast<HBITMAP>(picture.NativeHandle()));
-    SetViewportOrgEx(memory.Get(), -area.left, -area.top, nullptr);
-    form_->PaintControls(memory.Get(), nullptr);
-    SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
-    BitBlt(dc, area.left, area.top, w, h, memory.Get(), 0, 0, SRCCOPY);
+  if (area.right <= area.left || area.bottom <= area.top) return;
+  // The form's background around the children that paint over it, then the
+  // windowless children over the cached background, each in one copy.
+  if (!IsMDIParent()) {
+    const RECT source{fm.clientOffsetX + area.left, fm.clientOffsetY + area.top, fm.clientOffsetX + area.right,
+                      fm.clientOffsetY + area.bottom};
+    PaintFromCacheExcludingChildren(form_, *skinData_, source, 0, 0, false, dc, area);
   }
+  PaintGraphicChildren(dc, form_, 0, 0);
 }
 
 void TsSkinProvider::PaintOneGraphicChild(HDC dc, const TsFrameMetrics& fm, tk::TControl* child) {
@@ -157,14 +150,6 @@ void TsSkinProvider::PaintOneGraphicChild(HDC dc, const TsFrameMetrics& fm, tk::
   tk::TSelection selected(memory.Get(), static_cast<HBITMAP>(picture.NativeHandle()));
   child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(memory.Get()), 0);
   BitBlt(dc, child->Left(), child->Top(), w, h, memory.Get(), 0, 0, SRCCOPY);
-}
-
-void TsSkinProvider::NotifyChildrenPainted() {
-  for (int i = 0; i < form_->ControlCount(); ++i) {
-    auto* child = dynamic_cast<tk::TWinControl*>(form_->Controls(i));
-    if (!child || child->IsDestroying()) continue;
-    if (child->HandleAllocated()) SendSkinCommand(child->Handle(), SCMD_PARENT_PAINTED, 0);
-  }
 }
 
 // --- The region --------------------------------------------------------------------------

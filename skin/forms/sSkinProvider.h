@@ -270,7 +270,6 @@ private:
   void HandlePaint(tk::TMessage& m);
   void PaintClientArea(HDC dc, const TsFrameMetrics& fm, const RECT& area);
   void PaintOneGraphicChild(HDC dc, const TsFrameMetrics& fm, tk::TControl* child);
-  void NotifyChildrenPainted();
   void HandlePrint(tk::TMessage& m);
   void UpdateRegion(bool redraw);
   bool FormKeepsItsRegion();
