@@ -102,6 +102,50 @@ TForm1::~TForm1() { BeforeDestruction(); }
 
 void TForm1::FormCreate(tk::TObject*) { FCommands = std::make_unique<app::TConversionCommands>(); }
 
+void TForm1::Loaded() {
+  tk::TForm::Loaded();
+  NameControlsForScreenReaders();
+}
+
+namespace {
+// A label's text without its closing full-width colon: "经度：" is 经度.
+std::string LabelName(const tk::TLabel* label) {
+  std::string text = label->Caption();
+  const std::string colon = "：";
+  if (text.size() >= colon.size() && text.compare(text.size() - colon.size(), colon.size(), colon) == 0)
+    text.erase(text.size() - colon.size());
+  return text;
+}
+}  // namespace
+
+void TForm1::NameControlsForScreenReaders() {
+  if (!sLabel1 || !sLabel2) return;  // a layout without them (tests of parts)
+  const std::string lon = LabelName(sLabel1), lat = LabelName(sLabel2);
+  // ">>" splits the decimal degrees into degrees, minutes and seconds; "<<" joins them back.
+  sSpeedButton1->SetAccessibleName(lon + " 度分秒");
+  sSpeedButton2->SetAccessibleName(lon + " 十进制度");
+  sSpeedButton3->SetAccessibleName(lat + " 度分秒");
+  sSpeedButton4->SetAccessibleName(lat + " 十进制度");
+  // The clear button is named by its hint.
+  const struct {
+    tk::TMaskEdit* edit;
+    std::string name;
+  } edits[] = {
+      {edtLon, lon},
+      {edtLonD, lon + " " + LabelName(sLabel3)},
+      {edtLonM, lon + " " + LabelName(sLabel4)},
+      {edtLonS, lon + " " + LabelName(sLabel5)},
+      {edtLat, lat},
+      {edtLatD, lat + " " + LabelName(sLabel6)},
+      {edtLatM, lat + " " + LabelName(sLabel7)},
+      {edtLatS, lat + " " + LabelName(sLabel8)},
+      {edtGaussX, LabelName(sLabel9)},
+      {edtGaussY, LabelName(sLabel10)},
+      {edtGaussZone, LabelName(sLabel11)},
+  };
+  for (const auto& e : edits) e.edit->SetAccessibleName(e.name);
+}
+
 void TForm1::FormKeyUp(tk::TObject*, WORD& Key, tk::TShiftState) {
   // On release only: holding Esc down does nothing.
   if (Key != VK_ESCAPE) return;

@@ -78,11 +78,15 @@ public:
   void Action1Execute(tk::TObject* Sender);
 
 protected:
+  void Loaded() override;
   void KeyDown(WORD& Key, tk::TShiftState Shift) override;
   void WndProc(tk::TMessage& Message) override;
 
 private:
   class TEditFields;
+  // Names for screen readers where a caption does not say it: the speed
+  // buttons by what they do, the edits by their labels.
+  void NameControlsForScreenReaders();
   // Esc was pressed while the window had the keyboard: only that press's
   // release closes it (not the release of an Esc that closed a dialog).
   bool FEscapePressed = false;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Paints the reference pictures of the skin painting primitives and of the
-# skinned controls anew, and their contact sheets.
+# Paints the reference pictures of the skin painting primitives, of the
+# skinned controls and of the skinned frames anew, and their contact sheets.
 #
 #   scripts/golden.sh
 #
@@ -13,7 +13,9 @@
 # tests/skin_adapters/golden/<skin>/, shown by docs/skin-adapters-golden.png. Look at
 # the sheets (and at `git status tests/skin_paint/golden
 # tests/skin_controls/golden`) before committing new references: the golden
-# tests take whatever is committed as right.
+# tests take whatever is committed as right. The skinned frames (the skin
+# provider's picture of whole windows) go into tests/skin_forms/golden/<skin>/
+# (Windows build only), shown by docs/skin-forms-golden.png.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$GK_ROOT"
@@ -21,21 +23,25 @@ cd "$GK_ROOT"
 golden=tests/skin_paint/golden
 controls=tests/skin_controls/golden
 adapters=tests/skin_adapters/golden
+forms=tests/skin_forms/golden
 gk_configure_and_build native skin_paint_golden skin_paint_golden_sheet
-gk_configure_and_build mingw skin_paint_golden skinned_controls_golden skin_adapters_golden
+gk_configure_and_build mingw skin_paint_golden skinned_controls_golden skin_adapters_golden skin_forms_golden
 
-rm -f "$golden"/*/*.png "$controls"/*/*.png "$adapters"/*/*.png
+rm -f "$golden"/*/*.png "$controls"/*/*.png "$adapters"/*/*.png "$forms"/*/*.png
 build/native/tests/skin_paint/skin_paint_golden "$golden"
 gk_start_xvfb
 trap gk_stop_xvfb EXIT
 wine build/mingw/tests/skin_paint/skin_paint_golden.exe "Z:$GK_ROOT/$golden"
 wine build/mingw/tests/skin_controls/skinned_controls_golden.exe
 wine build/mingw/tests/skin_adapters/skin_adapters_golden.exe
+wine build/mingw/tests/skin_forms/skin_forms_golden.exe "Z:$GK_ROOT/$forms"
 gk_stop_xvfb
 build/native/tests/skin_paint/skin_paint_golden_sheet "$golden" docs/skin-paint-golden.png
 build/native/tests/skin_paint/skin_paint_golden_sheet "$controls" docs/skinned-controls-golden.png "SKINNED CONTROLS" \
     "REFERENCE PICTURES OF TESTS/SKIN_CONTROLS/GOLDEN, EACH CONTROL AND STATE IN EMBERSTYLE, THEN GLACIER"
 build/native/tests/skin_paint/skin_paint_golden_sheet "$adapters" docs/skin-adapters-golden.png "WRAPPED WINDOWS" \
     "REFERENCE PICTURES OF TESTS/SKIN_ADAPTERS/GOLDEN: LIST BOX, BUTTONS, CHECK BOXES, GROUP BOX, SCROLL BARS; EMBERSTYLE, THEN GLACIER"
-echo "Look at docs/skin-paint-golden.png, docs/skinned-controls-golden.png and docs/skin-adapters-golden.png" \
-     "before committing $golden, $controls and $adapters."
+build/native/tests/skin_paint/skin_paint_golden_sheet "$forms" docs/skin-forms-golden.png "SKINNED FRAMES" \
+    "REFERENCE PICTURES OF TESTS/SKIN_FORMS/GOLDEN: THE PROVIDER'S WHOLE-WINDOW CACHE, EMBERSTYLE, THEN GLACIER"
+echo "Look at docs/skin-paint-golden.png, docs/skinned-controls-golden.png, docs/skin-adapters-golden.png and" \
+     "docs/skin-forms-golden.png before committing $golden, $controls, $adapters and $forms."

@@ -8,6 +8,12 @@
 // counted: it pays for Wine's own first start of the process image. Each
 // child runs the real start-up (RunConverter), notes the end of the first
 // paint, prints one line and closes the window.
+//
+// As the floor, the same process image also starts as a bare window (one
+// window class, one paint of a line of text), started the same way and
+// interleaved with the converter's runs, so that both meet the same machine
+// load: the converter's first paint is reported as a multiple of the bare
+// window's.
 
 #include <windows.h>
 #include <psapi.h>
@@ -41,6 +47,17 @@ double SinceProcessStart() {
   return static_cast<double>(FileTimeTicks(now) - FileTimeTicks(created)) / 10000.0;
 }
 
+// One line: the time since the process began and the peak working set.
+void ReportFirstPaint() {
+  const double elapsed = SinceProcessStart();
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof(memory);
+  GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
+  std::printf("first-paint-ms %.1f peak-working-set %llu\n", elapsed,
+              static_cast<unsigned long long>(memory.PeakWorkingSetSize));
+  std::fflush(stdout);
+}
+
 int RunChild() {
   bool reported = false;
   return RunConverter([&](TForm1& form) {
@@ -50,16 +67,53 @@ int RunChild() {
       reported = true;
       // The controls' own windows paint after the form: finish those too.
       RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-      const double elapsed = SinceProcessStart();
-      PROCESS_MEMORY_COUNTERS memory{};
-      memory.cb = sizeof(memory);
-      GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
-      std::printf("first-paint-ms %.1f peak-working-set %llu\n", elapsed,
-                  static_cast<unsigned long long>(memory.PeakWorkingSetSize));
-      std::fflush(stdout);
+      ReportFirstPaint();
       PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
     });
   });
+}
+
+// The floor: the least a window of this process can do before its first paint.
+LRESULT CALLBACK BareWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      static const wchar_t kLine[] = L"Bare window";
+      TextOutW(dc, 10, 10, kLine, static_cast<int>(wcslen(kLine)));
+      EndPaint(window, &paint);
+      static bool reported = false;
+      if (!reported) {
+        reported = true;
+        ReportFirstPaint();
+        PostMessageW(window, WM_CLOSE, 0, 0);
+      }
+      return 0;
+    }
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcW(window, msg, wParam, lParam);
+  }
+}
+
+int RunBareChild() {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = BareWindowProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = L"BareWindow";
+  RegisterClassW(&wc);
+  const int width = 512, height = 323;
+  HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+                                width, height, nullptr, nullptr, wc.hInstance, nullptr);
+  ShowWindow(window, SW_SHOWNORMAL);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
 }
 
 struct Sample {
@@ -68,11 +122,11 @@ struct Sample {
   unsigned long long peak = 0;
 };
 
-bool RunOnce(Sample& sample) {
+bool RunOnce(Sample& sample, const wchar_t* mode = L"--child") {
   wchar_t path[MAX_PATH];
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   const double started = NowMilliseconds();
-  const testing_support::ChildProcess child(L"\"" + std::wstring(path) + L"\" --child");
+  const testing_support::ChildProcess child(L"\"" + std::wstring(path) + L"\" " + mode);
   if (!child.Started()) return false;
   std::string output;
   char buffer[256];
@@ -92,29 +146,34 @@ double Median(std::vector<double> values) {
 }
 
 int RunBenchmark(int runs) {
-  Sample warmUp;
-  if (!RunOnce(warmUp)) {
-    std::fprintf(stderr, "the converter did not report its first paint\n");
+  Sample warmUp, bareWarmUp;
+  if (!RunOnce(warmUp) || !RunOnce(bareWarmUp, L"--bare-child")) {
+    std::fprintf(stderr, "a child did not report its first paint\n");
     return 1;
   }
-  std::printf("warm-up (not counted): %.1f ms\n", warmUp.internalMs);
-  std::vector<double> internal, external, peakMb;
+  std::printf("warm-up (not counted): %.1f ms, bare window %.1f ms\n", warmUp.internalMs, bareWarmUp.internalMs);
+  std::vector<double> internal, external, peakMb, bare;
   for (int i = 0; i < runs; ++i) {
-    Sample sample;
-    if (!RunOnce(sample)) {
+    Sample sample, floor;
+    if (!RunOnce(sample) || !RunOnce(floor, L"--bare-child")) {
       std::fprintf(stderr, "run %d failed\n", i + 1);
       return 1;
     }
     internal.push_back(sample.internalMs);
     external.push_back(sample.externalMs);
     peakMb.push_back(static_cast<double>(sample.peak) / (1024.0 * 1024.0));
-    std::printf("run %2d: first paint %.1f ms after process start (%.1f ms from CreateProcess), peak working set %.1f MB\n",
-                i + 1, sample.internalMs, sample.externalMs, peakMb.back());
+    bare.push_back(floor.internalMs);
+    std::printf("run %2d: first paint %.1f ms after process start (%.1f ms from CreateProcess), peak working set %.1f MB;"
+                " bare window %.1f ms\n",
+                i + 1, sample.internalMs, sample.externalMs, peakMb.back(), floor.internalMs);
   }
-  std::printf("median of %d runs: first paint %.1f ms (goal < 150), from CreateProcess %.1f ms, peak working set %.1f MB (goal < 30)\n",
-              runs, Median(internal), Median(external), Median(peakMb));
-  std::printf("range: first paint %.1f .. %.1f ms, peak working set %.1f .. %.1f MB\n",
+  const double ratio = Median(internal) / Median(bare);
+  std::printf("median of %d runs: first paint %.1f ms, bare window %.1f ms, ratio %.2f (goal <= 1.3), from CreateProcess"
+              " %.1f ms, peak working set %.1f MB (goal < 30)\n",
+              runs, Median(internal), Median(bare), ratio, Median(external), Median(peakMb));
+  std::printf("range: first paint %.1f .. %.1f ms, bare window %.1f .. %.1f ms, peak working set %.1f .. %.1f MB\n",
               *std::min_element(internal.begin(), internal.end()), *std::max_element(internal.begin(), internal.end()),
+              *std::min_element(bare.begin(), bare.end()), *std::max_element(bare.begin(), bare.end()),
               *std::min_element(peakMb.begin(), peakMb.end()), *std::max_element(peakMb.begin(), peakMb.end()));
   return 0;
 }
@@ -126,6 +185,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
     if (argument == "--child") return RunChild();
+    if (argument == "--bare-child") return RunBareChild();
     if (argument == "--runs" && i + 1 < argc) runs = std::max(1, std::atoi(argv[++i]));
   }
   return RunBenchmark(runs);

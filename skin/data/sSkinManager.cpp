@@ -153,7 +153,9 @@ void TsSkinManager::SetSkinName(std::string_view name) {
     if (!found) {
       active_ = false;
       SendRemoveSkin();
-    } else {
+    } else if (!IsLoading()) {
+      // While the stored layout is read the skin is only loaded: the windows
+      // hear of it once, when the whole layout is there (Loaded).
       SendNewSkin();
     }
   }

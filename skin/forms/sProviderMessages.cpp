@@ -85,7 +85,10 @@ bool TsSkinProvider::HandleSkinnedMessage(tk::TMessage& m) {
       return true;
     case tk::CM_COLORCHANGED:
       if (!skinData_->HasCustomColor()) return true;  // the skin's colour stays
-      if (!FormCreating()) skinData_->cacheStale = true;
+      if (!FormCreating()) {
+        skinData_->cacheStale = true;
+        captionInvalid_ = true;  // the whole background takes the colour
+      }
       return false;
     default: return false;
   }

@@ -34,6 +34,7 @@ void TsSkinProvider::RefreshFrame() {
   const HWND h = FormHandle();
   if (!h) return;
   skinData_->cacheStale = true;
+  captionInvalid_ = true;
   RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 

@@ -298,6 +298,7 @@ void TsSkinProvider::SetMenuLineSkin(std::string_view value) {
 void TsSkinProvider::SetGripMode(TsGripMode value) {
   if (gripMode_ == value) return;
   gripMode_ = value;
+  captionInvalid_ = true;  // the grip lies outside the title
   RepaintIfVisible();
 }
 

@@ -1,16 +1,18 @@
 #include "SkinnedFrameFixture.h"
 
+#include <stdexcept>
+
 #include "ControlSkins.h"
 #include "skin/data/sSkinGlobals.h"
 #include "toolkit/win/Application.h"
 
 namespace formfix {
 
-void SkinnedFrameTest::Build(const FrameSetup& setup) {
-  TearDown();
+void SkinnedFrame::Build(const FrameSetup& setup) {
+  Free();
   closed = false;
   tk::Application().Initialize();
-  ASSERT_EQ(skin::DefaultManager, nullptr);
+  if (skin::DefaultManager) throw std::runtime_error("a skin manager from before is still there");
   form = tk::Create<tk::TForm>(nullptr);
   form->SetBorderStyle(setup.borderStyle);
   form->SetBorderIcons(setup.borderIcons);
@@ -27,11 +29,11 @@ void SkinnedFrameTest::Build(const FrameSetup& setup) {
   provider = tk::Create<skin::TsSkinProvider>(form);
   form->Show();
   UseSkin(setup.skin);
-  ASSERT_TRUE(testing_support::BringToFront(form->Handle()));
+  if (!testing_support::BringToFront(form->Handle())) throw std::runtime_error("the form did not come to the front");
   testing_support::PumpPending();
 }
 
-void SkinnedFrameTest::TearDown() {
+void SkinnedFrame::Free() {
   testing_support::LeftButtonUp();
   testing_support::RightButtonUp();
   testing_support::KeyUp(VK_MENU);
@@ -42,31 +44,33 @@ void SkinnedFrameTest::TearDown() {
   testing_support::PumpPending();
 }
 
-void SkinnedFrameTest::UseSkin(const std::string& name) {
+void SkinnedFrame::UseSkin(const std::string& name) {
   manager->SetSkinName(name);
-  ASSERT_EQ(manager->SkinName(), name);
-  ASSERT_TRUE(manager->SkinData().Active);
+  if (manager->SkinName() != name || !manager->SkinData().Active)
+    throw std::runtime_error("the skin " + name + " is not applied");
 }
 
-RECT SkinnedFrameTest::WindowRect() const {
+RECT SkinnedFrame::WindowRect() const {
   RECT r{};
   GetWindowRect(form->Handle(), &r);
   return r;
 }
 
-POINT SkinnedFrameTest::ScreenPoint(int x, int y) const {
+POINT SkinnedFrame::ScreenPoint(int x, int y) const {
   const RECT r = WindowRect();
   return POINT{r.left + x, r.top + y};
 }
 
-POINT SkinnedFrameTest::ButtonCentre(int id) {
+POINT SkinnedFrame::ButtonCentre(int id) {
   const skin::TsCaptionButton* b = provider->Button(id);
   return ScreenPoint((b->Rect.Left + b->Rect.Right) / 2, (b->Rect.Top + b->Rect.Bottom) / 2);
 }
 
-POINT SkinnedFrameTest::CaptionPoint() const {
+POINT SkinnedFrame::CaptionPoint() const {
   const skin::TsFrameMetrics fm = provider->Metrics();
   return ScreenPoint(fm.width / 2, fm.TitleHeight() / 2);
 }
+
+void SkinnedFrameTest::TearDown() { Free(); }
 
 }  // namespace formfix

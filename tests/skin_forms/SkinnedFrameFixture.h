@@ -1,7 +1,8 @@
 #pragma once
 // A shown form with a skin manager (the two internal skins and the small
 // test skin) and a skin provider, the way a program's form carries them:
-// the manager first, then the provider, then the skin applied.
+// the manager first, then the provider, then the skin applied. The tests'
+// fixture and the reference pictures' cases both build their forms here.
 
 #include <gtest/gtest.h>
 
@@ -24,12 +25,17 @@ struct FrameSetup {
   std::string skin = "EmberStyle (internal)";
 };
 
-class SkinnedFrameTest : public ::testing::Test {
-protected:
-  void SetUp() override { Build(FrameSetup{}); }
-  void TearDown() override;
-  // Frees what SetUp made and builds a form of another kind.
+class SkinnedFrame {
+public:
+  SkinnedFrame() = default;
+  SkinnedFrame(const SkinnedFrame&) = delete;
+  SkinnedFrame& operator=(const SkinnedFrame&) = delete;
+  ~SkinnedFrame() { Free(); }
+
+  // Frees what was built before; throws std::runtime_error when the form
+  // cannot be shown in front or the skin is not applied.
   void Build(const FrameSetup& setup);
+  void Free();
   void UseSkin(const std::string& name);
 
   // The window's rectangle on the screen.
@@ -45,6 +51,12 @@ protected:
   skin::TsSkinManager* manager = nullptr;
   skin::TsSkinProvider* provider = nullptr;
   bool closed = false;
+};
+
+class SkinnedFrameTest : public ::testing::Test, protected SkinnedFrame {
+protected:
+  void SetUp() override { Build(FrameSetup{}); }
+  void TearDown() override;
 };
 
 }  // namespace formfix

@@ -176,6 +176,10 @@ public:
 
   const std::string& Hint() const { return hint_; }
   void SetHint(std::string_view hint) { hint_ = hint; }
+  // The name screen readers give the control when its caption, hint or
+  // label window does not name it (Accessibility.h); empty: theirs.
+  const std::string& AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(std::string_view name) { accessibleName_ = name; }
   // The stored switch; see EffectiveShowHint for what applies.
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool value);
@@ -276,6 +280,7 @@ private:
   TColor color_ = clWindow;
   bool parentColor_ = false;
   std::string hint_;
+  std::string accessibleName_;
   bool showHint_ = false;
   bool parentShowHint_ = true;
   TBiDiMode biDiMode_ = bdLeftToRight;

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "toolkit/win/Accessibility.h"
 #include "toolkit/win/ErrorRecord.h"
 #include "toolkit/win/GdiObjects.h"
 #include "toolkit/win/Menus.h"
@@ -829,6 +830,9 @@ void TWinControl::WndProc(TMessage& message) {
       DefaultHandler(message);
       ReadBoundsFromWindow();
       return;
+    case WM_GETOBJECT:
+      if (AnswerAccessibleObject(*this, message.WParam, message.LParam, message.Result)) return;
+      break;
     default:
       if (HandleMouseMessage(message) || HandleKeyMessage(message) || HandleChildNotification(message) ||
           HandleToolkitNotification(message))

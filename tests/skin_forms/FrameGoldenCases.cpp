@@ -1,0 +1,119 @@
+#include "FrameGoldenCases.h"
+
+#include <algorithm>
+
+#include "toolkit/win/Application.h"
+
+namespace formfix {
+
+namespace {
+
+// The converter's caption and font: the title text the main window shows.
+const char* const kMainCaption = "坐标转换（问题与建议请寄 gk-tools@example.org）";
+
+void UseMainWindowFont(SkinnedFrame& f) {
+  tk::TFont& font = f.form->Font();
+  font.SetName("MS Sans Serif");
+  font.SetHeight(-15);
+  font.SetCharset(GB2312_CHARSET);
+  f.provider->RefreshFrame();
+}
+
+void HoverButton(SkinnedFrame& f, int id) {
+  const POINT p = f.ButtonCentre(id);
+  SendMessageW(f.form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+}
+
+void PressButton(SkinnedFrame& f, int id) {
+  HoverButton(f, id);
+  const POINT p = f.ButtonCentre(id);
+  SendMessageW(f.form->Handle(), WM_NCLBUTTONDOWN, id, MAKELPARAM(p.x, p.y));
+}
+
+// A user button's glyph: a small cross on a transparent (bottom-left) colour.
+void DrawCross(tk::TBitmap& glyph) {
+  glyph.SetSize(9, 9);
+  glyph.Image().Fill(0xFF00FF);
+  for (int i = 1; i < 8; ++i) {
+    auto put = [&](int x, int y) {
+      std::uint8_t* p = glyph.Image().ScanLine(y) + 3 * x;
+      p[0] = 0x20;
+      p[1] = 0xC0;
+      p[2] = 0xF0;
+    };
+    put(i, i);
+    put(8 - i, i);
+  }
+}
+
+skin::TRect CaptionTextBand(SkinnedFrame& f) {
+  const skin::TsFrameMetrics fm = f.provider->Metrics();
+  int right = fm.width - fm.frameWidth;
+  for (int id : {skin::kButtonClose, skin::kButtonMaximize, skin::kButtonMinimize, skin::kButtonHelp})
+    if (f.provider->Button(id)->Rect.Width() > 0) right = std::min(right, f.provider->Button(id)->Rect.Left);
+  for (int i = 0; i < f.provider->TitleButtons().Count(); ++i)
+    right = std::min(right, f.provider->TitleButtons().Button(i)->BtnData.Rect.Left);
+  return {fm.frameWidth + 4 + fm.iconWidth, fm.frameHeight, right - 6, fm.captionHeight};
+}
+
+}  // namespace
+
+const std::vector<GoldenSkin>& GoldenSkins() {
+  static const std::vector<GoldenSkin> skins = {{"EmberStyle", "EmberStyle (internal)"},
+                                                {"Glacier", "Glacier (internal)"}};
+  return skins;
+}
+
+const std::vector<FrameGoldenCase>& FrameGoldenCases() {
+  const FrameSetup main{tk::bsSingle, tk::biSystemMenu | tk::biMinimize, kMainCaption, ""};
+  static const std::vector<FrameGoldenCase> cases = {
+      {"main-active", main, UseMainWindowFont},
+      {"main-inactive", main,
+       [](SkinnedFrame& f) {
+         UseMainWindowFont(f);
+         SendMessageW(f.form->Handle(), WM_NCACTIVATE, FALSE, 0);
+       }},
+      {"main-close-hot", main,
+       [](SkinnedFrame& f) {
+         UseMainWindowFont(f);
+         HoverButton(f, skin::kButtonClose);
+       }},
+      {"main-minimize-pressed", main,
+       [](SkinnedFrame& f) {
+         UseMainWindowFont(f);
+         PressButton(f, skin::kButtonMinimize);
+       }},
+      {"sizeable-grip-help-user-button",
+       {tk::bsSizeable, tk::biSystemMenu | tk::biMinimize | tk::biMaximize | tk::biHelp, "Centred caption", ""},
+       [](SkinnedFrame& f) {
+         f.provider->SetGripMode(skin::gmRightBottom);
+         f.provider->SetCaptionAlignment(tk::taCenter);
+         auto* button = static_cast<skin::TsTitleButton*>(f.provider->TitleButtons().Add());
+         DrawCross(button->Glyph());
+         f.provider->RefreshFrame();
+       }},
+      {"tool-window", {tk::bsToolWindow, tk::biSystemMenu, "Tool window", ""}, nullptr},
+  };
+  return cases;
+}
+
+FramePicture PaintFrameCase(SkinnedFrame& frame, const FrameGoldenCase& c, const GoldenSkin& skin) {
+  FrameSetup setup = c.setup;
+  setup.skin = skin.skinName;
+  frame.Build(setup);
+  if (c.prepare) c.prepare(frame);
+  testing_support::PumpPending();
+  FramePicture result{*frame.provider->SkinData().Cache(), CaptionTextBand(frame)};
+  if (GetCapture() == frame.form->Handle()) ReleaseCapture();
+  return result;
+}
+
+std::string FrameGoldenPath(const GoldenSkin& skin, const std::string& name) {
+  return std::string(GK_FORMS_GOLDEN_DIR) + "/" + skin.folder + "/" + name + ".png";
+}
+
+std::string FrameActualPath(const GoldenSkin& skin, const std::string& name) {
+  return std::string(GK_FORMS_ACTUAL_DIR) + "/" + skin.folder + "/" + name + ".png";
+}
+
+}  // namespace formfix
