@@ -109,7 +109,7 @@ void TForm1::Loaded() {
 
 namespace {
 // A label's text without its closing full-width colon: "经度：" is 经度.
-std::string LabelName(const tk::TLabel* label) {
+std::string LabelName(const tk::TControl* label) {
   std::string text = label->Caption();
   const std::string colon = "：";
   if (text.size() >= colon.size() && text.compare(text.size() - colon.size(), colon.size(), colon) == 0)

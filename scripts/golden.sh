@@ -15,7 +15,9 @@
 # tests/skin_controls/golden`) before committing new references: the golden
 # tests take whatever is committed as right. The skinned frames (the skin
 # provider's picture of whole windows) go into tests/skin_forms/golden/<skin>/
-# (Windows build only), shown by docs/skin-forms-golden.png.
+# (Windows build only), shown by docs/skin-forms-golden.png. The converter's
+# whole window goes into tests/window/golden/ and, as the README's
+# screenshots, docs/main-window-*.png.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$GK_ROOT"
@@ -24,10 +26,11 @@ golden=tests/skin_paint/golden
 controls=tests/skin_controls/golden
 adapters=tests/skin_adapters/golden
 forms=tests/skin_forms/golden
+window=tests/window/golden
 gk_configure_and_build native skin_paint_golden skin_paint_golden_sheet
-gk_configure_and_build mingw skin_paint_golden skinned_controls_golden skin_adapters_golden skin_forms_golden
+gk_configure_and_build mingw skin_paint_golden skinned_controls_golden skin_adapters_golden skin_forms_golden window_golden
 
-rm -f "$golden"/*/*.png "$controls"/*/*.png "$adapters"/*/*.png "$forms"/*/*.png
+rm -f "$golden"/*/*.png "$controls"/*/*.png "$adapters"/*/*.png "$forms"/*/*.png "$window"/*.png
 build/native/tests/skin_paint/skin_paint_golden "$golden"
 gk_start_xvfb
 trap gk_stop_xvfb EXIT
@@ -35,6 +38,8 @@ wine build/mingw/tests/skin_paint/skin_paint_golden.exe "Z:$GK_ROOT/$golden"
 wine build/mingw/tests/skin_controls/skinned_controls_golden.exe
 wine build/mingw/tests/skin_adapters/skin_adapters_golden.exe
 wine build/mingw/tests/skin_forms/skin_forms_golden.exe "Z:$GK_ROOT/$forms"
+mkdir -p "$window"
+wine build/mingw/tests/window/window_golden.exe "Z:$GK_ROOT/$window" "Z:$GK_ROOT/docs"
 gk_stop_xvfb
 build/native/tests/skin_paint/skin_paint_golden_sheet "$golden" docs/skin-paint-golden.png
 build/native/tests/skin_paint/skin_paint_golden_sheet "$controls" docs/skinned-controls-golden.png "SKINNED CONTROLS" \

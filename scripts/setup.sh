@@ -168,7 +168,7 @@ link_font 'Tahoma Bold' 'wqy-microhei.ttc,WenQuanYi Micro Hei'
 for exe in toolkit_tests.exe window_tests.exe startup_probe.exe skin_controls_tests.exe skinned_controls_tests.exe \
            converter_probe.exe button_fade_timing.exe skin_adapters_tests.exe \
            gallery_tests.exe \
-           skin_forms_tests.exe skin_forms_golden.exe; do
+           skin_forms_tests.exe skin_forms_golden.exe window_golden.exe; do
     if ! reg_has user.reg "Software\\\\Wine\\\\AppDefaults\\\\$exe\\\\X11 Driver" '"Managed"="N"'; then
         reg_add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" Managed REG_SZ N
     fi

@@ -235,6 +235,13 @@ void TsSkinProvider::RepaintButton(int id) {
 
 // --- Caption text ----------------------------------------------------------------------
 
+TRect TsSkinProvider::CaptionTextRect() {
+  const TsFrameMetrics fm = Metrics();
+  if (fm.captionHeight == 0) return {};
+  const TRect r{fm.frameWidth + 4 + fm.iconWidth, fm.frameHeight, fm.width - ButtonsWidth(fm) - 6, fm.captionHeight};
+  return r.Width() > 0 && r.Height() > 0 ? r : TRect{};
+}
+
 void TsSkinProvider::PaintCaptionText(const TsFrameMetrics& fm) {
   const std::string caption = form_->Caption();
   tk::Bitmap& cache = *skinData_->Cache();

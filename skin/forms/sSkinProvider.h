@@ -146,6 +146,8 @@ public:
   bool Skinned() const;
   TsFrameMetrics Metrics() const;
   TsFormRules Rules() const;
+  // Where the caption text is drawn (window coordinates); empty without one.
+  TRect CaptionTextRect();
   // The caption button of an id (kButtonClose, HTUDBTN + i...); none for
   // an unknown id.
   TsCaptionButton* Button(int id);

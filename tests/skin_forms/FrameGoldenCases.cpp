@@ -1,7 +1,5 @@
 #include "FrameGoldenCases.h"
 
-#include <algorithm>
-
 #include "toolkit/win/Application.h"
 
 namespace formfix {
@@ -44,16 +42,6 @@ void DrawCross(tk::TBitmap& glyph) {
     put(i, i);
     put(8 - i, i);
   }
-}
-
-skin::TRect CaptionTextBand(SkinnedFrame& f) {
-  const skin::TsFrameMetrics fm = f.provider->Metrics();
-  int right = fm.width - fm.frameWidth;
-  for (int id : {skin::kButtonClose, skin::kButtonMaximize, skin::kButtonMinimize, skin::kButtonHelp})
-    if (f.provider->Button(id)->Rect.Width() > 0) right = std::min(right, f.provider->Button(id)->Rect.Left);
-  for (int i = 0; i < f.provider->TitleButtons().Count(); ++i)
-    right = std::min(right, f.provider->TitleButtons().Button(i)->BtnData.Rect.Left);
-  return {fm.frameWidth + 4 + fm.iconWidth, fm.frameHeight, right - 6, fm.captionHeight};
 }
 
 }  // namespace
@@ -103,7 +91,7 @@ FramePicture PaintFrameCase(SkinnedFrame& frame, const FrameGoldenCase& c, const
   frame.Build(setup);
   if (c.prepare) c.prepare(frame);
   testing_support::PumpPending();
-  FramePicture result{*frame.provider->SkinData().Cache(), CaptionTextBand(frame)};
+  FramePicture result{*frame.provider->SkinData().Cache(), frame.provider->CaptionTextRect()};
   if (GetCapture() == frame.form->Handle()) ReleaseCapture();
   return result;
 }

@@ -6,6 +6,7 @@
 // is painted from the cache only (no new rendering of the frame).
 #include <gtest/gtest.h>
 
+#include "ScreenPixels.h"
 #include "SkinnedFrameFixture.h"
 #include "toolkit/win/Application.h"
 
@@ -14,43 +15,11 @@ namespace {
 using namespace formfix;
 using namespace testing_support;
 
-// The screen's pixels under a rectangle, as a 24-bit picture.
-tk::Bitmap ScreenPixels(const RECT& r) {
-  tk::Bitmap picture(r.right - r.left, r.bottom - r.top, tk::PixelFormat::pf24bit);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(memory, static_cast<HBITMAP>(picture.NativeHandle()));
-  BitBlt(memory, 0, 0, picture.Width(), picture.Height(), screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  picture.Sync();
-  return picture;
-}
-
 class FrameRepaintTest : public SkinnedFrameTest {
 protected:
   // Pixels where the screen differs from the provider's picture of the
-  // window, left out: what the region cuts away and the client area's
-  // children (this form has none).
-  int StaleScreenPixels() {
-    const tk::Bitmap screen = ScreenPixels(WindowRect());
-    const tk::Bitmap& cache = *provider->SkinData().Cache();
-    EXPECT_EQ(screen.Width(), cache.Width());
-    EXPECT_EQ(screen.Height(), cache.Height());
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    GetWindowRgn(form->Handle(), region);
-    int stale = 0;
-    for (int y = 0; y < std::min(screen.Height(), cache.Height()); ++y)
-      for (int x = 0; x < std::min(screen.Width(), cache.Width()); ++x) {
-        if (!PtInRegion(region, x, y)) continue;
-        const std::uint8_t* a = screen.ScanLine(y) + 3 * x;
-        const std::uint8_t* b = cache.ScanLine(y) + 3 * x;
-        if (a[0] != b[0] || a[1] != b[1] || a[2] != b[2]) ++stale;
-      }
-    DeleteObject(region);
-    return stale;
-  }
+  // window, inside the window's region (this form has no children).
+  int StaleScreenPixels() { return ctlfix::ScreenDiffersFromCache(*form, *provider->SkinData().Cache()); }
 };
 
 TEST_F(FrameRepaintTest, TheWindowIsWholeOnTheScreenAfterItMoved) {

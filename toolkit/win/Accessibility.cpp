@@ -36,7 +36,7 @@ std::string NameOf(const TControl& c) {
 
 long RoleOf(const TControl& c) {
   if (dynamic_cast<const TSpeedButton*>(&c)) return ROLE_SYSTEM_PUSHBUTTON;
-  if (dynamic_cast<const TLabel*>(&c)) return ROLE_SYSTEM_STATICTEXT;
+  if (dynamic_cast<const TCustomLabel*>(&c)) return ROLE_SYSTEM_STATICTEXT;
   return ROLE_SYSTEM_GRAPHIC;
 }
 

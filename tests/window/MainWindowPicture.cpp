@@ -1,0 +1,72 @@
+#include "MainWindowPicture.h"
+
+#include <algorithm>
+
+#include "WindowTestSupport.h"
+#include "app/Unit1.h"
+#include "toolkit/win/GdiObjects.h"
+
+namespace windowfix {
+
+// The fade of a hot button has run its steps once the picture holds still.
+bool PumpUntilStill(TForm1& form) {
+  tk::Bitmap before;
+  return testing_support::PumpUntil([&] {
+    const WindowPicture now = CaptureMainWindow(form);
+    const bool still = !before.Empty() && now.picture.Width() == before.Width() &&
+                       std::equal(now.picture.ScanLine(0), now.picture.ScanLine(0) + now.picture.RowBytes() * now.picture.Height(),
+                                  before.ScanLine(0));
+    before = now.picture;
+    return still;
+  });
+}
+
+const std::vector<WindowPictureCase>& WindowPictureCases() {
+  static const std::vector<WindowPictureCase> cases = {
+      {"ember", nullptr},
+      {"glacier", [](TForm1& form) { form.sSkinManager1->SetSkinName("Glacier (internal)"); }},
+      {"ember-hover-conversion-button",
+       [](TForm1& form) {
+         testing_support::MoveMouseTo(testing_support::CentreOf(*form.sButton2));
+         testing_support::PumpUntil([&] { return form.sButton2->MouseInControl(); });
+       }},
+  };
+  return cases;
+}
+
+WindowPicture CaptureMainWindow(TForm1& form) {
+  const HWND h = form.Handle();
+  RECT window;
+  GetWindowRect(h, &window);
+  WindowPicture result{tk::Bitmap(window.right - window.left, window.bottom - window.top), {}};
+  GdiFlush();
+  {
+    tk::TWindowDC screen(nullptr);
+    tk::TMemoryDC memory(screen.Get());
+    tk::TSelection selected(memory.Get(), static_cast<HBITMAP>(result.picture.NativeHandle()));
+    BitBlt(memory.Get(), 0, 0, result.picture.Width(), result.picture.Height(), screen.Get(), window.left, window.top,
+           SRCCOPY);
+  }
+  result.picture.Sync();
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(h, region) != ERROR)
+    for (int y = 0; y < result.picture.Height(); ++y)
+      for (int x = 0; x < result.picture.Width(); ++x)
+        if (!PtInRegion(region, x, y)) std::fill_n(result.picture.ScanLine(y) + 3 * x, 3, 0xFF);
+  DeleteObject(region);
+  result.textAreas.push_back(form.sSkinProvider1->CaptionTextRect());
+  for (int i = 0; i < form.ComponentCount(); ++i) {
+    auto* control = dynamic_cast<tk::TControl*>(form.Components(i));
+    if (!control || !control->Visible()) continue;
+    if (!control->Parent()) continue;
+    const POINT at = control->Parent()->ClientToScreen(POINT{control->Left(), control->Top()});
+    const int x = at.x - window.left, y = at.y - window.top;
+    result.textAreas.push_back({x, y, x + control->Width(), y + control->Height()});
+  }
+  return result;
+}
+
+std::string WindowGoldenPath(const std::string& name) { return std::string(GK_WINDOW_GOLDEN_DIR) + "/" + name + ".png"; }
+std::string WindowActualPath(const std::string& name) { return std::string(GK_WINDOW_ACTUAL_DIR) + "/" + name + ".png"; }
+
+}  // namespace windowfix
