@@ -261,15 +261,18 @@ void TsSkinManager::Broadcast(WORD subCommand) {
 }
 
 void TsSkinManager::SendNewSkin() {
-  if (!IsDesigning() && tk::Application().MainForm())
-    for (tk::TCustomForm* form : SkinnedTopForms(false)) SendMessageW(form->Handle(), WM_SETREDRAW, FALSE, 0);
+  std::vector<tk::TCustomForm*> frozen;
+  if (!IsDesigning() && tk::Application().MainForm()) {
+    frozen = SkinnedTopForms(false);
+    for (tk::TCustomForm* form : frozen) SendMessageW(form->Handle(), WM_SETREDRAW, FALSE, 0);
+  }
   if (SkinEngineHooks().ResetMenuBorderWidth) SkinEngineHooks().ResetMenuBorderWidth();
   SkinData().Active = false;
   Tables().UpdateConstData();
   Broadcast(SCMD_SKIN_LOADED);
   SkinData().Active = true;
   if (IsDefault()) InstallDialogHook();
-  RepaintForms();
+  RepaintForms(std::move(frozen));
 }
 
 void TsSkinManager::SendRemoveSkin() {
@@ -283,13 +286,21 @@ void TsSkinManager::SendRemoveSkin() {
   SkinRemoving = false;
 }
 
-void TsSkinManager::RepaintForms() {
+void TsSkinManager::RepaintForms() { RepaintForms({}); }
+
+void TsSkinManager::RepaintForms(std::vector<tk::TCustomForm*> frozen) {
   if (!IsDesigning()) Broadcast(SCMD_STOP_FADING);
   const bool framed = !IsLoading() && tk::Application().MainForm() != nullptr;
-  std::vector<tk::TCustomForm*> frozen;
   if (framed) {
-    frozen = SkinnedTopForms(false);
-    for (tk::TCustomForm* form : frozen) SendMessageW(form->Handle(), WM_SETREDRAW, FALSE, 0);
+    for (tk::TCustomForm* form : SkinnedTopForms(false)) {
+      SendMessageW(form->Handle(), WM_SETREDRAW, FALSE, 0);
+      frozen.push_back(form);
+    }
+  } else {
+    // Not framed: nothing is animated, but what was switched off comes back.
+    for (tk::TCustomForm* form : frozen)
+      if (!form->IsDestroying() && form->HandleAllocated()) SendMessageW(form->Handle(), WM_SETREDRAW, TRUE, 0);
+    frozen.clear();
   }
   Broadcast(SCMD_REFRESH);
   const auto& hooks = SkinEngineHooks();

@@ -79,6 +79,14 @@ public:
   void SendRemoveSkin();
   void RepaintForms();
 
+private:
+  // Repaints the skinned forms; `frozen` are the ones already switched off
+  // (a switched-off window no longer counts as visible, so they cannot be
+  // found again): they are switched on again with the others.
+  void RepaintForms(std::vector<tk::TCustomForm*> frozen);
+
+public:
+
   // The window the mouse is over now; the one before hears that the mouse
   // left, the new one that it entered.
   HWND HoveredControl() const { return hovered_; }

@@ -5,9 +5,11 @@
 // again and again leaks neither windows nor GDI objects.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "MainWindowFixture.h"
+#include "MainWindowPicture.h"
 #include "skin/forms/sSystemMenu.h"
 #include "toolkit/win/Application.h"
 
@@ -98,6 +100,31 @@ TEST_F(MainWindowFrameTest, AltSpaceOpensTheWindowMenuWithoutASkinList) {
   EXPECT_FALSE(Provider().SystemMenu()->ItemMaximize->Visible());
 }
 
+TEST_F(MainWindowFrameTest, AnotherSkinRepaintsTheShownFrameFromTheNewSkin) {
+  const HWND h = form->Handle();
+  const tk::Bitmap ember = *Provider().SkinData().Cache();
+  form->sSkinManager1->SetSkinName("Glacier (internal)");
+  PumpPending();
+  ASSERT_TRUE(IsWindowVisible(h)) << "switched off for the change and never on again";
+  const tk::Bitmap& glacier = *Provider().SkinData().Cache();
+  ASSERT_EQ(glacier.Width(), ember.Width());
+  // The title band on the screen is the new cache's, and that is not the old one.
+  const windowfix::WindowPicture screen = windowfix::CaptureMainWindow(*form);
+  const int band = Provider().Metrics().TitleHeight();
+  int differsFromOld = 0, staleOnScreen = 0;
+  for (int y = 0; y < band; ++y)
+    for (int x = 0; x < glacier.Width(); ++x) {
+      const std::uint8_t* now = glacier.ScanLine(y) + 3 * x;
+      const std::uint8_t* old = ember.ScanLine(y) + 3 * x;
+      const std::uint8_t* shown = screen.picture.ScanLine(y) + 3 * x;
+      differsFromOld += !std::equal(now, now + 3, old);
+      const bool cut = shown[0] == 0xFF && shown[1] == 0xFF && shown[2] == 0xFF;
+      staleOnScreen += !cut && !std::equal(now, now + 3, shown);
+    }
+  EXPECT_GT(differsFromOld, glacier.Width() * band / 2);
+  EXPECT_EQ(staleOnScreen, 0);
+}
+
 TEST_F(MainWindowFrameTest, SwitchingTheManagerOffGivesThePlainWindowAndNothingLeaks) {
   skin::TsSkinManager& manager = *form->sSkinManager1;
   const HWND h = form->Handle();
@@ -123,6 +150,7 @@ TEST_F(MainWindowFrameTest, SwitchingTheManagerOffGivesThePlainWindowAndNothingL
   }
   PumpPending();
   EXPECT_TRUE(Provider().Skinned());
+  EXPECT_TRUE(IsWindowVisible(h)) << "switched off for the change and never on again";
   EXPECT_LE(GdiObjectCount(), gdi + 2) << "GDI objects before: " << gdi;
   EXPECT_EQ(ThreadWindows(), windows);
 }

@@ -7,8 +7,6 @@
 
 #include "GoldenFiles.h"
 #include "MainWindowPicture.h"
-#include "WindowTestSupport.h"
-#include "app/Unit1.h"
 #include "gis/GisEngine.h"
 #include "toolkit/win/Application.h"
 
@@ -24,17 +22,9 @@ int main(int argc, char** argv) {
     tk::Application().SetTitle("坐标转换");
     int written = 0;
     for (const WindowPictureCase& c : WindowPictureCases()) {
-      TForm1* form = tk::Application().CreateForm<TForm1>();
-      form->Show();
-      testing_support::BringToFront(form->Handle());
-      testing_support::MoveMouseTo({0, 0});
-      if (c.prepare) c.prepare(*form);
-      PumpUntilStill(*form);
-      const tk::Bitmap picture = CaptureMainWindow(*form).picture;
+      const tk::Bitmap picture = PictureOfCase(c).picture;
       paintfix::WritePng(std::string(argv[1]) + "/" + c.name + ".png", picture);
       if (argc == 3) paintfix::WritePng(std::string(argv[2]) + "/main-window-" + c.name + ".png", picture);
-      tk::TComponent::Free(form);
-      testing_support::PumpPending();
       ++written;
     }
     std::printf("%d pictures of the window written to %s\n", written, argv[1]);

@@ -4,19 +4,29 @@
 
 #include "WindowTestSupport.h"
 #include "app/Unit1.h"
+#include "toolkit/win/Application.h"
 #include "toolkit/win/GdiObjects.h"
 
 namespace windowfix {
+
+namespace {
+
+bool SamePixels(const tk::Bitmap& a, const tk::Bitmap& b) {
+  if (a.Empty() || a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    if (!std::equal(a.ScanLine(y), a.ScanLine(y) + 3 * a.Width(), b.ScanLine(y))) return false;
+  return true;
+}
+
+}  // namespace
 
 // The fade of a hot button has run its steps once the picture holds still.
 bool PumpUntilStill(TForm1& form) {
   tk::Bitmap before;
   return testing_support::PumpUntil([&] {
-    const WindowPicture now = CaptureMainWindow(form);
-    const bool still = !before.Empty() && now.picture.Width() == before.Width() &&
-                       std::equal(now.picture.ScanLine(0), now.picture.ScanLine(0) + now.picture.RowBytes() * now.picture.Height(),
-                                  before.ScanLine(0));
-    before = now.picture;
+    WindowPicture now = CaptureMainWindow(form);
+    const bool still = SamePixels(now.picture, before);
+    before = std::move(now.picture);
     return still;
   });
 }
@@ -64,6 +74,20 @@ WindowPicture CaptureMainWindow(TForm1& form) {
     result.textAreas.push_back({x, y, x + control->Width(), y + control->Height()});
   }
   return result;
+}
+
+WindowPicture PictureOfCase(const WindowPictureCase& c) {
+  TForm1* form = tk::Application().CreateForm<TForm1>();
+  form->Show();
+  testing_support::BringToFront(form->Handle());
+  testing_support::MoveMouseTo({0, 0});
+  testing_support::PumpUntil([&] { return form->sButton1->Focused(); });
+  if (c.prepare) c.prepare(*form);
+  PumpUntilStill(*form);
+  WindowPicture picture = CaptureMainWindow(*form);
+  tk::TComponent::Free(form);
+  testing_support::PumpPending();
+  return picture;
 }
 
 std::string WindowGoldenPath(const std::string& name) { return std::string(GK_WINDOW_GOLDEN_DIR) + "/" + name + ".png"; }

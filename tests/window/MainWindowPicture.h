@@ -35,6 +35,10 @@ WindowPicture CaptureMainWindow(TForm1& form);
 // run its steps); false when that did not happen in time.
 bool PumpUntilStill(TForm1& form);
 
+// A new window, shown in front with the mouse away from it, put into the
+// case's state, pictured once it holds still, and freed again.
+WindowPicture PictureOfCase(const WindowPictureCase& c);
+
 std::string WindowGoldenPath(const std::string& name);
 std::string WindowActualPath(const std::string& name);
 
