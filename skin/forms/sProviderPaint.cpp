@@ -43,6 +43,15 @@ void TsSkinProvider::RefreshAfterSkinChange() {
   skinData_->cacheStale = true;
 }
 
+void TsSkinProvider::UpdateFrameForTransition() {
+  if (!form_ || FormCreating() || !Skinned()) return;
+  if (skinData_->cacheStale) RegenerateCache();
+  UpdateRegion(false);
+  // Set without a redraw: no frame paint follows to end the setting, and
+  // the next one must be free to shape the window again.
+  settingRegion_ = false;
+}
+
 // --- The frame ----------------------------------------------------------------------
 
 bool TsSkinProvider::FramePaintAllowed() const {
@@ -189,7 +198,9 @@ void TsSkinProvider::UpdateRegion(bool redraw) {
 
 void TsSkinProvider::HandlePrint(tk::TMessage& m) {
   const HDC dc = reinterpret_cast<HDC>(m.WParam);
-  if (!dc || !FormVisible() || form_->IsLoading() || FormCreating() || form_->IsDestroying() ||
+  // A form whose redrawing is switched off (a transition pictures it) has
+  // lost its visible style but is still shown.
+  if (!dc || !form_->Visible() || form_->IsLoading() || FormCreating() || form_->IsDestroying() ||
       skinData_->IsPaintDeferred()) {
     OldWndProc(m);
     return;

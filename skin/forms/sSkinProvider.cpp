@@ -34,6 +34,8 @@ tk::TCustomForm* FormOwning(tk::TComponent* owner) {
 // and a provider's refresh after a skin change. Registered once, for as
 // long as the program runs.
 void RegisterEngineHooks() {
+  // A skin change cross-fades the skinned forms.
+  InstallFormTransition();
   static auto formManager = SkinEngineHooks().FormSkinManager.Register([](tk::TCustomForm* form) -> TsSkinManager* {
     TsSkinProvider* p = TsSkinProvider::Of(form);
     return p && p->SkinData().IsSkinned(false) ? p->SkinData().ActiveManager() : nullptr;

@@ -40,6 +40,7 @@
 #include "sFormRules.h"
 #include "sTitleButtons.h"
 #include "skin/controls/sCommonData.h"
+#include "skin/controls/sFormTransition.h"
 #include "toolkit/core/Bitmap.h"
 #include "toolkit/win/Component.h"
 #include "toolkit/win/Form.h"
@@ -103,7 +104,7 @@ struct TsFrameMetrics {
   int TitleHeight() const { return captionHeight + frameHeight; }
 };
 
-class TsSkinProvider : public tk::TComponent {
+class TsSkinProvider : public tk::TComponent, public TsTransitionFrameSource {
   TK_CLASS(TsSkinProvider)
 public:
   explicit TsSkinProvider(tk::TComponent* owner);
@@ -170,6 +171,9 @@ public:
   void RefreshFrame();
   // The skin changed: the region and the cache are made again.
   void RefreshAfterSkinChange();
+  // A cross-fade is about to picture the form: the cache and the region
+  // are made for the new skin now, while the form's redrawing is off.
+  void UpdateFrameForTransition() override;
 
   // The MDI parent's provider and the provider of its maximized child.
   static TsSkinProvider* MDISkinProvider;

@@ -10,6 +10,7 @@
 
 #include "MainWindowFixture.h"
 #include "MainWindowPicture.h"
+#include "skin/controls/sFormTransition.h"
 #include "skin/forms/sSystemMenu.h"
 #include "toolkit/win/Application.h"
 
@@ -103,15 +104,23 @@ TEST_F(MainWindowFrameTest, AltSpaceOpensTheWindowMenuWithoutASkinList) {
 TEST_F(MainWindowFrameTest, AnotherSkinRepaintsTheShownFrameFromTheNewSkin) {
   const HWND h = form->Handle();
   const tk::Bitmap ember = *Provider().SkinData().Cache();
-  form->sSkinManager1->SetSkinName("Glacier (internal)");
+  // The change is played as a transition that ends on the window's new look.
+  tk::Bitmap played;
+  {
+    const auto watch = skin::TransitionFrames().Register([&](const skin::TsTransitionFrame& f) {
+      if (f.final) played = *f.picture;
+    });
+    form->sSkinManager1->SetSkinName("Glacier (internal)");
+  }
   PumpPending();
   ASSERT_TRUE(IsWindowVisible(h)) << "switched off for the change and never on again";
   const tk::Bitmap& glacier = *Provider().SkinData().Cache();
   ASSERT_EQ(glacier.Width(), ember.Width());
+  ASSERT_EQ(played.Width(), glacier.Width()) << "no transition was played";
   // The title band on the screen is the new cache's, and that is not the old one.
   const windowfix::WindowPicture screen = windowfix::CaptureMainWindow(*form);
   const int band = Provider().Metrics().TitleHeight();
-  int differsFromOld = 0, staleOnScreen = 0;
+  int differsFromOld = 0, staleOnScreen = 0, notPlayed = 0;
   for (int y = 0; y < band; ++y)
     for (int x = 0; x < glacier.Width(); ++x) {
       const std::uint8_t* now = glacier.ScanLine(y) + 3 * x;
@@ -120,9 +129,12 @@ TEST_F(MainWindowFrameTest, AnotherSkinRepaintsTheShownFrameFromTheNewSkin) {
       differsFromOld += !std::equal(now, now + 3, old);
       const bool cut = shown[0] == 0xFF && shown[1] == 0xFF && shown[2] == 0xFF;
       staleOnScreen += !cut && !std::equal(now, now + 3, shown);
+      const std::uint8_t* last = played.ScanLine(y) + 3 * x;
+      notPlayed += !cut && !std::equal(now, now + 3, last);
     }
   EXPECT_GT(differsFromOld, glacier.Width() * band / 2);
   EXPECT_EQ(staleOnScreen, 0);
+  EXPECT_EQ(notPlayed, 0) << "the transition's last frame is not the new frame";
 }
 
 TEST_F(MainWindowFrameTest, SwitchingTheManagerOffGivesThePlainWindowAndNothingLeaks) {
