@@ -41,18 +41,32 @@ std::vector<HWND> ChildWindowsOf(HWND window) {
   return children;
 }
 
+bool Covers(const RECT& outer, const RECT& inner) {
+  return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right && outer.bottom >= inner.bottom;
+}
+
 // The copy of the cache into the clipped destination, with the context
-// restored on every way out.
+// restored on every way out. Only the part the context lets through is
+// copied: a child repainted through its container (a fade frame of a
+// speed button) asks for its own small place, which the child itself
+// covers - then nothing is copied at all.
 void CopyCacheClipped(TsCommonData& data, const RECT& source, HDC dc, const RECT& destination,
                       const std::vector<RECT>& excluded) {
   const tk::Bitmap* cache = data.Cache();
   if (!dc || !cache || cache->Empty()) return;
+  RECT part = destination, box{};
+  const int clip = GetClipBox(dc, &box);
+  if (clip == NULLREGION) return;
+  if (clip != ERROR && !IntersectRect(&part, &destination, &box)) return;
+  for (const RECT& r : excluded)
+    if (Covers(r, part)) return;
   const tk::TSavedDC saved(dc);
-  IntersectClipRect(dc, destination.left, destination.top, destination.right, destination.bottom);
-  for (const RECT& r : excluded) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+  IntersectClipRect(dc, part.left, part.top, part.right, part.bottom);
+  for (const RECT& r : excluded)
+    if (Intersects(r, part)) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
   const tk::TBitmapSource from(*cache);
-  BitBlt(dc, destination.left, destination.top, tk::RectWidth(destination), tk::RectHeight(destination), from.Handle(),
-         source.left, source.top, SRCCOPY);
+  BitBlt(dc, part.left, part.top, tk::RectWidth(part), tk::RectHeight(part), from.Handle(),
+         source.left + part.left - destination.left, source.top + part.top - destination.top, SRCCOPY);
 }
 
 // The frame of a group box window: its caption band and its three other

@@ -153,6 +153,33 @@ TEST_F(ContainerPaintTest, ClippedPaints) {
   }
 }
 
+TEST_F(ContainerPaintTest, ACopyIntoAClippedContextTakesEachPixelFromItsOwnPlaceInTheCache) {
+  // A gradient: its pixels tell where in the cache they come from.
+  container->SkinData().SetSkinSection("GRADIENT");
+  container->SkinData().RebuildCache(container->skinning.HowToPaint());
+  Label("PLAIN", 50, 30);  // 50..90 x 30..50
+  Target t(200, 120);
+  IntersectClipRect(t.dc(), 40, 25, 120, 80);
+  // The source lies 15 pixels left of and 5 above the destination.
+  const RECT source{5, 5, 165, 105}, destination{20, 10, 180, 110};
+  skin::PaintFromCacheExcludingChildren(container, container->SkinData(), source, 0, 0, false, t.dc(), destination);
+  ASSERT_NE(Cache(30, 55), Cache(45, 60)) << "a shifted copy would show";
+  const struct {
+    int x, y;
+    bool copied;
+    const char* what;
+  } cases[] = {{45, 60, true, "inside the clip"},      {110, 75, true, "the clip's far corner"},
+               {60, 40, false, "the label's place"},   {30, 60, false, "left of the clip"},
+               {45, 90, false, "below the clip"},      {10, 5, false, "outside the destination"}};
+  for (const auto& k : cases)
+    EXPECT_EQ(t.At(k.x, k.y), k.copied ? Cache(k.x - 15, k.y - 5) : kSentinel) << k.what;
+  // A clip that only the label covers copies nothing.
+  Target covered(200, 120);
+  IntersectClipRect(covered.dc(), 55, 32, 85, 48);
+  skin::PaintFromCacheExcludingChildren(container, container->SkinData(), source, 0, 0, false, covered.dc(), destination);
+  EXPECT_EQ(covered.At(60, 40), kSentinel);
+}
+
 TEST_F(ContainerPaintTest, PaintableGraphicChildren) {
   auto* label = Label("PLAIN", 10, 10, 20, 20);
   auto* windowed = Place<TTestSkinned>(container, 40, 10, 20, 20);
