@@ -10,8 +10,12 @@ namespace release {
 
 // UxTheme: part of every Windows since XP, with or without visual styles on
 // (the skinned controls give an unskinned control its system look back).
-const std::vector<std::string> kSystemDlls = {"COMCTL32.dll", "GDI32.dll",  "KERNEL32.dll", "MSIMG32.dll",
-                                              "msvcrt.dll",   "USER32.dll", "UxTheme.dll"};
+// OLEACC and OLEAUT32: Active Accessibility and OLE automation, in every
+// Windows since 2000 (screen readers reach the windowless controls through
+// them).
+const std::vector<std::string> kSystemDlls = {"COMCTL32.dll", "GDI32.dll",    "KERNEL32.dll",
+                                              "MSIMG32.dll",  "msvcrt.dll",   "OLEACC.dll",
+                                              "OLEAUT32.dll", "USER32.dll",   "UxTheme.dll"};
 
 namespace {
 
