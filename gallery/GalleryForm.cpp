@@ -4,9 +4,11 @@
 #include "GallerySkins.h"
 #include "skin/controls/sButton.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/forms/sSkinProvider.h"
 #include "toolkit/core/StringList.h"
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Button.h"
+#include "toolkit/win/Edit.h"
 #include "toolkit/win/GroupBox.h"
 #include "toolkit/win/Label.h"
 #include "toolkit/win/StandardControls.h"
@@ -32,15 +34,13 @@ void TGalleryForm::AfterConstruction() {
   CreateBars();
   CreateSkinChooser();
   CreateDialogButtons();
-  adapter_ = std::make_unique<skin::TvxCtrlAdapter>(*this);
+  // The provider comes after the controls, as in a stored layout: the
+  // skin's arrival has it adopt them all.
+  provider_ = tk::Create<skin::TsSkinProvider>(this);
   UseSkin(kEmberStyle);
 }
 
-void TGalleryForm::BeforeDestruction() {
-  // The wrappers give the windows back while the controls still exist.
-  adapter_.reset();
-  TForm::BeforeDestruction();
-}
+skin::TvxCtrlAdapter* TGalleryForm::Adapter() { return provider_->Adapter(); }
 
 template <class T>
 T* TGalleryForm::Add(tk::TWinControl* parent, int left, int top, int width, int height) {
@@ -104,6 +104,10 @@ void TGalleryForm::CreateBars() {
   track->SetPosition(4);
   auto* tabs = Add<tk::TTabControl>(this, 220, 242, 300, 120);
   for (const char* caption : {"第一页 First", "Second", "Third"}) tabs->AddTab(caption);
+  // An edit inside a window the adapter leaves alone: it hears of the
+  // form's paint from the provider, not from its parent.
+  tabPageEdit_ = Add<tk::TEdit>(tabs, 12, 40, 200, 24);
+  tabPageEdit_->SetText("页面上的编辑框 Edit on a tab page");
 }
 
 void TGalleryForm::CreateSkinChooser() {
@@ -152,7 +156,6 @@ void TGalleryForm::UseSkin(const std::string& name) {
   manager_->SetSkinName(name);
   for (int i = 0; i < skinChooser_->Count(); ++i)
     if (skinChooser_->Item(i) == manager_->SkinName()) skinChooser_->SetItemIndex(i);
-  adapter_->AddAllItems();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 

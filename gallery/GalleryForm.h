@@ -6,8 +6,8 @@
 // every skin the manager finds; buttons that open a message box, the
 // file-open dialog and the colour dialog.
 //
-// The form plays the part of the form skinning for the adapter (until a
-// skin provider takes the form, the adapter is the gallery's own).
+// The form carries its own skin provider: the skinned frame, title and
+// client background, and the adapter that wraps the standard windows.
 
 #include <memory>
 #include <string>
@@ -19,6 +19,7 @@ namespace tk {
 class TComboBox;
 class TListBox;
 class TMemo;
+class TEdit;
 class TTreeView;
 class TListView;
 class TLabel;
@@ -26,12 +27,13 @@ class TLabel;
 
 namespace skin {
 class TsSkinManager;
+class TsSkinProvider;
 class TsButton;
 }  // namespace skin
 
 namespace gallery {
 
-class TGalleryForm : public tk::TForm, public skin::TvxAdapterOwner {
+class TGalleryForm : public tk::TForm {
   TK_CLASS(TGalleryForm)
 public:
   explicit TGalleryForm(tk::TComponent* owner);
@@ -39,22 +41,17 @@ public:
   void AfterConstruction() override;
 
   skin::TsSkinManager& Manager() { return *manager_; }
-  skin::TvxCtrlAdapter& Adapter() { return *adapter_; }
+  skin::TsSkinProvider& Provider() { return *provider_; }
+  // The provider's adapter (none while no skin is applied).
+  skin::TvxCtrlAdapter* Adapter();
   tk::TComboBox& SkinChooser() { return *skinChooser_; }
   tk::TListBox& List() { return *list_; }
   tk::TMemo& Memo() { return *memo_; }
-  // Applies a skin and wraps what is not wrapped yet.
+  tk::TEdit& TabPageEdit() { return *tabPageEdit_; }
+  // Applies a skin (the provider wraps what is not wrapped yet).
   void UseSkin(const std::string& name);
   // The last file the open dialog returned.
   const std::wstring& OpenedFile() const { return openedFile_; }
-
-  // TvxAdapterOwner
-  tk::TWinControl* AdapterRoot() override { return this; }
-  skin::TsSkinManager* AdapterManager() override { return manager_; }
-  void SkinItem(tk::TComponent*, bool&, std::string&) override {}
-
-protected:
-  void BeforeDestruction() override;
 
 private:
   template <class T>
@@ -68,10 +65,11 @@ private:
   skin::TsButton* AddButton(const char* caption, int top, tk::TNotifyEvent onClick);
 
   skin::TsSkinManager* manager_ = nullptr;
-  std::unique_ptr<skin::TvxCtrlAdapter> adapter_;
+  skin::TsSkinProvider* provider_ = nullptr;
   tk::TComboBox* skinChooser_ = nullptr;
   tk::TListBox* list_ = nullptr;
   tk::TMemo* memo_ = nullptr;
+  tk::TEdit* tabPageEdit_ = nullptr;
   std::wstring openedFile_;
 };
 

@@ -106,8 +106,9 @@ const TsSkinCommandTable& TsProviderCommands::Table() {
                }))
           .Set(SCMD_IS_BG_VARIED, WhileSkinned(&IsBackgroundVaried))
           .Set(SCMD_GET_BG_COLOR, WhileSkinned(&BackgroundColor))
-          .Set(SCMD_CONTROL_REFRESHED, WhileSkinned([](P&, D&, M&) {
-                 // The control adapter that wraps standard controls would adopt it here.
+          .Set(SCMD_CONTROL_REFRESHED, WhileSkinned([](P& p, D&, M& m) {
+                 auto* control = reinterpret_cast<tk::TControl*>(m.LParam);
+                 if (!p.Form()->IsLoading() && p.adapter_ && control) p.adapter_->AddNewItem(control);
                  return true;
                }))
           .Set(SCMD_BEFORE_SCROLL,
@@ -150,6 +151,8 @@ void TsSkinProvider::OnSkinLoaded(tk::TMessage& m) {
   if (skinData_->IsSkinned(false) && form_->BorderIcons() != 0 && !IsMDIChild()) RemoveSystemMenuStyle();
   if (IsMDIParent() && !mdiForm_) mdiForm_ = std::make_unique<TsMDIForm>(*this);
   FollowGlobalColor();
+  RescanAdapter();
+  RebuildScrollWnd();
   // The form's children hear the skin from the manager's broadcast, which
   // reaches them right after the form: passing it on here as well would
   // make each of them resolve its section twice.
@@ -164,6 +167,9 @@ void TsSkinProvider::OnSkinRemoved(tk::TMessage& m) {
   }
   hotButton_ = 0;
   ButtonPressed = false;
+  // The wrapped windows get their own procedures back.
+  FreeScrollWnd();
+  FreeAdapter(m.LParam);
   StandardOf(SCMD_SKIN_REMOVED)(*skinData_, m);
   captionCache_.reset();
   captionInvalid_ = true;
@@ -184,6 +190,8 @@ void TsSkinProvider::OnSkinRemoved(tk::TMessage& m) {
 
 void TsSkinProvider::OnRefresh(tk::TMessage& m) {
   if (!skinData_->IsOwnManager(m.LParam)) return;
+  RescanAdapter();
+  RebuildScrollWnd();
   StandardOf(SCMD_REFRESH)(*skinData_, m);
   captionCache_.reset();
   if (Metrics().framed) regionChanged_ = true;
@@ -195,6 +203,11 @@ void TsSkinProvider::OnRefresh(tk::TMessage& m) {
   }
   FollowGlobalColor();
   if (mdiForm_) mdiForm_->Refresh();
+  try {
+    BroadcastToAdapted(SM_VEXACMD, m.WParam, m.LParam);
+  } catch (...) {
+    // One failing window does not keep the refresh from the others.
+  }
 }
 
 }  // namespace skin

@@ -1,6 +1,7 @@
 // The skinned form's window messages: which the provider answers itself,
 // which it lets the form's own handling answer first and then follows up,
 // and which pass unchanged.
+#include "sFormScrollWnd.h"
 #include "sOutlineDrag.h"
 #include "sScreenSnap.h"
 #include "sSkinProvider.h"
@@ -73,6 +74,7 @@ bool TsSkinProvider::HandleSkinnedMessage(tk::TMessage& m) {
     case WM_SIZING: HandleSizeChanged(m); return true;
     case WM_SETTEXT: HandleSetText(m); return true;
     case WM_CREATE: HandleCreate(m); return true;
+    case WM_PARENTNOTIFY: HandleParentNotify(m); return true;
     case WM_SETTINGCHANGE:
       skinData_->cacheStale = true;
       captionCache_.reset();
@@ -171,8 +173,17 @@ void TsSkinProvider::HandleNcActivate(tk::TMessage& m) {
     linesCount_ = -1;
   }
   RepaintFrame();
+  if (!adapter_) RescanAdapter();
   if (FormVisible() && !showAnimating_)
     RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void TsSkinProvider::HandleParentNotify(tk::TMessage& m) {
+  OldWndProc(m);
+  if (form_->IsLoading()) return;
+  const WORD event = LOWORD(m.WParam);
+  if (event == WM_CREATE && adapter_) adapter_->AddAllItems();
+  if ((event == WM_CREATE || event == WM_DESTROY) && scrollWnd_) scrollWnd_->UpdateScrollInfo();
 }
 
 void TsSkinProvider::HandleWindowPosChanging(tk::TMessage& m) {

@@ -65,8 +65,11 @@ TsFrameMetrics TsSkinProvider::Metrics() const {
                                       : fm.height - fm.clientHeight;
   fm.topStrip = std::max(fm.topStrip, 0);
   if (fm.minimized) fm.topStrip += fm.frameHeight;
-  fm.clientOffsetX = (fm.width - fm.clientWidth) / 2;
-  fm.clientOffsetY = fm.height - fm.clientHeight - (fm.captionHeight != 0 ? fm.bottomStrip : 0);
+  // The form's skinned scroll bars lie between the frame and the client.
+  const int horzBar = SkinnedHorzBarHeight();
+  fm.topStrip -= horzBar;
+  fm.clientOffsetX = (fm.width - fm.clientWidth - SkinnedVertBarWidth()) / 2;
+  fm.clientOffsetY = fm.height - fm.clientHeight - (fm.captionHeight != 0 ? fm.bottomStrip : 0) - horzBar;
   fm.menuRows = fm.menuHeight > 0 ? MenuRows(fm) : 0;
   const bool iconShown = showAppIcon_ && (bs == tk::bsSingle || bs == tk::bsSizeable);
   if (iconShown) {

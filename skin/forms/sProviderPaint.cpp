@@ -130,6 +130,8 @@ void TsSkinProvider::HandlePaint(tk::TMessage& m) {
       if (cache && !cache->Empty()) PaintClientArea(paint.Get(), Metrics(), paint.Area());
     }
     NotifyChildrenParentPainted(form_);
+    // Wrapped windows inside other windows wait for the form's picture too.
+    BroadcastToAdapted(SM_VEXACMD, SkinCommandWParam(SCMD_PARENT_PAINTED), 0);
   }
   redrawChildren_ = false;
 }

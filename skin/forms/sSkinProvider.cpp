@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "sFormScrollWnd.h"
 #include "sMDIForm.h"
 #include "sOutlineDrag.h"
 #include "sSystemMenu.h"
@@ -126,6 +127,12 @@ void TsSkinProvider::BeforeDestruction() {
   if (buttonCaptured_ && form_ && form_->HandleAllocated() && GetCapture() == form_->Handle()) ReleaseCapture();
   drag_.reset();
   systemMenu_.reset();
+  // Wrappers of controls still there give their windows back; those of
+  // controls already gone left the adapter with them.
+  adapter_.reset();
+  if (scrollWnd_ && form_ && !form_->IsDestroying()) FreeScrollWnd();
+  scrollWnd_.reset();
+  retiredScrollWnds_.clear();
   TComponent::BeforeDestruction();
 }
 
@@ -261,6 +268,7 @@ void TsSkinProvider::Loaded() {
   if (!form_ || IsDesigning()) return;
   const TsSkinManager* manager = skinData_->ActiveManager();
   if (!manager || !manager->Active()) return;
+  if (skinData_->IsSkinned(false)) RescanAdapter();
   PrepareForm();
   UpdateSystemMenuItems();
   LookUpUserButtonMask();

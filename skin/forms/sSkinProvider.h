@@ -27,6 +27,8 @@
 //   sProviderHitTest.cpp     hit testing
 //   sProviderMouse.cpp       caption buttons under the mouse, frame clicks
 //   sProviderMessages.cpp    system commands, activation, moves and sizes
+//   sProviderAdapter.cpp     the adapter of the form's standard controls and
+//                            the form's own skinned scroll bars
 
 #include <windows.h>
 
@@ -39,6 +41,7 @@
 
 #include "sFormRules.h"
 #include "sTitleButtons.h"
+#include "skin/controls/adapters/vxCtrlAdapter.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sFormTransition.h"
 #include "toolkit/core/Bitmap.h"
@@ -53,6 +56,7 @@ class TsMDIForm;
 class TsOutlineDrag;
 class TsSkinProvider;
 class TsSkinTables;
+class TvxFormScrollWnd;
 struct TsMaskData;
 
 enum TsGripMode { gmNone, gmRightBottom };
@@ -104,7 +108,7 @@ struct TsFrameMetrics {
   int TitleHeight() const { return captionHeight + frameHeight; }
 };
 
-class TsSkinProvider : public tk::TComponent, public TsTransitionFrameSource {
+class TsSkinProvider : public tk::TComponent, public TsTransitionFrameSource, public TvxAdapterOwner {
   TK_CLASS(TsSkinProvider)
 public:
   explicit TsSkinProvider(tk::TComponent* owner);
@@ -183,6 +187,17 @@ public:
 
   // The provider of a form, or none.
   static TsSkinProvider* Of(const tk::TCustomForm* form);
+
+  // The adapter that wraps the form's standard controls (none while no
+  // skin is applied) and the form's own skinned scroll bars (none unless
+  // the form's window shows scroll bars).
+  TvxCtrlAdapter* Adapter() const { return adapter_.get(); }
+  TvxFormScrollWnd* ScrollWnd() const { return scrollWnd_.get(); }
+
+  // TvxAdapterOwner
+  tk::TWinControl* AdapterRoot() override;
+  TsSkinManager* AdapterManager() override;
+  void SkinItem(tk::TComponent* control, bool& canBeAdded, std::string& section) override;
 
 protected:
   void Notification(tk::TComponent* component, tk::TOperation operation) override;
@@ -298,6 +313,20 @@ private:
   void HandleNcRButton(tk::TMessage& m);
   void FireUserButton(int index, bool down, LPARAM screenPoint);
 
+  // sProviderAdapter.cpp
+  // Creates the adapter when missing, then scans the form.
+  void RescanAdapter();
+  // Every adapted control hears that the skin went (lParam: the manager);
+  // then the wrappers give the windows back and the adapter goes.
+  void FreeAdapter(LPARAM manager);
+  // Sends a message to the window of every adapted control.
+  void BroadcastToAdapted(UINT msg, WPARAM wParam, LPARAM lParam);
+  void RebuildScrollWnd();
+  void FreeScrollWnd();
+  // Sizes of the form's visible skinned scroll bars.
+  int SkinnedHorzBarHeight() const;
+  int SkinnedVertBarWidth() const;
+
   // sProviderMessages.cpp
   bool HandleSkinnedMessage(tk::TMessage& m);
   void HandleMouseEnter(tk::TMessage& m);
@@ -310,6 +339,7 @@ private:
   void HandleSizeChanged(tk::TMessage& m);
   void HandleSetText(tk::TMessage& m);
   void HandleCreate(tk::TMessage& m);
+  void HandleParentNotify(tk::TMessage& m);
   void SysCommand(WPARAM command);
 
   tk::TCustomForm* form_ = nullptr;
@@ -358,6 +388,11 @@ private:
   std::unique_ptr<tk::Bitmap> captionCache_;
   // A caption button is held: the mouse is captured until it is released.
   bool buttonCaptured_ = false;
+  std::unique_ptr<TvxCtrlAdapter> adapter_;
+  std::unique_ptr<TvxFormScrollWnd> scrollWnd_;
+  // Scroll wrappers let go of while one of their messages was in flight:
+  // freed once they are out of it.
+  std::vector<std::unique_ptr<TvxFormScrollWnd>> retiredScrollWnds_;
 };
 
 }  // namespace skin

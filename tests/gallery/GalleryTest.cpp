@@ -8,6 +8,7 @@
 #include <typeinfo>
 
 #include "ScrollRecorder.h"
+#include "GalleryFixture.h"
 #include "WindowTestSupport.h"
 #include "gallery/GalleryForm.h"
 #include "gallery/GallerySkins.h"
@@ -29,52 +30,7 @@ namespace {
 
 using adaptfix::ScrollEvent;
 using adaptfix::ScrollRecorder;
-
-class GalleryTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() {
-    tk::Application().Initialize();
-    form = tk::Application().CreateForm<gallery::TGalleryForm>();
-    form->Show();
-    shown = testing_support::BringToFront(form->Handle());
-  }
-  static void TearDownTestSuite() {
-    tk::TComponent::Free(form);
-    form = nullptr;
-  }
-  void SetUp() override {
-    ASSERT_TRUE(shown) << "the gallery could not be brought to the front";
-    form->UseSkin(gallery::kEmberStyle);
-    testing_support::BringToFront(form->Handle());
-    testing_support::MoveMouseTo(testing_support::ScreenPointOf(*form, 700, 500));
-    testing_support::PumpPending();
-  }
-  void TearDown() override {
-    testing_support::LeftButtonUp();
-    testing_support::PumpPending();
-  }
-  template <class T>
-  static std::vector<T*> ControlsOf() {
-    std::vector<T*> found;
-    for (int i = 0; i < form->ControlCount(); ++i)
-      if (auto* c = dynamic_cast<T*>(form->Controls(i))) found.push_back(c);
-    return found;
-  }
-  // Push buttons of the plain toolkit class (not the skinned ones).
-  static std::vector<tk::TButton*> PlainButtons() {
-    std::vector<tk::TButton*> plain;
-    for (tk::TButton* b : ControlsOf<tk::TButton>())
-      if (!skin::SkinDataOf(b)) plain.push_back(b);
-    return plain;
-  }
-  static skin::TvxScrollWnd* ScrollWrapperOf(tk::TControl* c) {
-    skin::TvxAdapterItem* item = form->Adapter().ItemOf(c);
-    return item ? dynamic_cast<skin::TvxScrollWnd*>(item->Wrapper()) : nullptr;
-  }
-
-  static inline gallery::TGalleryForm* form = nullptr;
-  static inline bool shown = false;
-};
+using galleryfix::GalleryTest;
 
 TEST_F(GalleryTest, StandardWindowsAreWrappedByKind) {
   struct Expect {
@@ -101,7 +57,7 @@ TEST_F(GalleryTest, StandardWindowsAreWrappedByKind) {
     SCOPED_TRACE(e.name);
     ASSERT_FALSE(e.controls.empty());
     for (tk::TControl* c : e.controls) {
-      skin::TvxAdapterItem* item = form->Adapter().ItemOf(c);
+      skin::TvxAdapterItem* item = form->Adapter()->ItemOf(c);
       if (!e.wrapper) {
         EXPECT_EQ(item, nullptr);
         continue;
@@ -149,8 +105,8 @@ TEST_F(GalleryTest, ChooserListsEverySkinAndSwitchesWithTheKeyboard) {
 TEST_F(GalleryTest, MemoArrowRepeatsAfter300MsThenEvery55Ms) {
   ScrollRecorder recorder(form->Memo());
   // The recorder must sit below the wrapper: wrap the memo again over it.
-  form->Adapter().RemoveItem(form->Adapter().IndexOf(&form->Memo()));
-  form->Adapter().AddAllItems();
+  form->Adapter()->RemoveItem(form->Adapter()->IndexOf(&form->Memo()));
+  form->Adapter()->AddAllItems();
   skin::TvxScrollWnd* memo = ScrollWrapperOf(&form->Memo());
   ASSERT_NE(memo, nullptr);
   RedrawWindow(form->Memo().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
@@ -175,8 +131,8 @@ TEST_F(GalleryTest, MemoArrowRepeatsAfter300MsThenEvery55Ms) {
 TEST_F(GalleryTest, ListBoxThumbDraggedToTheEndAndTrackClicked) {
   tk::TListBox& list = form->List();
   ScrollRecorder recorder(list);
-  form->Adapter().RemoveItem(form->Adapter().IndexOf(&list));
-  form->Adapter().AddAllItems();
+  form->Adapter()->RemoveItem(form->Adapter()->IndexOf(&list));
+  form->Adapter()->AddAllItems();
   skin::TvxScrollWnd* wnd = ScrollWrapperOf(&list);
   ASSERT_NE(wnd, nullptr);
   RedrawWindow(list.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);

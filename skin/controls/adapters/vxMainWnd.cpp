@@ -65,7 +65,7 @@ void TvxMainWnd::Attach() {
   ReadCaption();
   ReadGeometry();
   SetPropW(handle_, kWrapperProperty, this);
-  control_ = skinData_->OwnerControl();
+  control_ = ControlToHook();
   auto* windowed = dynamic_cast<tk::TWinControl*>(control_);
   if (windowed && windowed->HandleAllocated() && windowed->Handle() == handle_) {
     hook_ = control_->WindowProc.Install([this](tk::TMessage& m, const tk::TWndNext& next) {

@@ -67,6 +67,9 @@ public:
   const std::wstring& CaptionText() const { return caption_; }
   // Gives the window its procedure back (nothing when done already).
   void Unsubclass();
+  // A message of the window is being handled by this wrapper now (it must
+  // not be freed before that returns).
+  bool InDispatch() const { return previous_ != nullptr; }
 
   // The window's geometry as last read: its rectangle, size, the parent and
   // where the window lies in the parent's client area.
@@ -83,6 +86,10 @@ protected:
   virtual void RestoreState() {}
   virtual void SetColors() {}
   virtual void WndProc(tk::TMessage& m);
+  // The toolkit control whose WindowProc chain is hooked when its window
+  // is the one wrapped: the skin data's owner control, or none (a foreign
+  // window, taken with a subclass).
+  virtual tk::TControl* ControlToHook() const { return skinData_->OwnerControl(); }
   // The skin command message; true when answered here.
   virtual bool HandleSkinCommand(tk::TMessage& m);
   void CallPrevious(tk::TMessage& m);

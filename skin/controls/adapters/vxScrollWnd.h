@@ -27,6 +27,8 @@ public:
 
   TvxScrollBar& HorzBar() { return horz_; }
   TvxScrollBar& VertBar() { return vert_; }
+  const TvxScrollBar& HorzBar() const { return horz_; }
+  const TvxScrollBar& VertBar() const { return vert_; }
   // GetScrollInfo of both bars, then the bars repainted.
   void UpdateScrollInfo();
   // Paints both bars and the size box into the window's device context.
