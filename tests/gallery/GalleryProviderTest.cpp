@@ -45,6 +45,14 @@ TEST_F(GalleryProviderTest, ProviderSkinsTheFormAndAdoptsItsControlsWhenTheSkinA
     ASSERT_NE(item->Wrapper(), nullptr) << item->Control()->ClassName();
     EXPECT_FALSE(item->Wrapper()->Done());
   }
+  // The bars are the skin's from the first skin on: the frames of windows
+  // wrapped while the skin was being applied are measured again.
+  for (tk::TControl* c : {static_cast<tk::TControl*>(&form->List()), static_cast<tk::TControl*>(&form->Memo())}) {
+    skin::TvxScrollWnd* w = ScrollWrapperOf(c);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->VertBar().shown) << c->ClassName();
+    EXPECT_TRUE(w->HorzBar().shown) << c->ClassName();
+  }
   // A window inside a window that is not wrapped is found as well.
   EXPECT_NE(form->Adapter()->ItemOf(&form->TabPageEdit()), nullptr);
   // The form has no scroll bars of its own: no scroll wrapper.

@@ -201,6 +201,17 @@ void TvxScrollWnd::SendScroll(TvxScrollBar& bar, int code, int position) {
 // --- messages -------------------------------------------------------------------------
 
 void TvxScrollWnd::WndProc(tk::TMessage& m) {
+  if (!done_ && m.Msg == SM_VEXACMD && SkinSubCommand(m.WParam) == SCMD_REFRESH && skinData_ &&
+      skinData_->IsOwnManager(m.LParam)) {
+    TvxMainWnd::WndProc(m);
+    // A window wrapped while the skin was still being applied had the
+    // platform reserve room for its own bars: the frame is measured again
+    // now that the bars are ours.
+    if (recalcFrame_ && Skinned())
+      SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
   if (done_ || !Skinned()) {
     TvxMainWnd::WndProc(m);
     return;
