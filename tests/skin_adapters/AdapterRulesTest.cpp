@@ -8,6 +8,7 @@
 #include <typeinfo>
 
 #include "AdapterFixture.h"
+#include "FamilyTestControls.h"
 #include "ScrollRecorder.h"
 #include "WindowTestSupport.h"
 #include "skin/controls/adapters/vxBtnWnd.h"
@@ -16,6 +17,9 @@
 #include "skin/controls/adapters/vxGroupBoxWnd.h"
 #include "skin/controls/adapters/vxEditWnd.h"
 #include "skin/controls/adapters/vxListViewWnd.h"
+#include "skin/controls/adapters/vxBitBtnWnd.h"
+#include "skin/controls/adapters/vxGridWnd.h"
+#include "skin/controls/adapters/vxVirtualTreeViewWnd.h"
 #include "skin/controls/sMaskEdit.h"
 #include "skin/data/sSkinCommand.h"
 #include "skin/data/sSkinManager.h"
@@ -51,6 +55,18 @@ std::function<tk::TWinControl*(tk::TForm*)> Make(int width = 120, int height = 8
   };
 }
 
+// A push button showing a bitmap.
+tk::TWinControl* MakeBitmapButton(tk::TForm* form) {
+  tk::TWinControl* b = Make<tk::TButton>(90, 26)(form);
+  SetWindowLongPtrW(b->Handle(), GWL_STYLE, GetWindowLongPtrW(b->Handle(), GWL_STYLE) | BS_BITMAP);
+  return b;
+}
+
+tk::TWinControl* MakeGridEh(tk::TForm* form) {
+  TTestGridEh::Register();
+  return Make<TTestGridEh>()(form);
+}
+
 const RuleCase kCases[] = {
     {"list box", Make<tk::TListBox>(), skin::kAllSkinningRules, false, "", &typeid(skin::TvxEditWnd), "EDIT"},
     {"memo", Make<tk::TMemo>(), skin::kAllSkinningRules, false, "", &typeid(skin::TvxEditWnd), "EDIT"},
@@ -84,6 +100,20 @@ const RuleCase kCases[] = {
     {"progress bar", Make<tk::TProgressBar>(120, 20), skin::kAllSkinningRules, false, "", nullptr, ""},
     {"track bar", Make<tk::TTrackBar>(120, 40), skin::kAllSkinningRules, false, "", nullptr, ""},
     {"tab control", Make<tk::TTabControl>(), skin::kAllSkinningRules, false, "", nullptr, ""},
+    {"grid", Make<TTestGrid>(), skin::kAllSkinningRules, false, "", &typeid(skin::TvxGridWnd), "EDIT"},
+    {"grid keeps the handler's section", Make<TTestGrid>(), skin::kAllSkinningRules, false, "PANEL",
+     &typeid(skin::TvxGridWnd), "PANEL"},
+    {"rich view by its class name", Make<TRichView>(), skin::kAllSkinningRules, false, "", &typeid(skin::TvxGridWnd),
+     "EDIT"},
+    {"virtual tree by its class name", Make<TVirtualStringTree>(), skin::kAllSkinningRules, false, "",
+     &typeid(skin::TvxVirtualTreeViewWnd), "EDIT"},
+    {"custom control publishing OptionsEh", &MakeGridEh, skin::kAllSkinningRules, false, "",
+     &typeid(skin::TvxGridEhWnd), "EDIT"},
+    {"custom control without OptionsEh", Make<TScrollingTestControl>(), skin::kAllSkinningRules, false, "", nullptr,
+     ""},
+    {"bitmap button", &MakeBitmapButton, skin::kAllSkinningRules, false, "", &typeid(skin::TvxBitBtnWnd), "BUTTON"},
+    {"bitmap button takes its own section", &MakeBitmapButton, skin::kAllSkinningRules, false, "PANEL",
+     &typeid(skin::TvxBitBtnWnd), "BUTTON"},
 };
 
 TEST_F(AdapterTest, WrapsStandardControlsByTheRules) {

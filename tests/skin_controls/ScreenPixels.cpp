@@ -6,8 +6,23 @@
 
 namespace ctlfix {
 
+namespace {
+tk::Bitmap CaptureScreen(POINT at, int width, int height) {
+  tk::Bitmap picture(width, height);
+  // The drawing must have reached the screen.
+  GdiFlush();
+  tk::TWindowDC screen(nullptr);
+  tk::TMemoryDC memory(screen.Get());
+  {
+    tk::TSelection selected(memory.Get(), static_cast<HBITMAP>(picture.NativeHandle()));
+    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), at.x, at.y, SRCCOPY);
+  }
+  picture.Sync();
+  return picture;
+}
+}  // namespace
+
 tk::Bitmap CaptureControl(const tk::TControl& control) {
-  tk::Bitmap picture(control.Width(), control.Height());
   // A window's bounds include its frame (an edit's border).
   POINT at = testing_support::ScreenPointOf(control, 0, 0);
   if (const auto* windowed = dynamic_cast<const tk::TWinControl*>(&control); windowed && windowed->HandleAllocated()) {
@@ -15,16 +30,13 @@ tk::Bitmap CaptureControl(const tk::TControl& control) {
     GetWindowRect(const_cast<tk::TWinControl*>(windowed)->Handle(), &r);
     at = POINT{r.left, r.top};
   }
-  // The drawing must have reached the screen.
-  GdiFlush();
-  tk::TWindowDC screen(nullptr);
-  tk::TMemoryDC memory(screen.Get());
-  {
-    tk::TSelection selected(memory.Get(), static_cast<HBITMAP>(picture.NativeHandle()));
-    BitBlt(memory.Get(), 0, 0, control.Width(), control.Height(), screen.Get(), at.x, at.y, SRCCOPY);
-  }
-  picture.Sync();
-  return picture;
+  return CaptureScreen(at, control.Width(), control.Height());
+}
+
+tk::Bitmap CaptureWindow(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return CaptureScreen({r.left, r.top}, r.right - r.left, r.bottom - r.top);
 }
 
 int PixelOf(const tk::Bitmap& bitmap, int x, int y) {

@@ -17,6 +17,8 @@ namespace ctlfix {
 
 // The control's bounds as they are on the screen now (24-bit).
 tk::Bitmap CaptureControl(const tk::TControl& control);
+// A window's rectangle as it is on the screen now (24-bit).
+tk::Bitmap CaptureWindow(HWND window);
 // The colour of one pixel of a 24-bit bitmap, RGB with red in the low byte.
 int PixelOf(const tk::Bitmap& bitmap, int x, int y);
 // Pixels where the two pictures differ (different sizes: all of them).

@@ -3,18 +3,23 @@
 #include <algorithm>
 #include <array>
 
+#include "vxBitBtnWnd.h"
 #include "vxBtnWnd.h"
 #include "vxCheckBoxWnd.h"
 #include "vxComboBoxWnd.h"
 #include "vxGroupBoxWnd.h"
 #include "vxListViewWnd.h"
 #include "vxEditWnd.h"
+#include "vxGridWnd.h"
+#include "vxVirtualTreeViewWnd.h"
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sControlKinds.h"
 #include "skin/data/sSkinCommand.h"
 #include "skin/data/sSkinGlobals.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/win/Button.h"
+#include "toolkit/win/ClassRegistry.h"
+#include "toolkit/win/CustomControl.h"
 #include "toolkit/win/Edit.h"
 #include "toolkit/win/GroupBox.h"
 #include "toolkit/win/Label.h"
@@ -40,18 +45,38 @@ bool Is(const tk::TControl* c) {
   return dynamic_cast<const T*>(c) != nullptr;
 }
 
-// The wrappers built so far; the kinds of the table without one of their
-// own stay as the platform draws them.
-enum class WrapperKind { None, ListView, Button, CheckBox, GroupBox, TreeView, ComboBox, Edit };
+// The toolkit has no panel; the kinds of the table without a class here
+// stay as the platform draws them.
+enum class WrapperKind { None, ListView, Grid, BitBtn, Button, CheckBox, GroupBox, TreeView, ComboBox, Edit, VirtualTree, GridEh };
 
 struct WrapperChoice {
   WrapperKind kind = WrapperKind::None;
   const char* fixedSection = nullptr;  // replaces the item's section
 };
 
+// A grid: a control that offers its colours to the skin.
+bool IsGrid(const tk::TControl* c) { return dynamic_cast<const TvxSkinnableGrid*>(c) != nullptr; }
+
+// A push button that shows a picture.
+bool IsBitmapButton(const tk::TControl* c) {
+  auto* b = dynamic_cast<tk::TButton*>(const_cast<tk::TControl*>(c));
+  if (!b || !b->HandleAllocated()) return false;
+  const LONG_PTR style = GetWindowLongPtrW(b->Handle(), GWL_STYLE);
+  return (style & (BS_BITMAP | BS_ICON)) != 0;
+}
+
+// A custom control whose class publishes "OptionsEh".
+bool HasOptionsEh(const tk::TControl* c) {
+  if (!dynamic_cast<const tk::TCustomControl*>(c)) return false;
+  const tk::TClassInfo* info = tk::ClassRegistry().Find(c->ClassName());
+  return info && tk::ClassRegistry().FindProperty(*info, "OptionsEh") != nullptr;
+}
+
 WrapperChoice ChooseWrapper(const tk::TControl* c) {
   const std::string_view name = c->ClassName();
   if (Is<tk::TListView>(c)) return {WrapperKind::ListView};
+  if (IsGrid(c)) return {WrapperKind::Grid};
+  if (IsBitmapButton(c)) return {WrapperKind::BitBtn, "BUTTON"};
   if (Is<tk::TButton>(c)) return {WrapperKind::Button, "BUTTON"};
   if (Is<tk::TButtonControl>(c)) return {WrapperKind::CheckBox, "CHECKBOX"};
   if (Is<tk::TCustomGroupBox>(c)) return {WrapperKind::GroupBox, "GROUPBOX"};
@@ -59,6 +84,9 @@ WrapperChoice ChooseWrapper(const tk::TControl* c) {
   if (Is<tk::TComboBox>(c)) return {WrapperKind::ComboBox};
   if (Is<tk::TCustomEdit>(c) || Is<tk::TListBox>(c)) return {WrapperKind::Edit};
   if (NameIn(kEditClasses, name)) return {WrapperKind::Edit};
+  if (NameIn(kRichViewClasses, name)) return {WrapperKind::Grid};
+  if (NameIn(kVirtualTreeClasses, name)) return {WrapperKind::VirtualTree};
+  if (HasOptionsEh(c)) return {WrapperKind::GridEh};
   return {};
 }
 
@@ -112,6 +140,18 @@ void TvxAdapterItem::DoHook(tk::TControl* control) {
   switch (choice.kind) {
     case WrapperKind::ListView:
       wrapper_ = TvxMainWnd::Wrap<TvxListViewWnd>(h, true, section, m, skinData_.get());
+      break;
+    case WrapperKind::Grid:
+      wrapper_ = TvxMainWnd::Wrap<TvxGridWnd>(h, true, section, m, skinData_.get());
+      break;
+    case WrapperKind::GridEh:
+      wrapper_ = TvxMainWnd::Wrap<TvxGridEhWnd>(h, true, section, m, skinData_.get());
+      break;
+    case WrapperKind::VirtualTree:
+      wrapper_ = TvxMainWnd::Wrap<TvxVirtualTreeViewWnd>(h, true, section, m, skinData_.get());
+      break;
+    case WrapperKind::BitBtn:
+      wrapper_ = TvxMainWnd::Wrap<TvxBitBtnWnd>(h, false, section, m, skinData_.get());
       break;
     case WrapperKind::Button:
       wrapper_ = TvxMainWnd::Wrap<TvxBtnWnd>(h, false, section, m, skinData_.get());
@@ -173,8 +213,10 @@ bool TvxCtrlAdapter::IsSupported(tk::TControl* c) const {
   if (Is<tk::TListView>(c) || Is<tk::TButton>(c) || Is<tk::TButtonControl>(c) || Is<tk::TCustomGroupBox>(c) ||
       Is<tk::TTreeView>(c) || Is<tk::TComboBox>(c) || Is<tk::TCustomEdit>(c) || Is<tk::TListBox>(c))
     return true;
+  if (IsGrid(c)) return true;
   const std::string_view name = c->ClassName();
-  return NameIn(kEditClasses, name) || NameIn(kRichViewClasses, name) || NameIn(kVirtualTreeClasses, name);
+  return NameIn(kEditClasses, name) || NameIn(kRichViewClasses, name) || NameIn(kVirtualTreeClasses, name) ||
+         HasOptionsEh(c);
 }
 
 void TvxCtrlAdapter::AddItem(tk::TControl* control, std::string_view section) {

@@ -31,6 +31,8 @@ public:
   ~TvxEditWnd() override { Unsubclass(); }
   // The colour a raw window shows (a toolkit control shows its Color).
   TColor OwnColor() const { return ownColor_; }
+  // Copies a ring of that width along the edges of the cache to dc.
+  static void CopyRing(HDC dc, const tk::Bitmap& cache, int ring);
 
 protected:
   void WndProc(tk::TMessage& m) override;
@@ -40,8 +42,6 @@ protected:
   // The width of the frame ring copied from the cache.
   virtual int FrameWidth() const { return edgeLeft; }
   void EnsureColors();
-  // Copies a ring of that width along the edges of the cache to dc.
-  static void CopyRing(HDC dc, const tk::Bitmap& cache, int ring);
 
 private:
   void HandleNcPaint(tk::TMessage& m);

@@ -14,6 +14,11 @@
 
 namespace skin {
 
+std::unique_ptr<TvxHeaderWnd> TvxHeaderWnd::WrapHeader(HWND header, TsSkinManager* manager) {
+  if (!header || TvxMainWnd::Of(header) || !manager) return nullptr;
+  return Wrap<TvxHeaderWnd>(header, false, SectionFor(manager->Tables()), manager, nullptr);
+}
+
 const char* TvxHeaderWnd::SectionFor(const TsSkinTables& skin) {
   return skin.IndexOfSection("COLHEADER") >= 0 ? "COLHEADER" : "BUTTON";
 }

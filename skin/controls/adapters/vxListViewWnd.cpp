@@ -14,8 +14,7 @@ TvxListViewWnd::~TvxListViewWnd() {
 void TvxListViewWnd::Attach() {
   TvxEditWnd::Attach();
   const HWND header = reinterpret_cast<HWND>(SendMessageW(handle_, LVM_GETHEADER, 0, 0));
-  if (!header || TvxMainWnd::Of(header) || !manager_) return;
-  header_ = Wrap<TvxHeaderWnd>(header, false, TvxHeaderWnd::SectionFor(manager_->Tables()), manager_, nullptr);
+  header_ = TvxHeaderWnd::WrapHeader(header, manager_);
 }
 
 bool TvxListViewWnd::ScrollToThumb(TvxScrollBar& bar, int position) {

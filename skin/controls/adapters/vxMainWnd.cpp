@@ -242,11 +242,15 @@ tk::Bitmap* TvxMainWnd::CacheToRebuild() {
 void TvxMainWnd::SelectWindowFont() {
   // The canvas selects its own font whenever it draws text: it takes the
   // window's font as its own.
-  tk::TCanvas& canvas = skinData_->CacheCanvas();
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
   LOGFONTW lf{};
   if (!font || !GetObjectW(font, sizeof(lf), &lf)) return;
-  tk::TFont& f = canvas.Font();
+  SelectLogFont(lf);
+}
+
+
+void TvxMainWnd::SelectLogFont(const LOGFONTW& lf) {
+  tk::TFont& f = skinData_->CacheCanvas().Font();
   f.SetName(tk::WideToUtf8(lf.lfFaceName));
   f.SetHeight(lf.lfHeight);
   f.SetCharset(lf.lfCharSet);
@@ -261,6 +265,17 @@ void TvxMainWnd::HandlePaintMessage(tk::TMessage& m, const std::function<void(HD
     paint(dc.Get(), true);
   }
   m.Result = 0;
+}
+
+void TvxMainWnd::PaintNow(const std::function<void(HDC dc)>& paint) {
+  const tk::TWindowDC dc(handle_);
+  if (dc) paint(dc.Get());
+}
+
+bool TvxMainWnd::SuppressPlatformPaint(tk::TMessage& m) {
+  if (m.Msg != WM_ERASEBKGND && m.Msg != WM_NCPAINT) return false;
+  m.Result = m.Msg == WM_ERASEBKGND ? 1 : 0;
+  return true;
 }
 
 void TvxMainWnd::PrepareCache() {

@@ -106,10 +106,17 @@ protected:
   tk::Bitmap* CacheToRebuild();
   // The window's own font selected into the cache's canvas.
   void SelectWindowFont();
+  // That font given as a logical font.
+  void SelectLogFont(const LOGFONTW& font);
   // WM_PAINT of a wrapper that paints the whole client area itself: into
   // the context the message brings (own = false), else between BeginPaint
   // and EndPaint (own = true).
   void HandlePaintMessage(tk::TMessage& m, const std::function<void(HDC dc, bool own)>& paint);
+  // Paints through a context of the window's client area, now.
+  void PaintNow(const std::function<void(HDC dc)>& paint);
+  // Wrappers that paint the whole window answer the platform's background
+  // and frame painting without letting it draw: true when m was one.
+  static bool SuppressPlatformPaint(tk::TMessage& m);
   // Puts the parent's background under the clear corner pixels of the
   // section's border mask.
   void FillCorners();

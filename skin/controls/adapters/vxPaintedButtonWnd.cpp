@@ -24,8 +24,7 @@ void TvxPaintedButtonWnd::Paint(HDC dc) {
 }
 
 void TvxPaintedButtonWnd::Repaint() {
-  const tk::TWindowDC dc(handle_);
-  if (dc) Paint(dc.Get());
+  PaintNow([this](HDC dc) { Paint(dc); });
 }
 
 bool TvxPaintedButtonWnd::HoverChanged() {
