@@ -151,6 +151,18 @@ std::set<HWND> ThreadWindows() {
 // there the count is read where the system keeps it, the process's GDI
 // handle table (PEB GdiSharedHandleTable: 16384 cells of 24 bytes, a cell in
 // use has a non-zero type byte at offset 14).
+DWORD UserObjectCount() {
+  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  if (reported != 0) return reported;
+  // Handles are 0x20 + 2 x slot; the upper word (a generation) may be left 0.
+  DWORD count = 0;
+  for (UINT_PTR slot = 0; slot < 0x7FE8; ++slot) {
+    const auto h = reinterpret_cast<HANDLE>(0x20 + 2 * slot);
+    if (IsWindow(static_cast<HWND>(h)) || IsMenu(static_cast<HMENU>(h))) ++count;
+  }
+  return count;
+}
+
 DWORD GdiObjectCount() {
   const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   if (reported != 0) return reported;

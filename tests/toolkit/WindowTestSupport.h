@@ -61,6 +61,10 @@ HWND FocusWindow();
 // The process's live GDI objects (GetGuiResources, or where Wine keeps
 // them), and this thread's windows, for tests that look for leaks.
 DWORD GdiObjectCount();
+// The process's live windows and menus (GetGuiResources, or by asking for
+// every slot of the window system's handle table, which Wine answers for a
+// handle given by its slot alone).
+DWORD UserObjectCount();
 std::set<HWND> ThreadWindows();
 
 }  // namespace testing_support
