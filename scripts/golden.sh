@@ -28,7 +28,8 @@ adapters=tests/skin_adapters/golden
 forms=tests/skin_forms/golden
 window=tests/window/golden
 gk_configure_and_build native skin_paint_golden skin_paint_golden_sheet
-gk_configure_and_build mingw skin_paint_golden skinned_controls_golden skin_adapters_golden skin_forms_golden window_golden
+gk_configure_and_build mingw skin_paint_golden skinned_controls_golden skin_adapters_golden skin_forms_golden window_golden \
+    gallery_screenshots
 
 rm -f "$golden"/*/*.png "$controls"/*/*.png "$adapters"/*/*.png "$forms"/*/*.png "$window"/*.png
 build/native/tests/skin_paint/skin_paint_golden "$golden"
@@ -40,6 +41,7 @@ wine build/mingw/tests/skin_adapters/skin_adapters_golden.exe
 wine build/mingw/tests/skin_forms/skin_forms_golden.exe "Z:$GK_ROOT/$forms"
 mkdir -p "$window"
 wine build/mingw/tests/window/window_golden.exe "Z:$GK_ROOT/$window" "Z:$GK_ROOT/docs"
+wine build/mingw/tests/gallery/gallery_screenshots.exe "Z:$GK_ROOT/docs"
 gk_stop_xvfb
 build/native/tests/skin_paint/skin_paint_golden_sheet "$golden" docs/skin-paint-golden.png
 build/native/tests/skin_paint/skin_paint_golden_sheet "$controls" docs/skinned-controls-golden.png "SKINNED CONTROLS" \
