@@ -8,6 +8,7 @@
 
 #include "SkinnedFrameFixture.h"
 #include "skin/data/sSkinCommand.h"
+#include "skin/forms/sFormScrollWnd.h"
 #include "skin/data/sSkinGlobals.h"
 #include "skin/paint/sPaintGlobals.h"
 #include "toolkit/win/Application.h"
@@ -197,6 +198,45 @@ TEST_F(SkinProviderTest, AnActivationChangeRedrawsTheTitleRowsAlone) {
     }
   EXPECT_GT(titleChanges, 0) << "the inactive title looks different";
   EXPECT_EQ(belowChanges, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinProviderTest, AFormShowingScrollBarsHasThemSkinnedWithTheClientOffsetPastThem) {
+  const HWND h = form->Handle();
+  EXPECT_EQ(provider->ScrollWnd(), nullptr) << "no bars, no wrapper";
+  const int hooksBefore = form->WindowProc.HookCount();
+  SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) | WS_VSCROLL | WS_HSCROLL);
+  SCROLLINFO si{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, 999, 100, 0, 0};
+  SetScrollInfo(h, SB_VERT, &si, FALSE);
+  SetScrollInfo(h, SB_HORZ, &si, FALSE);
+  skin::SendSkinCommand(h, skin::SCMD_REFRESH, reinterpret_cast<LPARAM>(manager));
+  PumpPending();
+  ASSERT_NE(provider->ScrollWnd(), nullptr);
+  EXPECT_EQ(form->WindowProc.HookCount(), hooksBefore + 1);
+  const skin::TvxScrollBar& vert = static_cast<const skin::TvxScrollWnd*>(provider->ScrollWnd())->VertBar();
+  const skin::TvxScrollBar& horz = static_cast<const skin::TvxScrollWnd*>(provider->ScrollWnd())->HorzBar();
+  EXPECT_TRUE(vert.shown);
+  EXPECT_TRUE(horz.shown);
+  // The children's background is taken from the client's true place in the
+  // window, the bars' room left out.
+  const skin::TsFrameMetrics fm = provider->Metrics();
+  POINT origin{0, 0};
+  ClientToScreen(h, &origin);
+  const RECT window = WindowRect();
+  EXPECT_EQ(fm.clientOffsetX, origin.x - window.left);
+  EXPECT_EQ(fm.clientOffsetY, origin.y - window.top);
+  // The bars lie right of and below the client area.
+  RECT client{};
+  GetClientRect(h, &client);
+  EXPECT_EQ(vert.rect.left, fm.clientOffsetX + client.right);
+  EXPECT_EQ(horz.rect.top, fm.clientOffsetY + client.bottom);
+
+  manager->SetActive(false);
+  EXPECT_EQ(provider->ScrollWnd(), nullptr);
+  EXPECT_EQ(form->WindowProc.HookCount(), hooksBefore);
 }
 
 }  // namespace
