@@ -45,6 +45,11 @@ TEST_F(MainWindowFrameTest, StartsSkinnedWithTheStoredProvider) {
   EXPECT_EQ(p.TitleButtons().Count(), 0);
   EXPECT_TRUE(p.Skinned());
   EXPECT_FALSE(p.RegionRects().empty()) << "the title bar's rounded corners shape the window";
+  // Every control skins itself: the adapter the provider made when it was
+  // loaded finds nothing to wrap, and the window scrolls nothing.
+  ASSERT_NE(p.Adapter(), nullptr);
+  EXPECT_EQ(p.Adapter()->Count(), 0);
+  EXPECT_EQ(p.ScrollWnd(), nullptr);
 }
 
 TEST_F(MainWindowFrameTest, TheCloseButtonClosesTheTool) {
