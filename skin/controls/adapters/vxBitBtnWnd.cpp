@@ -75,6 +75,7 @@ void TvxBitBtnWnd::PaintContent(tk::Bitmap& cache) {
     WriteSectionText(canvas, tk::WideToUtf8(CaptionText()), IsEnabled(), &manager_->Tables(), state != 0,
                      skinData_->sectionIndex, DT_SINGLELINE | DT_EXPANDTABS, r);
   }
+  PaintFocus(cache);
   GdiFlush();
 }
 

@@ -29,12 +29,15 @@ void TvxBtnWnd::PaintContent(tk::Bitmap& cache) {
   if (state == 2) OffsetRect(&text, 1, 1);
   WriteSectionText(canvas, tk::WideToUtf8(CaptionText()), IsEnabled(), &manager_->Tables(), state != 0,
                    skinData_->sectionIndex, format, text);
+  PaintFocus(cache);
+}
+
+void TvxBtnWnd::PaintFocus(tk::Bitmap& cache) {
   const TsGeneralData* s = skinData_->Section();
-  if (GetFocus() == handle_ && s && s->ShowFocus) {
-    RECT focus{3, 3, cache.Width() - 3, cache.Height() - 3};
-    InflateRect(&focus, 1, 1);
-    DrawFocusRect(canvas.Handle(), &focus);
-  }
+  if (GetFocus() != handle_ || !s || !s->ShowFocus) return;
+  RECT focus{3, 3, cache.Width() - 3, cache.Height() - 3};
+  InflateRect(&focus, 1, 1);
+  DrawFocusRect(skinData_->CacheCanvas().Handle(), &focus);
 }
 
 void TvxBtnWnd::WndProc(tk::TMessage& m) {

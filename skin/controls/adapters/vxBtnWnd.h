@@ -21,6 +21,8 @@ protected:
   void WndProc(tk::TMessage& m) override;
   void PaintContent(tk::Bitmap& cache) override;
   int PaintState() const override { return ButtonState(); }
+  // The focus rectangle of a focused button whose section shows focus.
+  void PaintFocus(tk::Bitmap& cache);
 };
 
 }  // namespace skin
