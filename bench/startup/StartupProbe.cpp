@@ -14,6 +14,11 @@
 // interleaved with the converter's runs, so that both meet the same machine
 // load: the converter's first paint is reported as a multiple of the bare
 // window's.
+//
+// With --marks the children also note the named points of their start-up
+// (entry, engine tables, skin unpacked, ...; see tk::StartupMark) with the
+// time and working set at each, and the probe prints the median of each
+// mark over the runs: where the time and the memory go.
 
 #include <windows.h>
 #include <psapi.h>
@@ -21,12 +26,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "ChildProcess.h"
 #include "app/ConverterStartup.h"
 #include "app/Unit1.h"
+#include "toolkit/core/StartupMarks.h"
 
 namespace {
 
@@ -47,14 +54,42 @@ double SinceProcessStart() {
   return static_cast<double>(FileTimeTicks(now) - FileTimeTicks(created)) / 10000.0;
 }
 
-// One line: the time since the process began and the peak working set.
-void ReportFirstPaint() {
-  const double elapsed = SinceProcessStart();
+PROCESS_MEMORY_COUNTERS MemoryNow() {
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof(memory);
   GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
+  return memory;
+}
+
+double Megabytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+// The marks of a child run with --marks: kept in a fixed array, so that
+// noting one allocates nothing and changes no figure it notes.
+struct Mark {
+  const char* name;
+  double ms;
+  double workingSetMb, peakMb, privateMb;
+};
+Mark marks[64];
+int markCount = 0;
+
+void NoteMark(const char* name) {
+  if (markCount == static_cast<int>(std::size(marks))) return;
+  const PROCESS_MEMORY_COUNTERS memory = MemoryNow();
+  marks[markCount++] = {name, SinceProcessStart(), Megabytes(memory.WorkingSetSize),
+                        Megabytes(memory.PeakWorkingSetSize), Megabytes(memory.PagefileUsage)};
+}
+
+// One line: the time since the process began and the peak working set;
+// then the marks, if any were noted.
+void ReportFirstPaint() {
+  const double elapsed = SinceProcessStart();
+  const PROCESS_MEMORY_COUNTERS memory = MemoryNow();
   std::printf("first-paint-ms %.1f peak-working-set %llu\n", elapsed,
               static_cast<unsigned long long>(memory.PeakWorkingSetSize));
+  for (int i = 0; i < markCount; ++i)
+    std::printf("mark %.2f %.2f %.2f %.2f %s\n", marks[i].ms, marks[i].workingSetMb, marks[i].peakMb,
+                marks[i].privateMb, marks[i].name);
   std::fflush(stdout);
 }
 
@@ -62,11 +97,15 @@ int RunChild() {
   bool reported = false;
   return RunConverter([&](TForm1& form) {
     form.WindowProc.Install([&form, &reported](tk::TMessage& message, const tk::TWndNext& next) {
+      const bool firstPaint = message.Msg == WM_PAINT && !reported;
+      if (firstPaint) tk::StartupMark("form paint begins");
       next(message);
-      if (message.Msg != WM_PAINT || reported) return;
+      if (!firstPaint) return;
       reported = true;
+      tk::StartupMark("form painted");
       // The controls' own windows paint after the form: finish those too.
       RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+      tk::StartupMark("children painted");
       ReportFirstPaint();
       PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
     });
@@ -96,6 +135,7 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 int RunBareChild() {
+  tk::StartupMark("entry");
   WNDCLASSW wc{};
   wc.lpfnWndProc = BareWindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
@@ -103,11 +143,14 @@ int RunBareChild() {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = L"BareWindow";
   RegisterClassW(&wc);
+  tk::StartupMark("class registered");
   const int width = 512, height = 323;
   HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                 (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
                                 width, height, nullptr, nullptr, wc.hInstance, nullptr);
+  tk::StartupMark("window created");
   ShowWindow(window, SW_SHOWNORMAL);
+  tk::StartupMark("window shown");
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
@@ -120,13 +163,17 @@ struct Sample {
   double internalMs = 0;     // measured by the child against its creation time
   double externalMs = 0;     // measured here, from CreateProcess to its report
   unsigned long long peak = 0;
+  std::string marks;         // the child's mark lines, with --marks
 };
+
+bool withMarks = false;
 
 bool RunOnce(Sample& sample, const wchar_t* mode = L"--child") {
   wchar_t path[MAX_PATH];
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   const double started = NowMilliseconds();
-  const testing_support::ChildProcess child(L"\"" + std::wstring(path) + L"\" " + mode);
+  const testing_support::ChildProcess child(L"\"" + std::wstring(path) + L"\" " + mode +
+                                            (withMarks ? L" --marks" : L""));
   if (!child.Started()) return false;
   std::string output;
   char buffer[256];
@@ -135,6 +182,10 @@ bool RunOnce(Sample& sample, const wchar_t* mode = L"--child") {
          read)
     output.append(buffer, read);
   sample.externalMs = NowMilliseconds() - started;
+  // The marks follow the first line: read on to the end of the output.
+  while (withMarks && ReadFile(child.Output(), buffer, sizeof(buffer), &read, nullptr) && read)
+    output.append(buffer, read);
+  sample.marks = output.substr(output.find('\n') + 1);
   child.Wait(30000);
   return std::sscanf(output.c_str(), "first-paint-ms %lf peak-working-set %llu", &sample.internalMs, &sample.peak) == 2;
 }
@@ -145,6 +196,41 @@ double Median(std::vector<double> values) {
   return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+// The median time and memory of each mark over the runs, in the order of
+// the first run's marks.
+void PrintMarks(const char* title, const std::vector<Sample>& samples) {
+  std::vector<std::string> order;
+  std::map<std::string, std::vector<std::vector<double>>> values;  // name -> [ms, ws, peak, private] lists
+  for (const Sample& sample : samples) {
+    std::size_t at = 0;
+    while (at < sample.marks.size()) {
+      const std::size_t end = sample.marks.find('\n', at);
+      const std::string line = sample.marks.substr(at, end == std::string::npos ? std::string::npos : end - at);
+      at = end == std::string::npos ? sample.marks.size() : end + 1;
+      double v[4];
+      int consumed = 0;
+      if (std::sscanf(line.c_str(), "mark %lf %lf %lf %lf %n", &v[0], &v[1], &v[2], &v[3], &consumed) != 4) continue;
+      const std::string name = line.substr(static_cast<std::size_t>(consumed));
+      auto& lists = values[name];
+      if (lists.empty()) {
+        order.push_back(name);
+        lists.resize(4);
+      }
+      for (int k = 0; k < 4; ++k) lists[static_cast<std::size_t>(k)].push_back(v[k]);
+    }
+  }
+  std::printf("%s: median per mark over %zu runs (ms since process start, working set / peak / private MB)\n", title,
+              samples.size());
+  double previous = 0;
+  for (const std::string& name : order) {
+    const auto& lists = values[name];
+    const double ms = Median(lists[0]);
+    std::printf("  %-20s %7.1f ms (+%5.1f)  ws %5.1f  peak %5.1f  private %5.1f\n", name.c_str(), ms, ms - previous,
+                Median(lists[1]), Median(lists[2]), Median(lists[3]));
+    previous = ms;
+  }
+}
+
 int RunBenchmark(int runs) {
   Sample warmUp, bareWarmUp;
   if (!RunOnce(warmUp) || !RunOnce(bareWarmUp, L"--bare-child")) {
@@ -152,7 +238,8 @@ int RunBenchmark(int runs) {
     return 1;
   }
   std::printf("warm-up (not counted): %.1f ms, bare window %.1f ms\n", warmUp.internalMs, bareWarmUp.internalMs);
-  std::vector<double> internal, external, peakMb, bare;
+  std::vector<double> internal, external, peakMb, bare, barePeakMb;
+  std::vector<Sample> converterSamples, bareSamples;
   for (int i = 0; i < runs; ++i) {
     Sample sample, floor;
     if (!RunOnce(sample) || !RunOnce(floor, L"--bare-child")) {
@@ -163,9 +250,12 @@ int RunBenchmark(int runs) {
     external.push_back(sample.externalMs);
     peakMb.push_back(static_cast<double>(sample.peak) / (1024.0 * 1024.0));
     bare.push_back(floor.internalMs);
+    barePeakMb.push_back(static_cast<double>(floor.peak) / (1024.0 * 1024.0));
+    converterSamples.push_back(sample);
+    bareSamples.push_back(floor);
     std::printf("run %2d: first paint %.1f ms after process start (%.1f ms from CreateProcess), peak working set %.1f MB;"
-                " bare window %.1f ms\n",
-                i + 1, sample.internalMs, sample.externalMs, peakMb.back(), floor.internalMs);
+                " bare window %.1f ms, %.1f MB\n",
+                i + 1, sample.internalMs, sample.externalMs, peakMb.back(), floor.internalMs, barePeakMb.back());
   }
   const double ratio = Median(internal) / Median(bare);
   std::printf("median of %d runs: first paint %.1f ms, bare window %.1f ms, ratio %.2f (goal <= 1.3), from CreateProcess"
@@ -175,6 +265,11 @@ int RunBenchmark(int runs) {
               *std::min_element(internal.begin(), internal.end()), *std::max_element(internal.begin(), internal.end()),
               *std::min_element(bare.begin(), bare.end()), *std::max_element(bare.begin(), bare.end()),
               *std::min_element(peakMb.begin(), peakMb.end()), *std::max_element(peakMb.begin(), peakMb.end()));
+  std::printf("bare window's peak working set: median %.1f MB\n", Median(barePeakMb));
+  if (withMarks) {
+    PrintMarks("converter", converterSamples);
+    PrintMarks("bare window", bareSamples);
+  }
   return 0;
 }
 
@@ -182,6 +277,11 @@ int RunBenchmark(int runs) {
 
 int main(int argc, char** argv) {
   int runs = 10;
+  for (int i = 1; i < argc; ++i)
+    if (std::string(argv[i]) == "--marks") {
+      withMarks = true;
+      tk::SetStartupListener(NoteMark);
+    }
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
     if (argument == "--child") return RunChild();

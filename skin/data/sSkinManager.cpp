@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "sSkinCommand.h"
+#include "toolkit/core/StartupMarks.h"
 #include "toolkit/win/Application.h"
 #include "toolkit/win/Form.h"
 #include "toolkit/win/Screen.h"
@@ -143,6 +144,7 @@ void TsSkinManager::SetSkinName(std::string_view name) {
     LoadingScope loading;
     SkinData().Active = false;
     bool found = false;
+    tk::StartupMark("skin load begins");
     try {
       found = LoadCurrentSkin();
     } catch (...) {
@@ -270,9 +272,11 @@ void TsSkinManager::SendNewSkin() {
   SkinData().Active = false;
   Tables().UpdateConstData();
   Broadcast(SCMD_SKIN_LOADED);
+  tk::StartupMark("skin broadcast");
   SkinData().Active = true;
   if (IsDefault()) InstallDialogHook();
   RepaintForms(std::move(frozen));
+  tk::StartupMark("skin applied");
 }
 
 void TsSkinManager::SendRemoveSkin() {

@@ -3,6 +3,7 @@
 #include "sSkinDirectory.h"
 #include "sSkinFileSystem.h"
 #include "toolkit/core/NumberText.h"
+#include "toolkit/core/StartupMarks.h"
 #include "vxSkinPack.h"
 
 namespace skin {
@@ -116,11 +117,13 @@ TsSkinLoadResult TsSkinManagerCore::LoadSkin() {
     package.SetPackedData(&stored.Data);  // borrowed: the item keeps its bytes
     package.ExtractPackedData();
     package.DetachPackedData();
+    tk::StartupMark("skin unpacked");
     if (!package.Accepted) {
       Tables.FreeAll();
       return TsSkinLoadResult::Rejected;
     }
     const TsIniDocument options(package.Options ? package.Options->AsText() : std::string_view());
+    tk::StartupMark("skin options");
     return LoadFromOptions(package.Options ? &options : nullptr, nullptr, &package);
   } catch (...) {
     Tables.FreeAll();

@@ -9,6 +9,7 @@
 #include "sImageValues.h"
 #include "sSkinFileSystem.h"
 #include "sSysColors.h"
+#include "toolkit/core/StartupMarks.h"
 #include "toolkit/core/TextCase.h"
 
 namespace skin {
@@ -20,8 +21,11 @@ void TsSkinTables::Load(const TsLoadSource& source) {
                           SkinData.SkinPath),
         source.MaxDecodedBytes);
     LoadMasks(source, images);
+    tk::StartupMark("skin masks");
     LoadPatterns(source, images);
+    tk::StartupMark("skin patterns");
     LoadGeneralData(source);
+    tk::StartupMark("skin sections");
   } catch (...) {
     FreeAll();
     throw;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "toolkit/core/StartupMarks.h"
 #include "toolkit/win/ActionList.h"
 #include "toolkit/win/ErrorRecord.h"
 #include "toolkit/win/Screen.h"
@@ -31,6 +32,7 @@ TControl* TApplication::MouseControl() const { return TMouseRecord::Current(); }
 void TApplication::Initialize() {
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  StartupMark("common controls");
   Handle();
 }
 
@@ -71,6 +73,7 @@ void TApplication::FormDestroyed(TCustomForm* form) {
 void TApplication::Run() {
   Handle();
   if (mainForm_) mainForm_->Show();
+  StartupMark("form shown");
   while (!terminated_ && mainForm_) HandleMessage();
   DestroyForms();
 }

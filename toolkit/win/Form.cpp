@@ -1,3 +1,4 @@
+#include "toolkit/core/StartupMarks.h"
 #include "toolkit/win/Form.h"
 
 #include <algorithm>
@@ -54,6 +55,7 @@ void TCustomForm::LoadStoredLayout() {
   const DWORD size = SizeofResource(module, resource);
   const auto* data = static_cast<const char*>(LockResource(loaded));
   if (!data) throw std::runtime_error("The stored layout of " + std::string(ClassName()) + " cannot be read");
+  StartupMark("layout resource");
   ReadLayout(std::string_view(data, size));
 }
 
@@ -244,7 +246,9 @@ void TCustomForm::SetVisible(bool visible) {
   visible_ = visible;
   if (visible) {
     HandleNeeded();
+    StartupMark("form windows");
     ShowWindow(handle_, SW_SHOWNORMAL);
+    StartupMark("form shown");
     shownOnce_ = true;
     if (OnShow) OnShow(this);
   } else {

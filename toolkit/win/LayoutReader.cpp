@@ -4,6 +4,7 @@
 #include <set>
 #include <vector>
 
+#include "toolkit/core/StartupMarks.h"
 #include "toolkit/core/TextCase.h"
 #include "toolkit/win/Control.h"
 #include "toolkit/win/WinControl.h"
@@ -259,6 +260,7 @@ private:
 
 void TLayoutReader::ReadRoot(TComponent& root, std::string_view text) {
   const LayoutObject tree = ParseLayout(text);
+  StartupMark("layout parsed");
   const TClassInfo* rootInfo = registry_.Find(root.ClassName());
   if (!rootInfo) throw ELayoutError(std::string("the class ") + root.ClassName() + " is not registered", 0, 0);
   TLayoutReading reading(registry_, root, *rootInfo);
@@ -270,7 +272,9 @@ void TLayoutReader::ReadRoot(TComponent& root, std::string_view text) {
     SetState(root, csLoading | csReading, false);
     throw;
   }
+  StartupMark("layout read");
   reading.Loaded();
+  StartupMark("layout loaded");
 }
 
 }  // namespace tk
