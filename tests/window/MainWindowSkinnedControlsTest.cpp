@@ -141,3 +141,90 @@ TEST_F(MainWindowSkinnedControlsTest, OnceTheFadesEndTheIdleWindowGetsNoTimerMes
 }
 
 }  // namespace
+
+namespace {
+
+// The pixels of a button's cached image, row by row.
+std::vector<std::uint8_t> CachePixels(skin::TsButton& button) {
+  std::vector<std::uint8_t> pixels;
+  tk::Bitmap* cache = skin::SkinDataOf(&button)->Cache();
+  if (!cache || cache->Empty()) return pixels;
+  cache->Sync();
+  for (int y = 0; y < cache->Height(); ++y)
+    pixels.insert(pixels.end(), cache->ScanLine(y), cache->ScanLine(y) + cache->RowBytes());
+  return pixels;
+}
+
+// How many pixels the button shows on the screen differently from its cached
+// image, within its window region (the corners outside it show the parent).
+int ScreenPixelsOffTheCache(skin::TsButton& button) {
+  tk::Bitmap* cache = skin::SkinDataOf(&button)->Cache();
+  const int w = button.Width(), h = button.Height();
+  if (!cache || cache->Width() != w || cache->Height() != h) return -1;
+  cache->Sync();
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP shot = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC memory = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(memory, shot);
+  HDC window = GetDC(button.Handle());
+  BitBlt(memory, 0, 0, w, h, window, 0, 0, SRCCOPY);
+  ReleaseDC(button.Handle(), window);
+  GdiFlush();
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const bool shaped = GetWindowRgn(button.Handle(), region) != ERROR;
+  const std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) & ~std::size_t{3};
+  int off = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      if (shaped && !PtInRegion(region, x, y)) continue;
+      const std::uint8_t* seen = static_cast<const std::uint8_t*>(bits) + y * stride + x * 3;
+      const std::uint8_t* cached = cache->ScanLine(y) + x * 3;
+      if (seen[0] != cached[0] || seen[1] != cached[1] || seen[2] != cached[2]) ++off;
+    }
+  DeleteObject(region);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  DeleteObject(shot);
+  return off;
+}
+
+}  // namespace
+
+TEST_F(MainWindowSkinnedControlsTest, TheFocusedButtonKeepsItsHotLookWhileTheMouseIsOverTheOtherOne) {
+  // 高斯-->大地 (sButton1) has the focus from start-up and is drawn hot; the
+  // mouse comes to rest over 大地-->高斯 (sButton2), straight or across the
+  // focused button.
+  const struct {
+    const char* path;
+    bool acrossTheFocusedButton;
+  } cases[] = {{"straight", false}, {"across the focused button", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    MoveMouseTo(ScreenPointOf(*form, 2, 2));
+    ASSERT_TRUE(PumpUntil([&] {
+      return !form->sButton1->FadeRunning() && !form->sButton2->FadeRunning() && form->sButton2->ButtonState() == 0;
+    }));
+    Repaint();
+    ASSERT_TRUE(form->sButton1->Focused());
+    ASSERT_EQ(form->sButton1->ButtonState(), 1) << "focused, not hovered";
+    const std::vector<std::uint8_t> focusedLook = CachePixels(*form->sButton1);
+    ASSERT_FALSE(focusedLook.empty());
+
+    if (c.acrossTheFocusedButton) {
+      MoveMouseTo(CentreOf(*form->sButton1));
+      ASSERT_TRUE(PumpUntil([&] { return form->sButton1->MouseInControl(); }));
+    }
+    MoveMouseTo(CentreOf(*form->sButton2));
+    ASSERT_TRUE(PumpUntil([&] {
+      return form->sButton2->MouseInControl() && !form->sButton1->FadeRunning() && !form->sButton2->FadeRunning();
+    }));
+    Repaint();
+    EXPECT_TRUE(form->sButton1->Focused());
+    EXPECT_EQ(form->sButton2->ButtonState(), 1) << "under the mouse";
+    EXPECT_EQ(form->sButton1->ButtonState(), 1) << "the focused button";
+    EXPECT_TRUE(CachePixels(*form->sButton1) == focusedLook) << "the focused button's picture changed";
+    EXPECT_EQ(ScreenPixelsOffTheCache(*form->sButton1), 0) << "the screen shows what the cache holds";
+  }
+}
