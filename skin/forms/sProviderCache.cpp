@@ -175,9 +175,18 @@ void TsSkinProvider::PaintMenuItems(const TsFrameMetrics&, HMENU menu, int secti
     RECT r;
     if (!GetMenuItemRect(FormHandle(), menu, static_cast<UINT>(i), &r)) continue;
     OffsetRect(&r, -window.left, -window.top);
+    const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_DATA;
+    GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+    if (tk::TMenuItem* item = tk::TMenuItem::FromItemData(info.dwItemData); item && item->OnAdvancedDrawItem) {
+      // The item draws itself (the skinned menus over the line just kept).
+      item->DrawItem(canvas.Handle(), r, (state & (MF_GRAYED | MF_DISABLED)) ? ODS_GRAYED | ODS_DISABLED : 0);
+      continue;
+    }
     wchar_t text[256] = {};
     GetMenuStringW(menu, static_cast<UINT>(i), text, 255, MF_BYPOSITION);
-    const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
     WriteSectionText(canvas, tk::WideToUtf8(text), (state & (MF_GRAYED | MF_DISABLED)) == 0, Skin(), false, section,
                      DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS, r);
   }

@@ -139,6 +139,7 @@ void TsSkinProvider::OnSkinLoaded(tk::TMessage& m) {
   captionCache_.reset();
   skinData_->cacheStale = true;
   linesCount_ = -1;
+  HookFormMenus(skinData_->IsSkinned(false));
   if (wasSkinned) {
     if (form_->BorderIcons() != 0) RemoveSystemMenuStyle();
     RepaintFrame();
@@ -176,6 +177,7 @@ void TsSkinProvider::OnSkinRemoved(tk::TMessage& m) {
   linesCount_ = -1;
   if (useGlobalColor_ && !skinData_->HasCustomColor()) form_->SetColor(tk::clBtnFace);
   RestoreSystemMenuStyle();
+  HookFormMenus(false);
   mdiForm_.reset();
   const HWND h = FormHandle();
   if (h && !regionLocked_) {

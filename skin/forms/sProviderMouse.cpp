@@ -83,6 +83,7 @@ void TsSkinProvider::ShowSystemMenuAtIcon() {
 
 void TsSkinProvider::ShowSystemMenu(int x, int y) {
   if (!systemMenu_) systemMenu_.reset(tk::Create<TsSystemMenu>(*this));
+  systemMenu_->SetSkinned(Skinned() ? skinData_->ActiveManager() : nullptr);
   systemMenu_->ShowAt(x, y);
 }
 

@@ -262,6 +262,9 @@ private:
   int TitleBarMaskWidth(const TsFrameMetrics& fm);
   void PaintTitleBarMask(const TsFrameMetrics& fm);
   void PaintMenuLine(const TsFrameMetrics& fm);
+  // The form's menus drawn by the skinned menus while the form is skinned,
+  // plainly otherwise.
+  void HookFormMenus(bool skinned);
   void PaintMenuItems(const TsFrameMetrics& fm, HMENU menu, int section);
   void PaintUserOnPaint(const TsFrameMetrics& fm);
   bool CanUseCaptionFastPath(const TsFrameMetrics& fm) const;

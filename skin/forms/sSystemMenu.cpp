@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "sMenuMetrics.h"
 #include "sSkinProvider.h"
+#include "sSkinableMenus.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/core/StringList.h"
 #include "toolkit/win/Application.h"
@@ -11,12 +13,7 @@ namespace skin {
 
 namespace {
 
-constexpr const char* kSkinSelectName = "SkinSelectItem";
-
-std::string WithoutAmpersands(std::string text) {
-  text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
-  return text;
-}
+constexpr const char* kSkinSelectName = TsSystemMenu::kSkinListName;
 
 }  // namespace
 
@@ -122,6 +119,9 @@ void TsSystemMenu::ShowAt(int x, int y) {
   if (!form || !form->HandleAllocated()) return;
   if (provider_.MakeSkinMenu()) MakeSkinItems();
   UpdateItems();
+  // Hooked each time: the skin list is new, and the skin may have gone.
+  if (skinnedBy_) TsSkinableMenus::Of(*skinnedBy_).HookPopup(*this, true);
+  else if (OwnerDraw()) TsSkinableMenus::UnhookPopup(*this);
   Popup(x, y, form->Handle());
 }
 

@@ -13,6 +13,7 @@
 namespace skin {
 
 class TsSkinProvider;
+class TsSkinManager;
 
 class TsSystemMenu : public tk::TPopupMenu {
   TK_CLASS(TsSystemMenu)
@@ -32,12 +33,18 @@ public:
   void UpdateItems();
   // The skin list, when MakeSkinMenu is on and the manager lists a skin.
   void MakeSkinItems();
+  // The skinned menus of that manager draw the menu and its skin list (none:
+  // the window system does).
+  void SetSkinned(TsSkinManager* manager) { skinnedBy_ = manager; }
   // Rebuilds what must be rebuilt and shows the menu at a screen point,
   // owned by the form; returns when it closed.
   void ShowAt(int x, int y);
 
   // Skins per column of the skin list.
   static constexpr int kSkinsPerColumn = 20;
+  // The name of the skin list's item.
+  static constexpr const char* kSkinListName = "SkinSelectItem";
+  TsSkinProvider& Provider() const { return provider_; }
 
 private:
   tk::TMenuItem* AddItem(const char* name, const char* caption, WPARAM command);
@@ -45,6 +52,7 @@ private:
   void Perform(WPARAM command);
 
   TsSkinProvider& provider_;
+  TsSkinManager* skinnedBy_ = nullptr;
 };
 
 }  // namespace skin
