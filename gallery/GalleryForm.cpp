@@ -1,6 +1,7 @@
 #include "GalleryForm.h"
 
 #include "GalleryDialogs.h"
+#include "GalleryMenus.h"
 #include "GallerySkins.h"
 #include "skin/controls/sButton.h"
 #include "skin/data/sSkinManager.h"
@@ -34,6 +35,7 @@ void TGalleryForm::AfterConstruction() {
   CreateBars();
   CreateSkinChooser();
   CreateDialogButtons();
+  menus_ = std::make_unique<TGalleryMenus>(*this, 560, 310);
   // The provider comes after the controls, as in a stored layout: the
   // skin's arrival has it adopt them all.
   provider_ = tk::Create<skin::TsSkinProvider>(this);

@@ -33,6 +33,8 @@ class TsButton;
 
 namespace gallery {
 
+class TGalleryMenus;
+
 class TGalleryForm : public tk::TForm {
   TK_CLASS(TGalleryForm)
 public:
@@ -50,6 +52,7 @@ public:
   tk::TEdit& TabPageEdit() { return *tabPageEdit_; }
   // Applies a skin (the provider wraps what is not wrapped yet).
   void UseSkin(const std::string& name);
+  TGalleryMenus& Menus() { return *menus_; }
   // The last file the open dialog returned.
   const std::wstring& OpenedFile() const { return openedFile_; }
 
@@ -66,6 +69,7 @@ private:
 
   skin::TsSkinManager* manager_ = nullptr;
   skin::TsSkinProvider* provider_ = nullptr;
+  std::unique_ptr<TGalleryMenus> menus_;
   tk::TComboBox* skinChooser_ = nullptr;
   tk::TListBox* list_ = nullptr;
   tk::TMemo* memo_ = nullptr;

@@ -15,7 +15,9 @@
 # tests/skin_controls/golden`) before committing new references: the golden
 # tests take whatever is committed as right. The skinned frames (the skin
 # provider's picture of whole windows) go into tests/skin_forms/golden/<skin>/
-# (Windows build only), shown by docs/skin-forms-golden.png. The converter's
+# (Windows build only), shown by docs/skin-forms-golden.png; the skinned
+# popup menus into tests/skin_forms/menus-golden/<skin>/, shown by
+# docs/skin-menus-golden.png. The converter's
 # whole window goes into tests/window/golden/ and, as the README's
 # screenshots, docs/main-window-*.png.
 set -euo pipefail
@@ -26,12 +28,13 @@ golden=tests/skin_paint/golden
 controls=tests/skin_controls/golden
 adapters=tests/skin_adapters/golden
 forms=tests/skin_forms/golden
+menus=tests/skin_forms/menus-golden
 window=tests/window/golden
 gk_configure_and_build native skin_paint_golden skin_paint_golden_sheet
-gk_configure_and_build mingw skin_paint_golden skinned_controls_golden skin_adapters_golden skin_forms_golden window_golden \
-    gallery_screenshots
+gk_configure_and_build mingw skin_paint_golden skinned_controls_golden skin_adapters_golden skin_forms_golden skin_menus_golden \
+    window_golden gallery_screenshots
 
-rm -f "$golden"/*/*.png "$controls"/*/*.png "$adapters"/*/*.png "$forms"/*/*.png "$window"/*.png
+rm -f "$golden"/*/*.png "$controls"/*/*.png "$adapters"/*/*.png "$forms"/*/*.png "$menus"/*/*.png "$window"/*.png
 build/native/tests/skin_paint/skin_paint_golden "$golden"
 gk_start_xvfb
 trap gk_stop_xvfb EXIT
@@ -39,6 +42,7 @@ wine build/mingw/tests/skin_paint/skin_paint_golden.exe "Z:$GK_ROOT/$golden"
 wine build/mingw/tests/skin_controls/skinned_controls_golden.exe
 wine build/mingw/tests/skin_adapters/skin_adapters_golden.exe
 wine build/mingw/tests/skin_forms/skin_forms_golden.exe "Z:$GK_ROOT/$forms"
+wine build/mingw/tests/skin_forms/skin_menus_golden.exe "Z:$GK_ROOT/$menus"
 mkdir -p "$window"
 wine build/mingw/tests/window/window_golden.exe "Z:$GK_ROOT/$window" "Z:$GK_ROOT/docs"
 wine build/mingw/tests/gallery/gallery_screenshots.exe "Z:$GK_ROOT/docs"
@@ -50,5 +54,8 @@ build/native/tests/skin_paint/skin_paint_golden_sheet "$adapters" docs/skin-adap
     "REFERENCE PICTURES OF TESTS/SKIN_ADAPTERS/GOLDEN: LIST BOX, BUTTONS, CHECK BOXES, GROUP BOX, SCROLL BARS; EMBERSTYLE, THEN GLACIER"
 build/native/tests/skin_paint/skin_paint_golden_sheet "$forms" docs/skin-forms-golden.png "SKINNED FRAMES" \
     "REFERENCE PICTURES OF TESTS/SKIN_FORMS/GOLDEN: THE PROVIDER'S WHOLE-WINDOW CACHE, EMBERSTYLE, THEN GLACIER"
-echo "Look at docs/skin-paint-golden.png, docs/skinned-controls-golden.png, docs/skin-adapters-golden.png and" \
-     "docs/skin-forms-golden.png before committing $golden, $controls, $adapters and $forms."
+build/native/tests/skin_paint/skin_paint_golden_sheet "$menus" docs/skin-menus-golden.png "SKINNED MENUS" \
+    "REFERENCE PICTURES OF TESTS/SKIN_FORMS/MENUS-GOLDEN: THE GALLERY'S POPUP MENUS, EMBERSTYLE, THEN GLACIER"
+echo "Look at docs/skin-paint-golden.png, docs/skinned-controls-golden.png, docs/skin-adapters-golden.png," \
+     "docs/skin-forms-golden.png and docs/skin-menus-golden.png before committing $golden, $controls, $adapters," \
+     "$forms and $menus."

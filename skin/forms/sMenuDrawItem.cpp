@@ -113,7 +113,11 @@ void TsSkinableMenus::DrawDivider(tk::TCanvas& canvas, const RECT& rect, POINT o
   int mask = MaskOf(t, "DIVIDERV", "BORDERSMASK");
   if (mask < 0) mask = MaskOf(t, "TRACKBAR", "SLIDERCHANNEL");
   if (mask >= 0) {
-    DrawBorderMask(row, {x1, 0, x2, row.Height()}, true, true, 0, t->ma[static_cast<std::size_t>(mask)],
+    // A rule taller than the row (the skins draw theirs in the middle of a
+    // few pixels) is centred on it, not squeezed to its empty edges.
+    const int ruleHeight = std::max(row.Height(), t->MaskFrameSize(mask).second);
+    const int top = (row.Height() - ruleHeight) / 2;
+    DrawBorderMask(row, {x1, top, x2, top + ruleHeight}, true, true, 0, t->ma[static_cast<std::size_t>(mask)],
                    CacheInfo{&s.background, source.Left, source.Top, true});
   } else if (x2 > x1) {
     FillRectBitmap(row, {x1, 0, x2, 1}, kDividerShadow);

@@ -145,10 +145,11 @@ void TsSkinableMenus::PaintIconLine(int extra, int height) {
                       strip, 0, true);
 }
 
-void TsSkinableMenus::PaintPopupTo(tk::TMenuItem& parent, tk::Bitmap& target, int selected) {
-  if (parent.Count() == 0) return;
+std::vector<TRect> TsSkinableMenus::PaintPopupTo(tk::TMenuItem& parent, tk::Bitmap& target, int selected) {
+  std::vector<TRect> rects;
+  if (parent.Count() == 0) return rects;
   const std::vector<tk::TMenuItem*> items = VisibleSiblings(*parent.Items(0));
-  if (items.empty()) return;
+  if (items.empty()) return rects;
   paintingToBitmap_ = true;
   try {
     ResetPopupState();
@@ -173,6 +174,8 @@ void TsSkinableMenus::PaintPopupTo(tk::TMenuItem& parent, tk::Bitmap& target, in
     for (std::size_t i = 0; i < items.size(); ++i) {
       const TsMenuItemPlace& p = places[i];
       const RECT rect{p.left, p.top, p.left + p.width, p.top + p.height};
+      rects.push_back({rect.left + s.clientOffset.x, rect.top + s.clientOffset.y, rect.right + s.clientOffset.x,
+                       rect.bottom + s.clientOffset.y});
       tk::TOwnerDrawState state = items[i]->Enabled() ? 0 : ODS_GRAYED | ODS_DISABLED;
       if (static_cast<int>(i) == selected) state |= ODS_SELECTED;
       if (items[i]->Checked()) state |= ODS_CHECKED;
@@ -186,6 +189,7 @@ void TsSkinableMenus::PaintPopupTo(tk::TMenuItem& parent, tk::Bitmap& target, in
   }
   paintingToBitmap_ = false;
   target.Sync();
+  return rects;
 }
 
 }  // namespace skin

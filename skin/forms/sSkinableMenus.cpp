@@ -255,7 +255,8 @@ void TsSkinableMenus::HookItems(tk::TMenuItem& item, bool value) { HookItemTree(
 
 void TsSkinableMenus::HookMainMenu(tk::TMainMenu& menu, bool value) {
   tk::TMenuItem& root = *menu.Items();
-  const bool ready = manager_ && manager_->SkinData().Active;
+  // While a new skin is broadcast it is loaded but not yet marked active.
+  const bool ready = manager_ && !manager_->Tables().gd.empty();
   for (int i = 0; i < root.Count(); ++i) {
     tk::TMenuItem& item = *root.Items(i);
     if (value) {

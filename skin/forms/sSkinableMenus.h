@@ -92,7 +92,8 @@ public:
   // same drawing as on the screen, the one at index `selected` (among the
   // visible items) as the selected one. Pictures of menus without showing
   // one.
-  void PaintPopupTo(tk::TMenuItem& parent, tk::Bitmap& target, int selected = -1);
+  // Returns each visible item's rectangle in the picture.
+  std::vector<TRect> PaintPopupTo(tk::TMenuItem& parent, tk::Bitmap& target, int selected = -1);
 
   // What the extra line shows for the popup whose first item this is.
   struct ExtraLine {

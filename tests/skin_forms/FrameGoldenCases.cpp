@@ -1,5 +1,8 @@
 #include "FrameGoldenCases.h"
 
+#include <cstdio>
+#include <exception>
+
 #include "toolkit/win/Application.h"
 
 namespace formfix {
@@ -102,6 +105,23 @@ std::string FrameGoldenPath(const GoldenSkin& skin, const std::string& name) {
 
 std::string FrameActualPath(const GoldenSkin& skin, const std::string& name) {
   return std::string(GK_FORMS_ACTUAL_DIR) + "/" + skin.folder + "/" + name + ".png";
+}
+
+int RunGoldenWriter(const char* tool, int argc, char** argv,
+                    const std::function<int(const std::string& folder, SkinnedFrame& frame)>& write) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <folder>\n", tool);
+    return 2;
+  }
+  try {
+    SkinnedFrame frame;
+    const int written = write(argv[1], frame);
+    std::printf("%d reference pictures written to %s\n", written, argv[1]);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s: %s\n", tool, e.what());
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace formfix

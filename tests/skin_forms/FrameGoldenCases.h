@@ -37,6 +37,12 @@ struct FramePicture {
 // Builds the case's form in the skin and takes the provider's cache.
 FramePicture PaintFrameCase(SkinnedFrame& frame, const FrameGoldenCase& c, const GoldenSkin& skin);
 
+// The main of a reference writer: checks for the one argument (the folder),
+// runs `write` with it and a frame to build on (it returns how many pictures
+// it wrote), reports, and turns failures into exit codes.
+int RunGoldenWriter(const char* tool, int argc, char** argv,
+                    const std::function<int(const std::string& folder, SkinnedFrame& frame)>& write);
+
 std::string FrameGoldenPath(const GoldenSkin& skin, const std::string& name);
 std::string FrameActualPath(const GoldenSkin& skin, const std::string& name);
 
