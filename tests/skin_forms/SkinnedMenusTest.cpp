@@ -9,6 +9,9 @@
 #include "SkinnedFrameFixture.h"
 #include "skin/forms/sSkinableMenus.h"
 #include "skin/forms/sSystemMenu.h"
+#include "skin/forms/vxMnuWnd.h"
+#include "skin/data/sSkinCommand.h"
+#include "toolkit/win/GdiObjects.h"
 #include "toolkit/win/Menus.h"
 
 namespace {
@@ -180,6 +183,38 @@ TEST_F(SkinnedMenusTest, TheSystemMenusSkinListNeverShowsTheExtraLine) {
   EXPECT_EQ(asked, 0);
   TsSkinableMenus::ResetPopupState();
   EXPECT_EQ(Menus().ExtraLineWidthFor(*menu->ItemClose), 32) << "the window menu itself has one";
+}
+
+}  // namespace
+
+namespace {
+
+using namespace formfix;
+using skin::TsSkinableMenus;
+
+TEST_F(SkinnedMenusTest, APopupWindowsWrapperAnswersForItsRegionAndForgetsThePopupWhenItGoes) {
+  HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, L"#32768", L"", WS_POPUP, 100, 100, 120, 80, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(window, nullptr);
+  auto wrapper = skin::TvxMainWnd::Wrap<skin::TvxMnuWnd>(window, manager);
+  auto ask = [&](WORD command) {
+    return SendMessageW(window, skin::SM_VEXACMD, skin::SkinCommandWParam(command), 0);
+  };
+  EXPECT_EQ(ask(skin::SCMD_IS_SKINNED), 1);
+  EXPECT_EQ(ask(skin::SCMD_SET_DEFER), 0) << "no region yet";
+  ask(skin::SCMD_POPUP_REGION_DONE);
+  EXPECT_EQ(ask(skin::SCMD_SET_DEFER), 0) << "a hidden window's region does not count";
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  ask(skin::SCMD_POPUP_REGION_DONE);
+  EXPECT_EQ(ask(skin::SCMD_SET_DEFER), 1);
+  EXPECT_TRUE(wrapper->RegionDone());
+  // Preparing the window now leaves its region alone: the wrapper has one.
+  TsSkinableMenus::SetPopupActive(true);
+  Menus().PreparePopupWindow(window);
+  tk::TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetWindowRgn(window, region.Get()), ERROR);
+  DestroyWindow(window);
+  EXPECT_FALSE(TsSkinableMenus::PopupActive());
 }
 
 }  // namespace
