@@ -40,9 +40,10 @@ TGalleryMenus::TGalleryMenus(tk::TForm& form, int left, int top) : form_(form) {
   BuildPopups();
   button_ = tk::Create<skin::TsSpeedButton>(&form);
   button_->SetParent(&form);
-  button_->SetBounds(left, top, 150, 28);
   button_->SetCaption("菜单 Menu button");
+  // The drop-down style widens the button by its arrow part: the size last.
   button_->SetButtonStyle(skin::tbsDropDown);
+  button_->SetBounds(left, top, 150, 28);
   button_->SetDropdownMenu(buttonMenu_);
   // The form's context menu opens where the user asked for it (the keyboard
   // asks with -1, -1: then under the form's top-left corner).

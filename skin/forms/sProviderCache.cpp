@@ -182,7 +182,10 @@ void TsSkinProvider::PaintMenuItems(const TsFrameMetrics&, HMENU menu, int secti
     GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
     if (tk::TMenuItem* item = tk::TMenuItem::FromItemData(info.dwItemData); item && item->OnAdvancedDrawItem) {
       // The item draws itself (the skinned menus over the line just kept).
-      item->DrawItem(canvas.Handle(), r, (state & (MF_GRAYED | MF_DISABLED)) ? ODS_GRAYED | ODS_DISABLED : 0);
+      // An item the open menu belongs to stays lit when the frame repaints.
+      const UINT drawState = ((state & (MF_GRAYED | MF_DISABLED)) ? ODS_GRAYED | ODS_DISABLED : 0) |
+                             ((state & MF_HILITE) ? ODS_SELECTED : 0);
+      item->DrawItem(canvas.Handle(), r, drawState);
       continue;
     }
     wchar_t text[256] = {};

@@ -128,6 +128,23 @@ TEST_F(MenuInputTest, TheMouseOpensAMenuTheHotItemFollowsItAndAClickRunsTheComma
                        return true;
                      }});
   }
+  // The bar's item is lit while its menu is open: its edge shows the hot
+  // item, not the menu line.
+  steps.push_back({"the bar's item is lit", [this] {
+                     RECT item{};
+                     GetMenuItemRect(form->Handle(), menus_->MainMenu().Handle(), 1, &item);
+                     RECT window;
+                     GetWindowRect(form->Handle(), &window);
+                     const int x = item.left + 1, y = (item.top + item.bottom) / 2;
+                     const tk::Bitmap& line = provider->MenuLineBmp();
+                     const int lx = x - window.left, ly = y - window.top - provider->Metrics().TitleHeight();
+                     if (lx < 0 || ly < 0 || lx >= line.Width() || ly >= line.Height()) return false;
+                     HDC screen = GetDC(nullptr);
+                     const COLORREF shown = GetPixel(screen, x, y);
+                     ReleaseDC(nullptr, screen);
+                     const std::uint8_t* p = line.ScanLine(ly) + 3 * lx;
+                     return shown != RGB(p[2], p[1], p[0]);
+                   }});
   steps.push_back({"click", [] {
                      LeftButtonDown();
                      LeftButtonUp();
