@@ -8,6 +8,7 @@
 
 #include "GalleryFixture.h"
 #include "gallery/GalleryDialogs.h"
+#include "gallery/GalleryMenus.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/win/Menus.h"
 #include "toolkit/win/StandardControls.h"
@@ -63,12 +64,8 @@ TEST_F(GalleryLeakTest, FiftySkinChangesWithMenusAndDialogsBetweenLeaveNoObjects
   DestroyMenu(probeMenu);
   ASSERT_EQ(testing_support::UserObjectCount(), userBase);
 
-  auto* menu = tk::Create<tk::TPopupMenu>(form);
-  for (const char* caption : {"第一项 First", "Second", "Third"}) {
-    auto* item = tk::Create<tk::TMenuItem>(menu);
-    item->SetCaption(caption);
-    menu->Items()->Add(item);
-  }
+  // The gallery's own context menu, skinned while a skin is applied.
+  tk::TPopupMenu* menu = &form->Menus().ContextMenu();
   tk::TComboBox& chooser = form->SkinChooser();
   ASSERT_GE(chooser.Count(), 2);
   auto oneRound = [&](int round) {
@@ -109,7 +106,6 @@ TEST_F(GalleryLeakTest, FiftySkinChangesWithMenusAndDialogsBetweenLeaveNoObjects
   // One object kept per round would show as fifty.
   EXPECT_LE(gdiAfter, gdiBefore + 2);
   EXPECT_LE(userAfter, userBefore);
-  tk::TComponent::Free(menu);
 }
 
 }  // namespace
