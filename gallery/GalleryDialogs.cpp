@@ -4,8 +4,8 @@
 
 namespace gallery {
 
-void ShowMessageBox(HWND owner) {
-  MessageBoxW(owner, L"这是一个消息框。\nThis is a message box.", L"皮肤样例", MB_OKCANCEL | MB_ICONINFORMATION);
+int ShowMessageBox(HWND owner) {
+  return MessageBoxW(owner, L"这是一个消息框。\nThis is a message box.", L"皮肤样例", MB_OKCANCEL | MB_ICONINFORMATION);
 }
 
 std::wstring ChooseFileToOpen(HWND owner) {

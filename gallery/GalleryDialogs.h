@@ -10,7 +10,8 @@
 
 namespace gallery {
 
-void ShowMessageBox(HWND owner);
+// The button that closed it (IDOK, IDCANCEL).
+int ShowMessageBox(HWND owner);
 // The chosen file's path, empty when the dialog was cancelled.
 std::wstring ChooseFileToOpen(HWND owner);
 // The chosen colour, or -1 when the dialog was cancelled.

@@ -5,6 +5,7 @@
 #include "GallerySkins.h"
 #include "skin/controls/sButton.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/dialogs/vxDialogHook.h"
 #include "skin/forms/sSkinProvider.h"
 #include "toolkit/core/StringList.h"
 #include "toolkit/win/Application.h"
@@ -53,6 +54,8 @@ T* TGalleryForm::Add(tk::TWinControl* parent, int left, int top, int width, int 
 }
 
 void TGalleryForm::CreateManager() {
+  // Message boxes and common dialogs come up in the skin as well.
+  skin::UseDialogSkinning();
   manager_ = tk::Create<skin::TsSkinManager>(this);
   AddInternalSkins(*manager_);
 }

@@ -104,15 +104,18 @@ void TsSkinManager::UnhookApplication() {
 }
 
 LRESULT CALLBACK TsSkinManager::DialogHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  // The hooks after this one see the window first: whatever they answer is
+  // the answer, and the dialog skinning only looks at the window afterwards.
+  const LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
   if (code >= 0 && SkinEngineHooks().DialogHook) {
-    LRESULT result = 0;
+    LRESULT ignored = 0;
     try {
-      if (SkinEngineHooks().DialogHook(code, wParam, lParam, result)) return result;
+      SkinEngineHooks().DialogHook(code, wParam, lParam, ignored);
     } catch (...) {
       // An exception must not cross the system's hook chain.
     }
   }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+  return next;
 }
 
 void TsSkinManager::InstallDialogHook() {

@@ -3,6 +3,7 @@
 // windowless children over it, the window region, and printing the whole
 // window into a context.
 #include "sFrameRegion.h"
+#include "sWindowRegion.h"
 #include "sMDIForm.h"
 #include "sSkinProvider.h"
 #include "skin/controls/sContainerPaint.h"
@@ -182,18 +183,8 @@ void TsSkinProvider::UpdateRegion(bool redraw) {
   regionChanged_ = false;
   if (!fm.framed || regionLocked_) return;
   if (!firstPaintDone_ && FormKeepsItsRegion()) return;
-  tk::TGdiObject<HRGN> region(CreateRectRgn(0, 0, fm.width, fm.height));
-  for (const TRect& r : regionRects_) {
-    tk::TGdiObject<HRGN> cut(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
-    CombineRgn(region.Get(), region.Get(), cut.Get(), RGN_DIFF);
-  }
   settingRegion_ = true;
-  // The window owns the region from here on.
-  if (!SetWindowRgn(h, region.Get(), redraw ? TRUE : FALSE)) {
-    settingRegion_ = false;
-    return;
-  }
-  region.Release();
+  if (!SetWindowRegionWithout(h, fm.width, fm.height, regionRects_, redraw)) settingRegion_ = false;
 }
 
 // --- Printing -----------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "sMenuMetrics.h"
 #include "sSkinProvider.h"
 #include "sSkinableMenus.h"
+#include "sSystemMenuItems.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/core/StringList.h"
 #include "toolkit/win/Application.h"
@@ -18,23 +19,13 @@ constexpr const char* kSkinSelectName = TsSystemMenu::kSkinListName;
 }  // namespace
 
 TsSystemMenu::TsSystemMenu(TsSkinProvider& provider) : TPopupMenu(nullptr), provider_(provider) {
-  ItemRestore = AddItem("ItemRestore", "Restore", SC_RESTORE);
-  ItemMove = AddItem("ItemMove", "Move", SC_MOVE);
-  ItemSize = AddItem("ItemSize", "Size", SC_SIZE);
-  ItemMinimize = AddItem("ItemMinimize", "Minimize", SC_MINIMIZE);
-  ItemMaximize = AddItem("ItemMaximize", "Maximize", SC_MAXIMIZE);
-  AddItem("", "-", 0);
-  ItemClose = AddItem("ItemClose", "Close", SC_CLOSE);
-  ItemClose->SetShortCut(tk::ShortCut(VK_F4, tk::ssAlt));
-}
-
-tk::TMenuItem* TsSystemMenu::AddItem(const char* name, const char* caption, WPARAM command) {
-  auto* item = tk::Create<tk::TMenuItem>(this);
-  if (*name) item->SetName(name);
-  item->SetCaption(caption);
-  if (command != 0) item->OnClick = [this, command](tk::TObject*) { Perform(command); };
-  Items()->Add(item);
-  return item;
+  const TsSystemMenuItems items = AddSystemMenuItems(*this, "Item", [this](WPARAM command) { Perform(command); });
+  ItemRestore = items.restore;
+  ItemMove = items.move;
+  ItemSize = items.size;
+  ItemMinimize = items.minimize;
+  ItemMaximize = items.maximize;
+  ItemClose = items.close;
 }
 
 void TsSystemMenu::Perform(WPARAM command) {

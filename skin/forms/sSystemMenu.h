@@ -47,7 +47,6 @@ public:
   TsSkinProvider& Provider() const { return provider_; }
 
 private:
-  tk::TMenuItem* AddItem(const char* name, const char* caption, WPARAM command);
   void RemoveSkinItems();
   void Perform(WPARAM command);
 

@@ -1,0 +1,45 @@
+#pragma once
+// The dialog skinning: while the default manager has a skin applied, its
+// computer-based-training hook brings here every window created and
+// activated on the user-interface thread. Activated toolkit forms without a
+// skin provider and the platform's dialogs (message boxes, common dialogs)
+// are adopted by a TvxProvider; popup-menu windows are met at creation.
+// Removing the skin frees every provider, which gives each adopted window
+// its procedure back.
+//
+// UseDialogSkinning() connects this layer to the manager's hook; a program
+// calls it once at start (the layer is not linked in otherwise).
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+namespace skin {
+
+class TvxProvider;
+
+void UseDialogSkinning();
+
+// The providers made so far; a slot is empty (none) once its provider gave
+// up or was freed.
+std::vector<TvxProvider*>& DialogProviders();
+// The provider adopting a window, or none.
+TvxProvider* DialogProviderOf(HWND window);
+// Empties the slot of a provider (it is going away).
+void ForgetDialogProvider(TvxProvider* provider);
+
+// The hook's work on a created and on an activated window.
+void DialogWindowCreated(HWND window);
+void DialogWindowActivated(HWND window);
+// Frees every provider (the skin is going away).
+void FreeDialogProviders();
+
+// Popup-menu windows ("#32768") met at creation. Until the skinned menus
+// wrap them, this is where that wrapping is plugged in: it receives each
+// new popup-menu window that is not skin-aware.
+std::function<void(HWND)>& PopupMenuWindowCreated();
+// Frees what PopupMenuWindowCreated made (the skin is going away).
+std::function<void()>& ReleasePopupMenuWindows();
+
+}  // namespace skin

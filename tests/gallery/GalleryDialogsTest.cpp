@@ -1,0 +1,376 @@
+// The gallery's system dialogs while a skin is applied, as a person meets
+// them: the message box, the file-open dialog and the colour dialog come up
+// skinned (frame and background from the skin, their buttons wrapped) and
+// work under the real mouse and keyboard; removing the skin gives every
+// adopted window its procedure back; opening and closing them again and
+// again leaves no GDI objects or windows behind.
+//
+// The dialogs are modal: what the test does while one is up runs in steps
+// from a timer that the dialog's own message loop dispatches.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "WindowTestSupport.h"
+#include "gallery/GalleryDialogs.h"
+#include "gallery/GalleryForm.h"
+#include "gallery/GallerySkins.h"
+#include "skin/controls/adapters/vxBtnWnd.h"
+#include "skin/data/sSkinCommand.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/dialogs/vxDialogHook.h"
+#include "skin/dialogs/vxDialogWnd.h"
+#include "skin/dialogs/vxProvider.h"
+#include "skin/paint/sPaintGlobals.h"
+#include "skin/paint/sPaintSection.h"
+#include "toolkit/win/Application.h"
+#include "toolkit/win/GdiObjects.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Runs steps one after another from a thread timer while a modal loop runs;
+// a step returns true when it is done. When the steps take too long every
+// dialog of the thread is closed, so the test fails instead of hanging.
+class ModalSteps {
+public:
+  using Step = std::function<bool()>;
+  explicit ModalSteps(std::vector<Step> steps) : steps_(std::move(steps)) {
+    current_ = this;
+    started_ = std::chrono::steady_clock::now();
+    timer_ = SetTimer(nullptr, 0, 40, &ModalSteps::Tick);
+  }
+  ~ModalSteps() {
+    KillTimer(nullptr, timer_);
+    current_ = nullptr;
+  }
+  bool AllDone() const { return next_ == steps_.size(); }
+  bool TimedOut() const { return timedOut_; }
+
+private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    ModalSteps* self = current_;
+    if (!self || self->running_) return;
+    self->running_ = true;
+    self->Run();
+    self->running_ = false;
+  }
+  void Run() {
+    if (next_ < steps_.size() && steps_[next_]()) ++next_;
+    if (next_ < steps_.size() && std::chrono::steady_clock::now() - started_ > 20s) {
+      timedOut_ = true;
+      next_ = steps_.size();
+      for (HWND w : testing_support::ThreadWindows())
+        if (skin::WindowClassName(w) == L"#32770") PostMessageW(w, WM_CLOSE, 0, 0);
+    }
+  }
+
+  static inline ModalSteps* current_ = nullptr;
+  std::vector<Step> steps_;
+  std::size_t next_ = 0;
+  UINT_PTR timer_ = 0;
+  bool running_ = false;
+  bool timedOut_ = false;
+  std::chrono::steady_clock::time_point started_;
+};
+
+HWND VisibleDialog() {
+  for (HWND w : testing_support::ThreadWindows())
+    if (IsWindowVisible(w) && skin::WindowClassName(w) == L"#32770" && !(GetWindowLongW(w, GWL_STYLE) & WS_CHILD))
+      return w;
+  return nullptr;
+}
+
+skin::TvxDialogWnd* SkinnedDialog(HWND dialog) {
+  skin::TvxProvider* provider = dialog ? skin::DialogProviderOf(dialog) : nullptr;
+  return provider ? provider->DialogWnd() : nullptr;
+}
+
+// The dialog is up, adopted and painted from its cache.
+bool DialogShownSkinned(HWND& dialog) {
+  dialog = VisibleDialog();
+  skin::TvxDialogWnd* wrapper = SkinnedDialog(dialog);
+  const tk::Bitmap* cache = wrapper ? wrapper->SkinData()->Cache() : nullptr;
+  return cache && !cache->Empty() && !wrapper->SkinData()->cacheStale && GetActiveWindow() == dialog;
+}
+
+HWND DescendantOfClass(HWND parent, const wchar_t* cls) {
+  struct Search {
+    const wchar_t* cls;
+    HWND found = nullptr;
+  } search{cls};
+  EnumChildWindows(
+      parent,
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        if (skin::WindowClassName(w) == s->cls && IsWindowVisible(w)) {
+          s->found = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+POINT CentreOnScreen(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// The window's area of the screen, 24-bit.
+tk::Bitmap CaptureWindow(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  tk::Bitmap shot(r.right - r.left, r.bottom - r.top, tk::PixelFormat::pf24bit);
+  HDC screen = GetDC(nullptr);
+  {
+    tk::TMemoryDC dc;
+    tk::TSelection selected(dc.Get(), static_cast<HBITMAP>(shot.NativeHandle()));
+    BitBlt(dc.Get(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
+  }
+  ReleaseDC(nullptr, screen);
+  shot.Sync();
+  return shot;
+}
+
+COLORREF Pixel(const tk::Bitmap& b, int x, int y) {
+  const auto* row = static_cast<const std::uint8_t*>(b.ScanLine(y)) + 3 * x;
+  return RGB(row[2], row[1], row[0]);
+}
+
+// Pixels of the rectangle that differ between two bitmaps.
+int Differing(const tk::Bitmap& a, const tk::Bitmap& b, const RECT& r) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) n += Pixel(a, x, y) != Pixel(b, x, y);
+  return n;
+}
+
+// What the wrapper's cache must hold below the title bar: the dialog's
+// section painted over the whole window.
+tk::Bitmap SectionPicture(skin::TvxDialogWnd& wrapper, int width, int height) {
+  tk::Bitmap picture(width, height, tk::PixelFormat::pf24bit);
+  const skin::TsPaintColorsReset reset;
+  skin::PaintSection(*wrapper.SkinData(), skin::CacheInfo{}, true, true, &picture, {0, 0}, {0, 0, width, height},
+                     wrapper.Active() ? 1 : 0);
+  return picture;
+}
+
+bool IsSubclassed(HWND w) {
+  return GetWindowLongPtrW(w, GWLP_WNDPROC) != static_cast<LONG_PTR>(GetClassLongPtrW(w, GCLP_WNDPROC));
+}
+
+class GalleryDialogsTest : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    tk::Application().Initialize();
+    form = tk::Application().CreateForm<gallery::TGalleryForm>();
+    form->Show();
+    shown = testing_support::BringToFront(form->Handle());
+  }
+  static void TearDownTestSuite() {
+    tk::TComponent::Free(form);
+    form = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_TRUE(shown) << "the gallery could not be brought to the front";
+    form->Manager().SetActive(true);
+    form->UseSkin(gallery::kEmberStyle);
+    testing_support::BringToFront(form->Handle());
+    testing_support::PumpPending();
+  }
+  void TearDown() override {
+    testing_support::LeftButtonUp();
+    testing_support::PumpPending();
+  }
+  // Clicks a button of the dialog with the real mouse.
+  static void ClickDialogButton(HWND dialog, int id) {
+    testing_support::ClickAt(CentreOnScreen(GetDlgItem(dialog, id)));
+  }
+
+  static inline gallery::TGalleryForm* form = nullptr;
+  static inline bool shown = false;
+};
+
+TEST_F(GalleryDialogsTest, MessageBoxComesUpSkinnedAndItsOkButtonWorks) {
+  for (const char* skinName : {gallery::kEmberStyle, gallery::kGlacier}) {
+    form->UseSkin(skinName);
+    HWND dialog = nullptr;
+    int answer = 0;
+    ModalSteps steps({
+        [&] { return DialogShownSkinned(dialog); },
+        [&] {
+          skin::TvxDialogWnd& wrapper = *SkinnedDialog(dialog);
+          const tk::Bitmap& cache = *wrapper.SkinData()->Cache();
+          const skin::TvxDialogMetrics fm = wrapper.Metrics();
+          EXPECT_EQ(wrapper.FrameKind(), skin::fkModalFrame) << skinName;
+          EXPECT_EQ(fm.frameWidth, GetSystemMetrics(SM_CXDLGFRAME));
+          // A message box has a close button only, and no system-menu style
+          // left for the platform to draw its own.
+          EXPECT_GT(wrapper.Button(HTCLOSE)->Rect.Width(), 0);
+          EXPECT_EQ(wrapper.Button(HTMAXBUTTON)->Rect.Width(), 0);
+          EXPECT_EQ(wrapper.Button(HTMINBUTTON)->Rect.Width(), 0);
+          EXPECT_FALSE(GetWindowLongW(dialog, GWL_STYLE) & WS_SYSMENU);
+          // Below the title bar the cache is the dialog's section.
+          const tk::Bitmap section = SectionPicture(wrapper, cache.Width(), cache.Height());
+          EXPECT_EQ(Differing(cache, section, {0, fm.topStrip, cache.Width(), cache.Height()}), 0) << skinName;
+          // The screen shows the cache: the whole frame and the client area
+          // at its top-left corner (no child window there).
+          const tk::Bitmap screen = CaptureWindow(dialog);
+          EXPECT_EQ(Differing(screen, cache, {0, 0, fm.width, fm.topStrip}), 0) << skinName << ": title bar";
+          EXPECT_EQ(Differing(screen, cache, {0, fm.height - fm.frameHeight, fm.width, fm.height}), 0) << skinName;
+          EXPECT_EQ(Differing(screen, cache, {fm.clientOffsetX, fm.clientOffsetY, fm.clientOffsetX + 6, fm.clientOffsetY + 6}), 0)
+              << skinName << ": client background";
+          // Its buttons are wrapped.
+          for (int id : {IDOK, IDCANCEL}) {
+            const HWND button = GetDlgItem(dialog, id);
+            EXPECT_NE(dynamic_cast<skin::TvxBtnWnd*>(skin::TvxMainWnd::Of(button)), nullptr) << id;
+            EXPECT_TRUE(skin::QueryWindowSkinFlag(button, skin::SCMD_IS_SKINNED));
+          }
+          ClickDialogButton(dialog, IDOK);
+          return true;
+        },
+    });
+    answer = gallery::ShowMessageBox(form->Handle());
+    EXPECT_FALSE(steps.TimedOut()) << skinName;
+    EXPECT_TRUE(steps.AllDone());
+    EXPECT_EQ(answer, IDOK) << skinName;
+  }
+}
+
+TEST_F(GalleryDialogsTest, SkinnedCloseButtonClosesTheMessageBox) {
+  HWND dialog = nullptr;
+  ModalSteps steps({
+      [&] { return DialogShownSkinned(dialog); },
+      [&] {
+        const skin::TRect r = SkinnedDialog(dialog)->Button(HTCLOSE)->Rect;
+        RECT window{};
+        GetWindowRect(dialog, &window);
+        testing_support::ClickAt({window.left + (r.Left + r.Right) / 2, window.top + (r.Top + r.Bottom) / 2});
+        return true;
+      },
+  });
+  EXPECT_EQ(gallery::ShowMessageBox(form->Handle()), IDCANCEL);
+  EXPECT_FALSE(steps.TimedOut());
+}
+
+TEST_F(GalleryDialogsTest, FileOpenDialogListsAndOpensAFile) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "gk-dialogs-test";
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path file = folder / "gkpicked.txt";
+  std::ofstream(file) << "a file the dialog lists\n";
+  wchar_t saved[MAX_PATH] = L"";
+  GetCurrentDirectoryW(MAX_PATH, saved);
+  SetCurrentDirectoryW(folder.wstring().c_str());
+  HWND dialog = nullptr;
+  HWND list = nullptr;
+  int item = -1;
+  ModalSteps steps({
+      [&] { return DialogShownSkinned(dialog); },
+      [&] {
+        list = DescendantOfClass(dialog, L"SysListView32");
+        if (!list) return false;
+        LVFINDINFOW find{};
+        find.flags = LVFI_PARTIAL | LVFI_STRING;
+        find.psz = L"gkpicked";
+        item = ListView_FindItem(list, -1, &find);
+        return item >= 0;
+      },
+      [&] {
+        // The list is wrapped, as the dialog's other children.
+        EXPECT_NE(skin::TvxMainWnd::Of(list), nullptr);
+        RECT r{};
+        ListView_GetItemRect(list, item, &r, LVIR_LABEL);
+        POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ClientToScreen(list, &p);
+        testing_support::MoveMouseTo(p);
+        for (int i = 0; i < 2; ++i) {
+          testing_support::LeftButtonDown();
+          testing_support::LeftButtonUp();
+        }
+        return true;
+      },
+  });
+  // The gallery's own button, clicked as a person does.
+  testing_support::ClickAt(testing_support::ScreenPointOf(*form, 635, 100));
+  testing_support::PumpUntil([&] { return steps.AllDone() && !VisibleDialog(); }, 25s);
+  SetCurrentDirectoryW(saved);
+  EXPECT_FALSE(steps.TimedOut());
+  EXPECT_EQ(std::filesystem::path(form->OpenedFile()).filename(), file.filename());
+  std::filesystem::remove_all(folder);
+}
+
+TEST_F(GalleryDialogsTest, ColourDialogComesUpSkinnedAndCloses) {
+  HWND dialog = nullptr;
+  ModalSteps steps({
+      [&] { return DialogShownSkinned(dialog); },
+      [&] {
+        EXPECT_NE(dynamic_cast<skin::TvxBtnWnd*>(skin::TvxMainWnd::Of(GetDlgItem(dialog, IDCANCEL))), nullptr);
+        ClickDialogButton(dialog, IDOK);
+        return true;
+      },
+  });
+  EXPECT_EQ(gallery::ChooseColour(form->Handle(), RGB(200, 120, 40)), static_cast<long>(RGB(200, 120, 40)));
+  EXPECT_FALSE(steps.TimedOut());
+}
+
+TEST_F(GalleryDialogsTest, RemovingTheSkinGivesAdoptedWindowsTheirProceduresBack) {
+  HWND dialog = nullptr;
+  ModalSteps steps({
+      [&] { return DialogShownSkinned(dialog); },
+      [&] {
+        const HWND ok = GetDlgItem(dialog, IDOK);
+        EXPECT_TRUE(IsSubclassed(dialog));
+        EXPECT_TRUE(IsSubclassed(ok));
+        form->Manager().SetActive(false);
+        EXPECT_FALSE(IsSubclassed(dialog));
+        EXPECT_FALSE(IsSubclassed(ok));
+        EXPECT_EQ(skin::TvxMainWnd::Of(dialog), nullptr);
+        EXPECT_EQ(skin::TvxMainWnd::Of(ok), nullptr);
+        EXPECT_EQ(skin::DialogProviderOf(dialog), nullptr);
+        // The platform's frame is back, with its own close button.
+        EXPECT_TRUE(GetWindowLongW(dialog, GWL_STYLE) & WS_SYSMENU);
+        ClickDialogButton(dialog, IDOK);
+        return true;
+      },
+  });
+  EXPECT_EQ(gallery::ShowMessageBox(form->Handle()), IDOK);
+  EXPECT_FALSE(steps.TimedOut());
+  form->Manager().SetActive(true);
+}
+
+TEST_F(GalleryDialogsTest, RepeatedDialogsLeaveNoGdiObjectsOrWindows) {
+  auto openAndClose = [&] {
+    HWND dialog = nullptr;
+    ModalSteps steps({
+        [&] { return DialogShownSkinned(dialog); },
+        [&] {
+          testing_support::PressKey(VK_RETURN);
+          return true;
+        },
+    });
+    EXPECT_EQ(gallery::ShowMessageBox(form->Handle()), IDOK);
+    return !steps.TimedOut();
+  };
+  ASSERT_TRUE(openAndClose());
+  testing_support::PumpPending();
+  const DWORD gdiBefore = testing_support::GdiObjectCount();
+  const std::size_t windowsBefore = testing_support::ThreadWindows().size();
+  for (int i = 0; i < 15; ++i) ASSERT_TRUE(openAndClose()) << i;
+  testing_support::PumpPending();
+  EXPECT_EQ(testing_support::GdiObjectCount(), gdiBefore);
+  EXPECT_EQ(testing_support::ThreadWindows().size(), windowsBefore);
+}
+
+}  // namespace
