@@ -99,8 +99,9 @@ void TvxDialogWnd::PaintTitle(const TvxDialogMetrics& fm, tk::Bitmap& cache, int
   const TsMaskData* bar = Facts().HasSystemMenu() ? Mask(SectionMask("TITLEBAR")) : nullptr;
   if (!bar) return;
   const int corners = bar->Bmp ? (bar->Bmp->Width() / 9) * 2 : (bar->R.Width() / (std::max(bar->ImageCount, 1) * 3)) * 2;
+  // Its clear pixels show the title bar under it.
   DrawBorderMask(cache, {fm.width - corners - ButtonsWidth(), 0, fm.width, titleBand}, true, true, state, *bar,
-                 CacheInfo{});
+                 CacheInfo{&cache, 0, 0, true});
 }
 
 void TvxDialogWnd::PaintTitleIcon(const TvxDialogMetrics& fm, tk::Bitmap& cache) {
@@ -123,7 +124,9 @@ void TvxDialogWnd::PaintCaptionText(const TvxDialogMetrics& fm, tk::Bitmap& cach
   const RECT r{fm.frameWidth + 4 + (icon_ ? smallIcon : 0), fm.frameHeight, fm.width - ButtonsWidth() - 6,
                fm.captionHeight};
   if (r.right <= r.left || r.bottom <= r.top) return;
-  tk::TCanvas& canvas = skinData_->CacheCanvas();
+  // A canvas of its own: the cache must be free again for the copies to
+  // the screen.
+  tk::TBitmapCanvas canvas(cache);
   if (captionFontRead_) {
     canvas.Font().SetName(tk::WideToUtf8(captionFont_.lfFaceName));
     canvas.Font().SetHeight(captionFont_.lfHeight);
@@ -133,6 +136,7 @@ void TvxDialogWnd::PaintCaptionText(const TvxDialogMetrics& fm, tk::Bitmap& cach
   const std::string text =
       EllipsizeText(canvas, tk::WideToUtf8(CaptionText()), fm.width - smallIcon - fm.frameWidth - ButtonsWidth() - 6);
   WriteSectionText(canvas, text, true, Skin(), active_, TitleSection(), DT_SINGLELINE | DT_VCENTER, r);
+  canvas.Unbind();
   cache.Sync();
 }
 
@@ -197,7 +201,7 @@ void TvxDialogWnd::RepaintButton(int id) {
   if (!mask) return;
   DrawMaskGlyph(*cache, {b->Rect.Left, b->Rect.Top}, b->State, *mask, faded || (b->State == 0 && !active_) ? 2 : 1);
   cache->Sync();
-  tk::TWindowDC dc(handle_);
+  tk::TWindowDC dc(handle_, tk::TWindowDC::Whole);
   tk::TMemoryDC source;
   tk::TSelection selected(source.Get(), static_cast<HBITMAP>(cache->NativeHandle()));
   Blit(dc.Get(), source.Get(), b->Rect.Left, b->Rect.Top, b->Rect.Width(), b->Rect.Height(), b->Rect.Left, b->Rect.Top);
@@ -232,7 +236,7 @@ void TvxDialogWnd::HandleNcPaint(tk::TMessage& m) {
   tk::Bitmap* cache = skinData_->Cache();
   if (cache && !cache->Empty() && !skinData_->cacheStale) {
     const TvxDialogMetrics fm = Metrics();
-    tk::TWindowDC dc(handle_);
+    tk::TWindowDC dc(handle_, tk::TWindowDC::Whole);
     tk::TMemoryDC source;
     tk::TSelection selected(source.Get(), static_cast<HBITMAP>(cache->NativeHandle()));
     const HDC s = source.Get();

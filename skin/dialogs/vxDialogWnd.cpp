@@ -30,16 +30,18 @@ TvxDialogWnd::TvxDialogWnd(HWND window, TsSkinManager* manager, TvxProvider& pro
 }
 
 TvxDialogWnd::~TvxDialogWnd() {
-  systemMenu_.reset();
   // A dialog still open when the skin goes gets back what adoption took:
-  // its system-menu style (the platform's caption buttons) and its shape.
-  if (!done_ && IsWindow(handle_) && frameKind_ != fkUnread) {
+  // its system-menu style (the platform's caption buttons) and its shape;
+  // its procedure first, so the frame change reaches the platform alone.
+  const bool restore = !done_ && IsWindow(handle_) && frameKind_ != fkUnread;
+  Unsubclass();
+  systemMenu_.reset();
+  if (restore) {
     if (savedStyle_ & WS_SYSMENU) SetWindowLongW(handle_, GWL_STYLE, GetWindowLongW(handle_, GWL_STYLE) | WS_SYSMENU);
     SetWindowRgn(handle_, nullptr, TRUE);
     SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  Unsubclass();
 }
 
 void TvxDialogWnd::ReadStyles() {
