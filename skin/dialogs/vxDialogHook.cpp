@@ -11,6 +11,7 @@
 #include "skin/data/sSkinCommand.h"
 #include "skin/data/sSkinGlobals.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/forms/vxMnuWnd.h"
 #include "toolkit/win/Form.h"
 #include "toolkit/win/Screen.h"
 
@@ -87,19 +88,18 @@ void ForgetDialogProvider(TvxProvider* provider) {
     if (p == provider) p = nullptr;
 }
 
-std::function<void(HWND)>& PopupMenuWindowCreated() {
-  static std::function<void(HWND)> created;
-  return created;
-}
-
-std::function<void()>& ReleasePopupMenuWindows() {
-  static std::function<void()> release;
-  return release;
+std::vector<std::unique_ptr<TvxMnuWnd>>& MenuWindows() {
+  static std::vector<std::unique_ptr<TvxMnuWnd>> windows;
+  return windows;
 }
 
 void DialogWindowCreated(HWND window) {
   if (WindowClassName(window) != L"#32768" || QueryWindowSkinFlag(window, SCMD_IS_SKINNED)) return;
-  if (PopupMenuWindowCreated()) PopupMenuWindowCreated()(window);
+  auto& windows = MenuWindows();
+  // Wrappers whose windows are gone are done: they go before a new one
+  // comes, so the list holds at most the menus open at once.
+  windows.erase(std::remove_if(windows.begin(), windows.end(), [](const auto& w) { return w->Done(); }), windows.end());
+  windows.push_back(TvxMainWnd::Wrap<TvxMnuWnd>(window, DefaultManager));
 }
 
 void DialogWindowActivated(HWND window) {
@@ -132,7 +132,7 @@ void DialogWindowActivated(HWND window) {
 }
 
 void FreeDialogProviders() {
-  if (ReleasePopupMenuWindows()) ReleasePopupMenuWindows()();
+  MenuWindows().clear();
   std::vector<TvxProvider*> providers;
   providers.swap(DialogProviders());
   for (TvxProvider* p : providers) {

@@ -12,12 +12,13 @@
 
 #include <windows.h>
 
-#include <functional>
+#include <memory>
 #include <vector>
 
 namespace skin {
 
 class TvxProvider;
+class TvxMnuWnd;
 
 void UseDialogSkinning();
 
@@ -35,11 +36,7 @@ void DialogWindowActivated(HWND window);
 // Frees every provider (the skin is going away).
 void FreeDialogProviders();
 
-// Popup-menu windows ("#32768") met at creation. Until the skinned menus
-// wrap them, this is where that wrapping is plugged in: it receives each
-// new popup-menu window that is not skin-aware.
-std::function<void(HWND)>& PopupMenuWindowCreated();
-// Frees what PopupMenuWindowCreated made (the skin is going away).
-std::function<void()>& ReleasePopupMenuWindows();
+// The wrappers of the popup-menu windows ("#32768") met at creation.
+std::vector<std::unique_ptr<TvxMnuWnd>>& MenuWindows();
 
 }  // namespace skin

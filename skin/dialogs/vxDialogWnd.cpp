@@ -26,7 +26,7 @@ TvxDialogWnd::TvxDialogWnd(HWND window, TsSkinManager* manager, TvxProvider& pro
   buttonMin_.ImageIndex = buttonMax_.ImageIndex = buttonClose_.ImageIndex = buttonHelp_.ImageIndex = -1;
   systemMenu_ = std::make_unique<TvxSystemMenu>(*this);
   systemMenu_->UpdateItems();
-  if (manager && manager->SkinnedPopups()) HookSystemMenuForSkinning(*systemMenu_);
+  if (manager && manager->SkinnedPopups()) HookSystemMenuForSkinning(*systemMenu_, *manager);
 }
 
 TvxDialogWnd::~TvxDialogWnd() {

@@ -2,6 +2,7 @@
 
 #include "vxDialogRules.h"
 #include "vxDialogWnd.h"
+#include "skin/forms/sSkinableMenus.h"
 #include "skin/forms/sSystemMenuItems.h"
 
 namespace skin {
@@ -43,13 +44,8 @@ void TvxSystemMenu::UpdateItems() {
   }
 }
 
-std::function<void(tk::TPopupMenu&)>& SkinnedPopupHook() {
-  static std::function<void(tk::TPopupMenu&)> hook;
-  return hook;
-}
-
-void HookSystemMenuForSkinning(TvxSystemMenu& menu) {
-  if (SkinnedPopupHook()) SkinnedPopupHook()(menu);
+void HookSystemMenuForSkinning(TvxSystemMenu& menu, TsSkinManager& manager) {
+  TsSkinableMenus::Of(manager).HookPopup(menu, true);
 }
 
 }  // namespace skin

@@ -5,13 +5,12 @@
 // shown and enabled by the dialog's rules; a chosen item is the system
 // command sent to the dialog.
 
-#include <functional>
-
 #include "toolkit/win/Menus.h"
 
 namespace skin {
 
 class TvxDialogWnd;
+class TsSkinManager;
 
 class TvxSystemMenu : public tk::TPopupMenu {
   TK_CLASS(TvxSystemMenu)
@@ -35,9 +34,7 @@ private:
   TvxDialogWnd& dialog_;
 };
 
-// The skinned menus draw a popup menu from the skin once it is hooked;
-// they plug their hooking in here (empty: the platform draws the menu).
-std::function<void(tk::TPopupMenu&)>& SkinnedPopupHook();
-void HookSystemMenuForSkinning(TvxSystemMenu& menu);
+// The skinned menus draw the menu from the skin from now on.
+void HookSystemMenuForSkinning(TvxSystemMenu& menu, TsSkinManager& manager);
 
 }  // namespace skin
