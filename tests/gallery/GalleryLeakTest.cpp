@@ -9,6 +9,7 @@
 #include "GalleryFixture.h"
 #include "gallery/GalleryDialogs.h"
 #include "gallery/GalleryMenus.h"
+#include "skin/controls/adapters/vxMainWnd.h"
 #include "skin/data/sSkinManager.h"
 #include "toolkit/win/Menus.h"
 #include "toolkit/win/StandardControls.h"
@@ -68,6 +69,7 @@ TEST_F(GalleryLeakTest, FiftySkinChangesWithMenusAndDialogsBetweenLeaveNoObjects
   tk::TPopupMenu* menu = &form->Menus().ContextMenu();
   tk::TComboBox& chooser = form->SkinChooser();
   ASSERT_GE(chooser.Count(), 2);
+  int skinnedBoxes = 0;
   auto oneRound = [&](int round) {
     chooser.SetFocus();
     const bool down = chooser.ItemIndex() == 0;
@@ -80,9 +82,12 @@ TEST_F(GalleryLeakTest, FiftySkinChangesWithMenusAndDialogsBetweenLeaveNoObjects
                               return popup && IsWindowVisible(popup) && EndMenu();
                             })) << round;
     EXPECT_TRUE(RunAndClose([&] { gallery::ShowMessageBox(form->Handle()); },
-                            [] {
+                            [&] {
                               const HWND box = ShownDialog();
-                              return box && PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+                              if (!box) return false;
+                              // The dialog skinning holds it by now.
+                              skinnedBoxes += GetPropW(box, skin::kWrapperProperty) != nullptr;
+                              return PostMessageW(box, WM_COMMAND, IDCANCEL, 0) != FALSE;
                             }))
         << round;
     testing_support::PumpPending();
@@ -103,6 +108,7 @@ TEST_F(GalleryLeakTest, FiftySkinChangesWithMenusAndDialogsBetweenLeaveNoObjects
   std::printf("GDI objects %lu -> %lu, windows and menus %lu -> %lu over 50 changes\n",
               static_cast<unsigned long>(gdiBefore), static_cast<unsigned long>(gdiAfter),
               static_cast<unsigned long>(userBefore), static_cast<unsigned long>(userAfter));
+  EXPECT_EQ(skinnedBoxes, 52) << "every message box is a skinned one";
   // One object kept per round would show as fifty.
   EXPECT_LE(gdiAfter, gdiBefore + 2);
   EXPECT_LE(userAfter, userBefore);
