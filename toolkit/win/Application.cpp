@@ -127,11 +127,21 @@ bool TApplication::ProcessMessage(MSG& msg) {
       break;
     default: break;
   }
-  if (!IsKeyMsg(msg)) {
+  if (!IsMDIMsg(msg) && !IsKeyMsg(msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   return true;
+}
+
+// Ctrl+F4, Ctrl+F6 and Alt+- of the MDI children go to their client window.
+bool TApplication::IsMDIMsg(MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  TWinControl* target = TWinControl::FindControlOrAncestor(msg.hwnd);
+  TCustomForm* form = target ? GetParentForm(target) : nullptr;
+  if (form && form->IsMDIChild()) form = form->MDIParent();
+  if (!form || !form->IsMDIForm() || !form->ClientHandle()) return false;
+  return TranslateMDISysAccel(form->ClientHandle(), &msg) != FALSE;
 }
 
 bool TApplication::IsKeyMsg(MSG& msg) {

@@ -113,6 +113,7 @@ public:
 private:
   TApplication();
   friend class TCustomForm;
+  bool IsMDIMsg(MSG& msg);
   bool IsKeyMsg(MSG& msg);
   void Idle();
   void UpdateActions();

@@ -138,6 +138,13 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   if (!moved) pos.flags |= SWP_NOMOVE;
   if (!sized) pos.flags |= SWP_NOSIZE;
   Perform(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+  if (align_ != alNone && container_) container_->RequestAlign();
+}
+
+void TControl::SetAlign(TAlign align) {
+  if (align_ == align) return;
+  align_ = align;
+  if (container_) container_->RequestAlign();
 }
 
 void TControl::UpdateBoundsRect(const RECT& r) {
@@ -177,6 +184,7 @@ void TControl::SetVisible(bool visible) {
   visible_ = visible;
   if (visible) InvalidateControl(true, (controlStyle_ & csOpaque) != 0);
   Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
+  if (align_ != alNone && container_) container_->RequestAlign();
   if (!visible && MouseInControl()) {
     if (container_)
       container_->ChildHiddenUnderMouse();

@@ -59,6 +59,9 @@ public:
   // A child under the mouse was hidden: the mouse record moves on to what is
   // under the mouse now.
   virtual void ChildHiddenUnderMouse() = 0;
+  // An aligned child moved, changed size, showed, hid or changed its
+  // alignment: the aligned children are laid out again.
+  virtual void RequestAlign() {}
 
 protected:
   ~TControlParent() = default;
@@ -108,6 +111,11 @@ enum TControlStateFlag : unsigned {
 };
 using TControlState = unsigned;
 
+// Where a control docks in its parent's client area: aligned controls take
+// the edges in the order top, bottom, left, right (each in its current
+// order among the parent's children), and alClient the rest.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
 class TControl : public TComponent, protected TActionClient {
   TK_CLASS(TControl)
 public:
@@ -147,6 +155,8 @@ public:
   POINT ScreenToClient(POINT p) const;
 
   bool Visible() const { return visible_; }
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign align);
   virtual void SetVisible(bool visible);
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
@@ -284,6 +294,7 @@ private:
   bool showHint_ = false;
   bool parentShowHint_ = true;
   TBiDiMode biDiMode_ = bdLeftToRight;
+  TAlign align_ = alNone;
   TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   TControlState controlState_ = 0;
   TBasicAction* action_ = nullptr;

@@ -147,6 +147,13 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   params.ExStyle = WindowExStyle();
   TCustomForm* main = MainFormOfHost();
   params.WndParent = (main && main != this && main->HandleAllocated()) ? main->handle_ : nullptr;
+  if (IsMDIChild()) {
+    TCustomForm* parent = MDIParent();
+    if (!parent) throw EComponentError("An MDI child form needs an MDI parent form");
+    parent->HandleNeeded();
+    params.WndParent = parent->ClientHandle();
+    if (visible_) params.Style |= WS_VISIBLE;
+  }
   int width = width_;
   int height = height_;
   if (clientWidth_ >= 0 && clientHeight_ >= 0) {
@@ -157,7 +164,10 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   }
   params.Width = width;
   params.Height = height;
-  PlaceOnScreen(params.X, params.Y, width, height);
+  if (IsMDIChild())
+    PlaceMDIChild(params.X, params.Y);
+  else
+    PlaceOnScreen(params.X, params.Y, width, height);
 }
 
 void TCustomForm::SetMenu(TMainMenu* menu) {
@@ -168,7 +178,7 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
   }
   menu_ = menu;
   if (menu_) menu_->FreeNotification(this);
-  if (!handle_) return;
+  if (!handle_ || IsMDIChild()) return;
   ::SetMenu(handle_, menu_ ? menu_->Handle() : nullptr);
   if (menu_) menu_->SetWindow(handle_);
   HoldClientSize();
@@ -176,7 +186,8 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
 
 void TCustomForm::CreateWnd() {
   TCustomControl::CreateWnd();
-  if (menu_) {
+  if (IsMDIForm()) CreateMDIClient();
+  if (menu_ && !IsMDIChild()) {
     ::SetMenu(handle_, menu_->Handle());
     menu_->SetWindow(handle_);
   }
@@ -247,7 +258,13 @@ void TCustomForm::SetVisible(bool visible) {
   if (visible) {
     HandleNeeded();
     StartupMark("form windows");
-    ShowWindow(handle_, SW_SHOWNORMAL);
+    if (IsMDIChild()) {
+      // The client window shows and activates its children itself.
+      if (!IsWindowVisible(handle_)) ShowWindow(handle_, SW_SHOW);
+      MDIParent()->MDIActivate(this);
+    } else {
+      ShowWindow(handle_, SW_SHOWNORMAL);
+    }
     StartupMark("form shown");
     shownOnce_ = true;
     if (OnShow) OnShow(this);
@@ -266,7 +283,14 @@ void TCustomForm::SetFocus() {
   SetActiveWindow(handle_);
 }
 
-bool TCustomForm::Active() const { return handle_ && GetActiveWindow() == handle_; }
+bool TCustomForm::Active() const {
+  if (!handle_) return false;
+  if (IsMDIChild()) {
+    const TCustomForm* parent = MDIParent();
+    return parent && parent->ActiveMDIChild() == this && parent->Active();
+  }
+  return GetActiveWindow() == handle_;
+}
 
 void TCustomForm::SetActiveControl(TWinControl* control) {
   if (activeControl_ == control) return;
@@ -348,7 +372,8 @@ void TCustomForm::Close() {
   }
   if (!CloseQuery()) return;
   const bool isMain = MainFormOfHost() == this;
-  TCloseAction action = isMain ? caFree : caHide;
+  // A closed MDI child goes: the platform cannot hide one cleanly.
+  TCloseAction action = (isMain || IsMDIChild()) ? caFree : caHide;
   if (OnClose) OnClose(this, action);
   if (action == caNone) return;
   if (isMain) {
@@ -421,6 +446,8 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
     menu_ = nullptr;
   }
   if (component == focusedControl_) focusedControl_ = nullptr;
+  if (component == mdiParent_) mdiParent_ = nullptr;
+  if (component == windowMenu_) windowMenu_ = nullptr;
 }
 
 void TCustomForm::Paint() {
@@ -460,7 +487,7 @@ bool TCustomForm::HandleSizeMessage(TMessage& message) {
 }
 
 void TCustomForm::WndProc(TMessage& message) {
-  if (HandleSizeMessage(message)) return;
+  if (HandleSizeMessage(message) || HandleMDIMessage(message)) return;
   switch (message.Msg) {
     case WM_ACTIVATE: {
       const bool active = LOWORD(message.WParam) != WA_INACTIVE;

@@ -62,6 +62,15 @@ enum TPosition {
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
+// fsMDIForm: the form's client area holds a platform MDI client window
+// ("MDICLIENT") whose children are the fsMDIChild forms. An MDI child lives
+// in the client window of its MDI parent (SetMDIParent; by default the
+// application's main form when that is an MDI form).
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TTileMode { tbHorizontal, tbVertical };
+
+class TMenuItem;
+
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 
@@ -83,6 +92,37 @@ public:
   void SetBorderStyle(TFormBorderStyle style);
   TBorderIcons BorderIcons() const { return borderIcons_; }
   void SetBorderIcons(TBorderIcons icons);
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle style);
+
+  // --- MDI (FormMDI.cpp) -------------------------------------------------
+  bool IsMDIForm() const { return formStyle_ == fsMDIForm; }
+  bool IsMDIChild() const { return formStyle_ == fsMDIChild; }
+  // The MDI client window of an MDI form (none before its window exists).
+  HWND ClientHandle() const { return clientHandle_; }
+  // The MDI form whose client window holds this MDI child.
+  TCustomForm* MDIParent() const;
+  void SetMDIParent(TCustomForm* parent);
+  // The MDI children, as the client window lists them (top of the Z order
+  // first); the active one and whether it is maximized.
+  int MDIChildCount() const;
+  TCustomForm* MDIChildren(int index) const;
+  TCustomForm* ActiveMDIChild(bool* maximized = nullptr) const;
+  // The client window's arrangements and activation.
+  void Cascade();
+  void Tile();
+  void ArrangeIcons();
+  void Next();
+  void Previous();
+  TTileMode TileMode() const { return tileMode_; }
+  void SetTileMode(TTileMode mode) { tileMode_ = mode; }
+  void MDIActivate(TCustomForm* child);
+  void MDIMaximize(TCustomForm* child);
+  void MDIRestore(TCustomForm* child);
+  // The menu whose submenu lists the children (the window menu); optional.
+  TMenuItem* WindowMenu() const { return windowMenu_; }
+  void SetWindowMenu(TMenuItem* item);
+
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
   bool KeyPreview() const { return keyPreview_; }
@@ -148,6 +188,11 @@ public:
 protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void CreateWindowHandle(const TCreateParams& params) override;
+  void DestroyWnd() override;
+  void DestroyWindowHandle(HWND window) override;
+  void DefaultHandler(TMessage& message) override;
+  void AlignControls(RECT& rest) override;
   void WndProc(TMessage& message) override;
   void Paint() override;
   void BeforeDestruction() override;
@@ -163,10 +208,20 @@ private:
   void ClientSizeChanged();
   void Activated(bool active, bool minimized);
   bool HandleDialogKey(TMessage& message);
+  // FormMDI.cpp
+  void CreateMDIClient();
+  void CreateMDIChildWindow(const TCreateParams& params);
+  bool HandleMDIMessage(TMessage& message);
+  void PlaceMDIChild(int& x, int& y) const;
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
   TPosition position_ = poDesigned;
+  TFormStyle formStyle_ = fsNormal;
+  TTileMode tileMode_ = tbHorizontal;
+  HWND clientHandle_ = nullptr;
+  TCustomForm* mdiParent_ = nullptr;
+  TMenuItem* windowMenu_ = nullptr;
   bool keyPreview_ = false;
   int clientWidth_ = -1;
   int clientHeight_ = -1;

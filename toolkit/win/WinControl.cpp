@@ -146,6 +146,7 @@ void TWinControl::CreateHandle() {
   if (!wasCreating) SetControlState(ControlState() & ~csCreating);
   for (TControl* child : std::vector<TControl*>(controls_))
     if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->CreateHandle();
+  Realign();
 }
 
 void TWinControl::CreateSubClass(TCreateParams& params, const wchar_t* systemClass) {
@@ -212,16 +213,70 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {
+  CreateBoundWindow([&] {
+    return CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                           params.X, params.Y, params.Width, params.Height, params.WndParent, params.Menu,
+                           GetModuleHandleW(nullptr), nullptr);
+  });
+}
+
+void TWinControl::CreateBoundWindow(const std::function<HWND()>& create) {
   TWinControl* const interrupted = creatingControl;
   creatingControl = this;
-  const HWND window =
-      CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
-                      params.Y, params.Width, params.Height, params.WndParent, params.Menu, GetModuleHandleW(nullptr),
-                      nullptr);
+  HWND window = nullptr;
+  try {
+    window = create();
+  } catch (...) {
+    creatingControl = interrupted;
+    throw;
+  }
   creatingControl = interrupted;
   if (window && !handle_) {
     handle_ = window;
     WindowControls()[window] = this;
+  }
+}
+
+void TWinControl::Realign() {
+  if (ControlState() & csAligning) return;
+  SetControlState(ControlState() | csAligning);
+  try {
+    RECT rest = ClientRect();
+    AdjustClientRect(rest);
+    AlignControls(rest);
+  } catch (...) {
+    SetControlState(ControlState() & ~csAligning);
+    throw;
+  }
+  SetControlState(ControlState() & ~csAligning);
+}
+
+void TWinControl::AlignControls(RECT& rest) {
+  for (TAlign edge : {alTop, alBottom, alLeft, alRight, alClient}) {
+    for (TControl* child : std::vector<TControl*>(controls_)) {
+      if (child->Align() != edge || !child->Visible()) continue;
+      const int w = std::max<int>(0, rest.right - rest.left);
+      const int h = std::max<int>(0, rest.bottom - rest.top);
+      switch (edge) {
+        case alTop:
+          child->SetBounds(rest.left, rest.top, w, child->Height());
+          rest.top += child->Height();
+          break;
+        case alBottom:
+          child->SetBounds(rest.left, rest.bottom - child->Height(), w, child->Height());
+          rest.bottom -= child->Height();
+          break;
+        case alLeft:
+          child->SetBounds(rest.left, rest.top, child->Width(), h);
+          rest.left += child->Width();
+          break;
+        case alRight:
+          child->SetBounds(rest.right - child->Width(), rest.top, child->Width(), h);
+          rest.right -= child->Width();
+          break;
+        default: child->SetBounds(rest.left, rest.top, w, h); break;
+      }
+    }
   }
 }
 
@@ -237,7 +292,7 @@ void TWinControl::DestroyWnd() {
   text_ = Text();
   SetControlState(ControlState() | csDestroyingHandle);
   const HWND window = handle_;
-  DestroyWindow(window);
+  DestroyWindowHandle(window);
   SetControlState(ControlState() & ~csDestroyingHandle);
   if (handle_ == window) {
     WindowControls().erase(window);
@@ -465,6 +520,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
   }
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
   UpdateBoundsRect(BoundsToRect(left, top, width, height));
+  if (Align() != alNone && Parent()) Parent()->Realign();
 }
 
 RECT TWinControl::ClientRect() const {
@@ -492,6 +548,7 @@ void TWinControl::SetVisible(bool visible) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                      (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
   Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
+  if (Align() != alNone && Parent()) Parent()->Realign();
   if (!visible && MouseInControl()) UpdateMouseControl();
 }
 
@@ -826,10 +883,15 @@ void TWinControl::WndProc(TMessage& message) {
       if (host && TopControl() != this) host->SetFocusedControl(this);
       return;
     }
-    case WM_WINDOWPOSCHANGED:
+    case WM_WINDOWPOSCHANGED: {
       DefaultHandler(message);
       ReadBoundsFromWindow();
+      const UINT flags = reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags;
+      if (!(flags & SWP_NOSIZE)) Realign();
+      if (Align() != alNone && Parent() && (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW) || !(flags & SWP_NOSIZE)))
+        Parent()->Realign();
       return;
+    }
     case WM_GETOBJECT:
       if (AnswerAccessibleObject(*this, message.WParam, message.LParam, message.Result)) return;
       break;

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,9 @@ public:
   void Invalidate() override;
   void Update() override;
 
+  // Lays the aligned children out again in the client area.
+  void Realign();
+
   // Paints the graphic children that intersect the context's clip box, each
   // with the origin at its top-left corner; from `first` on when given.
   void PaintControls(HDC dc, TControl* first);
@@ -139,6 +143,8 @@ protected:
   virtual void CreateWnd();
   virtual void CreateWindowHandle(const TCreateParams& params);
   virtual void DestroyWnd();
+  // Destroys the window itself (DestroyWindow; an MDI child asks its client).
+  virtual void DestroyWindowHandle(HWND window) { DestroyWindow(window); }
   // Creates the window and those of the children.
   virtual void CreateHandle();
   // Makes the control a superclass of a system control (BUTTON, EDIT...).
@@ -158,6 +164,12 @@ protected:
   virtual void EraseBackground(HDC dc);
   // The client area children are placed in (group boxes leave out the caption).
   virtual void AdjustClientRect(RECT& /*rect*/) const {}
+  // Places the aligned children in `rest`, which keeps what they leave.
+  virtual void AlignControls(RECT& rest);
+  // Creates the window through `create`, binding the first messages of the
+  // new window to this control (for windows another window creates, such
+  // as MDI children).
+  void CreateBoundWindow(const std::function<HWND()>& create);
 
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyUp(WORD& key, TShiftState shift);
@@ -180,6 +192,7 @@ private:
   void RemoveControl(TControl* control) override;
   void InvalidateChildArea(const RECT& area, bool erase) override;
   void ChildHiddenUnderMouse() override { UpdateMouseControl(); }
+  void RequestAlign() override { Realign(); }
   // The form this control sits on, as the keeper of the focus; and the
   // control that is that form.
   TFocusHost* FocusHost() const;
