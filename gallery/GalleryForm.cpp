@@ -2,6 +2,7 @@
 
 #include "GalleryDialogs.h"
 #include "GalleryMenus.h"
+#include "GalleryMDI.h"
 #include "GallerySkins.h"
 #include "skin/controls/sButton.h"
 #include "skin/data/sSkinManager.h"
@@ -146,6 +147,7 @@ void TGalleryForm::CreateDialogButtons() {
     if (!path.empty()) openedFile_ = path;
   });
   AddButton("颜色 Colour...", 122, [this](tk::TObject*) { ChooseColour(Handle(), RGB(200, 120, 40)); });
+  AddButton("MDI 窗口 MDI windows...", 346, [this](tk::TObject*) { ShowMDIWindows(this); });
   // A push button of the plain toolkit class: the adapter paints it.
   Add<tk::TButton>(this, 560, 170, 150, 28)->SetCaption("普通按钮 Plain button");
   // A group box of the plain toolkit class with its own radio buttons.

@@ -12,6 +12,7 @@
 #include "skin/paint/sTransparentCorners.h"
 #include "toolkit/win/Canvas.h"
 #include "toolkit/win/GdiObjects.h"
+#include "toolkit/win/Form.h"
 #include "toolkit/win/WinControl.h"
 
 namespace skin {
@@ -201,8 +202,17 @@ void PaintGraphicChildren(HDC dc, tk::TWinControl* container, int ox, int oy) {
     return;
   }
   TGraphicChildrenPicture picture(*container, cache, paintable);
+  auto* form = dynamic_cast<tk::TCustomForm*>(container);
+  const bool mdiParent = form && form->IsMDIForm();
   for (tk::TControl* child : paintable) {
     if (!container->ContainsControl(child) || child->IsDestroying()) continue;
+    if (mdiParent && child->Align() != tk::alNone) {
+      // Beside the MDI client window: the child repaints itself where it is,
+      // the form painting only that child's place.
+      SendSkinCommandToControl(container, SCMD_SET_PAINTING_CHILD, reinterpret_cast<LPARAM>(child));
+      child->Repaint();
+      SendSkinCommandToControl(container, SCMD_SET_PAINTING_CHILD, 0);
+    }
     if (!InsideClipBox(dc, BoundsMovedBy(*child, ox, oy))) SendSkinCommandToControl(child, SCMD_SET_CLIPPED, 0);
     const tk::TSavedDC saved(picture.Handle());
     SetViewportOrgEx(picture.Handle(), child->Left(), child->Top(), nullptr);

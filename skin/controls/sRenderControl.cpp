@@ -4,6 +4,7 @@
 
 #include "skin/data/sSkinCommand.h"
 #include "toolkit/win/Canvas.h"
+#include "toolkit/win/Form.h"
 #include "toolkit/win/GdiObjects.h"
 #include "toolkit/win/WinControl.h"
 
@@ -36,6 +37,49 @@ void PaintTo(tk::TWinControl& control, HDC dc) {
   control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
 }
 
+void Render(HDC dc, tk::TControl& control);
+
+// The window position of `window` inside the window of `in`.
+POINT OffsetIn(HWND window, HWND in) {
+  RECT a{}, b{};
+  GetWindowRect(window, &a);
+  GetWindowRect(in, &b);
+  return {a.left - b.left, a.top - b.top};
+}
+
+// An MDI form's client window and, over it, its MDI children from the
+// bottom of the Z order up, each at its place in the form's window and
+// clipped to the client window's client area (a maximized child's frame
+// lies outside it).
+void RenderMDIArea(HDC dc, tk::TCustomForm& form, bool printed) {
+  const HWND client = form.ClientHandle();
+  const HWND window = form.Handle();
+  if (!client || !IsWindowVisible(client)) return;
+  const tk::TSavedDC saved(dc);
+  const POINT clientAt = OffsetIn(client, window);
+  if (!printed) {
+    const tk::TSavedDC clientSaved(dc);
+    OffsetViewportOrgEx(dc, clientAt.x, clientAt.y, nullptr);
+    SendMessageW(client, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+  }
+  POINT area{0, 0};
+  ClientToScreen(client, &area);
+  RECT windowRect{};
+  GetWindowRect(window, &windowRect);
+  RECT inner{};
+  GetClientRect(client, &inner);
+  OffsetRect(&inner, area.x - windowRect.left, area.y - windowRect.top);
+  IntersectClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+  for (int i = form.MDIChildCount() - 1; i >= 0; --i) {
+    tk::TCustomForm* child = form.MDIChildren(i);
+    if (!child || !IsWindowVisible(child->Handle())) continue;
+    const POINT at = OffsetIn(child->Handle(), window);
+    const tk::TSavedDC childSaved(dc);
+    OffsetViewportOrgEx(dc, at.x, at.y, nullptr);
+    Render(dc, *child);
+  }
+}
+
 void Render(HDC dc, tk::TControl& control) {
   IntersectClipRect(dc, 0, 0, control.Width(), control.Height());
   auto* windowed = dynamic_cast<tk::TWinControl*>(&control);
@@ -43,10 +87,14 @@ void Render(HDC dc, tk::TControl& control) {
     control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     return;
   }
-  if (QuerySkinFlag(windowed, SCMD_IS_SKINNED))
+  const bool skinned = QuerySkinFlag(windowed, SCMD_IS_SKINNED);
+  if (skinned)
     SendMessageW(windowed->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
   else
     PaintTo(*windowed, dc);
+  // A skinned form printed its MDI client window itself.
+  auto* form = dynamic_cast<tk::TCustomForm*>(windowed);
+  if (form && form->IsMDIForm()) RenderMDIArea(dc, *form, skinned);
   const POINT offset = ClientOffset(*windowed);
   std::vector<tk::TWinControl*> children;
   for (int i = 0; i < windowed->ControlCount(); ++i)

@@ -1,6 +1,7 @@
 #include "sMDIForm.h"
 
 #include "sSkinProvider.h"
+#include "skin/controls/adapters/vxMDIWnd.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/sPaintSection.h"
 
@@ -10,21 +11,38 @@ TsMDIForm::TsMDIForm(TsSkinProvider& provider) : provider_(provider) {
   if (provider_.Form()) provider_.Form()->HandleNeeded();
 }
 
+TsMDIForm::~TsMDIForm() { Disconnect(); }
+
 HWND TsMDIForm::ClientWindow() const {
   tk::TCustomForm* form = provider_.Form();
-  if (!form || !form->HandleAllocated()) return nullptr;
-  return FindWindowExW(form->Handle(), nullptr, L"MDICLIENT", nullptr);
+  return form && form->HandleAllocated() ? form->ClientHandle() : nullptr;
 }
 
 void TsMDIForm::Connect() {
-  if (connected_ || provider_.IsDesigning()) return;
+  if (provider_.IsDesigning() || wrapper_) return;
   Disconnect();
-  connected_ = provider_.SkinData().IsSkinned(false) && ClientWindow() != nullptr;
+  const HWND client = ClientWindow();
+  if (!client || !provider_.SkinData().IsSkinned(false)) return;
+  TsSkinProvider& provider = provider_;
+  wrapper_ = TvxMainWnd::Wrap<TvxMDIWnd>(client, provider_.SkinData().SkinManager(), *provider_.Form(),
+                                         [&provider]() -> const tk::Bitmap* {
+                                           if (provider.skinData_->cacheStale) provider.RegenerateCache();
+                                           const tk::Bitmap* cache = provider.skinData_->Cache();
+                                           return cache && !cache->Empty() ? cache : nullptr;
+                                         });
 }
 
-void TsMDIForm::Disconnect() { connected_ = false; }
+void TsMDIForm::Disconnect() {
+  if (!wrapper_) return;
+  wrapper_->Unsubclass();
+  const HWND client = wrapper_->Handle();
+  wrapper_.reset();
+  if (IsWindow(client))
+    RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
 
 void TsMDIForm::Refresh() {
+  Connect();
   TsCommonData& data = provider_.SkinData();
   data.cacheStale = true;
   provider_.captionInvalid_ = true;
@@ -32,12 +50,19 @@ void TsMDIForm::Refresh() {
   provider_.RepaintFrame();
 }
 
+void TsMDIForm::FramePainted() {
+  // The client window shows the area the frame's paint just put into the
+  // cache (a whole refresh here would paint the frame again, endlessly).
+  Connect();
+  if (const HWND client = ClientWindow())
+    RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
 RECT TsMDIForm::AreaRect(const TsFrameMetrics& fm) const {
   RECT r{fm.bottomStrip, 2 * fm.frameHeight + fm.captionHeight + fm.menuRows * fm.menuHeight + fm.extraBorder - 2,
          fm.width - fm.bottomStrip, fm.height - fm.bottomStrip};
   const HWND client = ClientWindow();
   if (!client) return r;
-  // The client window lies where the form's aligned children leave room.
   RECT window, area;
   GetWindowRect(provider_.Form()->Handle(), &window);
   GetWindowRect(client, &area);

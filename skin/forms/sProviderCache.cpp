@@ -74,7 +74,12 @@ bool TsSkinProvider::RegenerateCache() {
     PaintCaptionButtons(fm);
     PaintCaptionText(fm);
   }
-  if (mdiForm_) mdiForm_->PaintArea(*cache, fm);
+  if (mdiForm_) {
+    mdiForm_->PaintArea(*cache, fm);
+    childButtonsInCache_ = ChildButtonsShown();
+    LayOutChildButtons(fm);
+    if (childButtonsInCache_) PaintChildButtons(fm);
+  }
   captionInvalid_ = false;
   PaintUserOnPaint(fm);
   firstPaintDone_ = true;

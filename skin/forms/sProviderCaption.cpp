@@ -210,6 +210,7 @@ void TsSkinProvider::PaintCaptionButtons(const TsFrameMetrics& fm) {
 }
 
 void TsSkinProvider::RepaintButton(int id) {
+  if (RepaintChildButton(id)) return;
   TsCaptionButton* b = Button(id);
   tk::Bitmap* cache = skinData_->Cache();
   const HWND h = FormHandle();

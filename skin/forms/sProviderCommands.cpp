@@ -144,13 +144,13 @@ void TsSkinProvider::OnSkinLoaded(tk::TMessage& m) {
     if (form_->BorderIcons() != 0) RemoveSystemMenuStyle();
     RepaintFrame();
     if (IsMDIParent()) {
-      if (!mdiForm_) mdiForm_ = std::make_unique<TsMDIForm>(*this);
-      mdiForm_->Refresh();
+      EnsureMDIArea();
+      if (mdiForm_) mdiForm_->Refresh();
     }
     return;
   }
   if (skinData_->IsSkinned(false) && form_->BorderIcons() != 0 && !IsMDIChild()) RemoveSystemMenuStyle();
-  if (IsMDIParent() && !mdiForm_) mdiForm_ = std::make_unique<TsMDIForm>(*this);
+  EnsureMDIArea();
   FollowGlobalColor();
   RescanAdapter();
   RebuildScrollWnd();

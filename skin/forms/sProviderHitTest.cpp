@@ -56,6 +56,11 @@ void TsSkinProvider::HandleHitTest(tk::TMessage& m) {
     m.Result = HTTRANSPARENT;
     return;
   }
+  if (const int child = HitChildButton(p); child != HTNOWHERE) {
+    SetHotButton(child);
+    m.Result = child;
+    return;
+  }
   const int buttonHeight = CaptionButtonHeight();
   const int bandTop = (fm.captionHeight + fm.frameHeight - buttonHeight) / 2;
   if (p.y >= bandTop && p.y <= bandTop + buttonHeight) {

@@ -69,6 +69,7 @@ bool TsSkinProvider::HandleSkinnedMessage(tk::TMessage& m) {
     case WM_WINDOWPOSCHANGING: HandleWindowPosChanging(m); return true;
     case WM_GETMINMAXINFO: HandleMinMaxInfo(m); return true;
     case WM_SIZE: HandleSize(m); return true;
+    case WM_MDIACTIVATE: HandleMDIActivate(m); return true;
     case WM_WINDOWPOSCHANGED:
     case WM_EXITSIZEMOVE:
     case WM_SIZING: HandleSizeChanged(m); return true;
@@ -223,6 +224,7 @@ void TsSkinProvider::HandleSize(tk::TMessage& m) {
   skinData_->cacheStale = true;
   regionChanged_ = true;
   OldWndProc(m);
+  FollowMDIChildState();
   const TsGeneralData* section = skinData_->Section();
   if (section && section->GradientPercent > 0) {
     for (int i = 0; i < form_->ControlCount(); ++i) SendSkinCommandToControl(form_->Controls(i), SCMD_PARENT_MOVED, 0, 1);

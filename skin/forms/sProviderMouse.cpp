@@ -95,7 +95,8 @@ void TsSkinProvider::HandleNcLButtonDown(tk::TMessage& m) {
     return;
   }
   if (IsSystemButton(hit)) {
-    PressButton(hit);
+    // Clicks on the maximized child's disabled buttons are ignored.
+    if (ChildButtonPressAllowed(hit)) PressButton(hit);
     return;
   }
   if (hit >= HTUDBTN && hit - HTUDBTN < titleButtons_.Count()) {
@@ -163,6 +164,11 @@ void TsSkinProvider::ReleaseButton(int id, POINT p) {
       SysCommand(SC_CONTEXTHELP);
       UpdateSystemMenuItems();
       RepaintFrame();
+      return;
+    case HTCHILDCLOSE:
+    case HTCHILDMAX:
+    case HTCHILDMIN:
+      ReleaseChildButton(id);
       return;
     default: break;
   }

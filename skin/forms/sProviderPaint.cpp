@@ -69,6 +69,8 @@ void TsSkinProvider::HandleNcPaint(tk::TMessage& m) {
   const TsFrameMetrics fm = Metrics();
   const DWORD style = static_cast<DWORD>(GetWindowLongW(FormHandle(), GWL_STYLE));
   if (regionChanged_ && !settingRegion_ && (fm.framed || (style & WS_THICKFRAME))) UpdateRegion(true);
+  // A child maximized or restored changed the menu line since the cache was made.
+  if (mdiForm_ && ChildButtonsShown() != childButtonsInCache_) skinData_->cacheStale = true;
   if (skinData_->cacheStale) {
     const tk::Bitmap* cache = skinData_->Cache();
     if (!CanUseCaptionFastPath(fm) || !cache || cache->Height() != fm.height) redrawChildren_ = !firstPaintDone_;
@@ -80,7 +82,7 @@ void TsSkinProvider::HandleNcPaint(tk::TMessage& m) {
     CopyFrameStrips(dc.Get(), fm);
   }
   settingRegion_ = false;
-  if (mdiForm_) mdiForm_->Refresh();
+  if (mdiForm_) mdiForm_->FramePainted();
 }
 
 void TsSkinProvider::CopyFrameStrips(HDC dc, const TsFrameMetrics& fm) {
@@ -212,6 +214,15 @@ void TsSkinProvider::HandlePrint(tk::TMessage& m) {
   SetViewportOrgEx(dc, origin.x + fm.clientOffsetX, origin.y + fm.clientOffsetY, nullptr);
   IntersectClipRect(dc, 0, 0, fm.clientWidth, fm.clientHeight);
   PaintClientArea(dc, fm, {0, 0, fm.clientWidth, fm.clientHeight});
+  if (const HWND client = mdiForm_ ? mdiForm_->ClientWindow() : nullptr) {
+    // The MDI client window at its place in the client area.
+    RECT r{};
+    GetWindowRect(client, &r);
+    MapWindowPoints(HWND_DESKTOP, FormHandle(), reinterpret_cast<POINT*>(&r), 2);
+    const tk::TSavedDC clientSaved(dc);
+    OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+    SendMessageW(client, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+  }
   m.Result = 0;
 }
 

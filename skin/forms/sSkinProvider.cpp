@@ -187,10 +187,12 @@ bool TsSkinProvider::FormVisible() const {
   return h && IsWindowVisible(h);
 }
 
-bool TsSkinProvider::IsMDIChild() const {
-  const HWND h = FormHandle();
-  return h && (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+void TsSkinProvider::EnsureMDIArea() {
+  if (!IsMDIParent() || IsDesigning()) return;
+  if (!mdiForm_) mdiForm_ = std::make_unique<TsMDIForm>(*this);
+  MDISkinProvider = this;
 }
+
 
 bool TsSkinProvider::Skinned() const {
   return form_ && attached_ && !IsDestroying() && !form_->IsDestroying() && skinData_->IsSkinned(true);
@@ -230,10 +232,7 @@ void TsSkinProvider::PrepareForm() {
   if (skinActive && !IsMDIChild()) RemoveSystemMenuStyle();
   if (mdiAreaPending_ && skinActive) {
     mdiAreaPending_ = false;
-    if (IsMDIParent() && !IsDesigning()) {
-      mdiForm_ = std::make_unique<TsMDIForm>(*this);
-      MDISkinProvider = this;
-    }
+    EnsureMDIArea();
   }
   skinData_->ResolveSectionIndexes();
   ChooseButtonImages();

@@ -224,8 +224,11 @@ private:
   bool FormCreating() const;
   bool FormVisible() const;
   HWND FormHandle() const;
-  bool IsMDIParent() const { return false; }
-  bool IsMDIChild() const;
+  bool IsMDIParent() const { return form_ && form_->IsMDIForm(); }
+  // An MDI parent gets its MDI area handler (and is the MDI parent's
+  // provider from then on).
+  void EnsureMDIArea();
+  bool IsMDIChild() const { return form_ && form_->IsMDIChild(); }
   void RepaintIfVisible();
 
   // sProviderCommands.cpp
@@ -330,6 +333,25 @@ private:
   int SkinnedHorzBarHeight() const;
   int SkinnedVertBarWidth() const;
 
+  // sProviderMDI.cpp
+  tk::TCustomForm* MaximizedMDIChild() const;
+  bool ChildButtonsShown() const;
+  std::pair<int, int> ChildButtonSize() const;
+  void LayOutChildButtons(const TsFrameMetrics& fm);
+  TsButtonLook ChildButtonLook(int id) const;
+  void PaintChildButton(int id, tk::Bitmap& cache);
+  void PaintChildButtons(const TsFrameMetrics& fm);
+  // True for a child button id (repainted from the menu line's picture).
+  bool RepaintChildButton(int id);
+  int HitChildButton(POINT windowPoint) const;
+  bool ChildButtonPressAllowed(int id) const;
+  void ReleaseChildButton(int id);
+  void HandleMDIActivate(tk::TMessage& m);
+  // An MDI child was maximized, restored or minimized: the parent's menu
+  // line shows its buttons or not.
+  void FollowMDIChildState();
+  void RefreshMDIParent();
+
   // sProviderMessages.cpp
   bool HandleSkinnedMessage(tk::TMessage& m);
   void HandleMouseEnter(tk::TMessage& m);
@@ -384,6 +406,8 @@ private:
   bool mdiAreaPending_ = true;
   tk::ComponentPtr<TsSystemMenu> systemMenu_;
   std::unique_ptr<TsMDIForm> mdiForm_;
+  bool childButtonsInCache_ = false;  // an MDI parent's cache shows the child buttons
+  bool mdiChildZoomed_ = false;       // an MDI child was maximized at its last size change
   std::unique_ptr<TsOutlineDrag> drag_;
   bool formActive_ = true;
   tk::Bitmap menuLineBmp_;

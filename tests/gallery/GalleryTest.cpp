@@ -11,7 +11,11 @@
 #include "GalleryFixture.h"
 #include "WindowTestSupport.h"
 #include "gallery/GalleryForm.h"
+#include "gallery/GalleryMDI.h"
 #include "gallery/GallerySkins.h"
+#include "skin/controls/adapters/vxMDIWnd.h"
+#include "skin/controls/sButton.h"
+#include "skin/forms/sSkinProvider.h"
 #include "skin/controls/adapters/vxBtnWnd.h"
 #include "skin/controls/adapters/vxCheckBoxWnd.h"
 #include "skin/controls/adapters/vxComboBoxWnd.h"
@@ -168,6 +172,35 @@ TEST_F(GalleryTest, ListBoxThumbDraggedToTheEndAndTrackClicked) {
   EXPECT_EQ(log[log.size() - 2].position, last);
   EXPECT_EQ(log.back().code, SB_ENDSCROLL);
   EXPECT_EQ(list.TopIndex(), last);
+}
+
+// The MDI windows: a click on the gallery's button opens the MDI parent
+// with two MDI children, each form drawn by its own skin provider, and the
+// parent's client window showing the MDI area.
+TEST_F(GalleryTest, TheMDIButtonOpensASkinnedParentWithTwoSkinnedChildren) {
+  skin::TsButton* button = nullptr;
+  for (skin::TsButton* b : ControlsOf<skin::TsButton>())
+    if (b->Caption().find("MDI") != std::string::npos) button = b;
+  ASSERT_NE(button, nullptr);
+  testing_support::ClickControl(*button);
+  gallery::TGalleryMDIForm* mdi = nullptr;
+  ASSERT_TRUE(testing_support::PumpUntil([&] {
+    for (int i = 0; i < form->ComponentCount() && !mdi; ++i)
+      mdi = dynamic_cast<gallery::TGalleryMDIForm*>(form->Components(i));
+    return mdi && IsWindowVisible(mdi->Handle());
+  }));
+  EXPECT_EQ(mdi->MDIChildCount(), 2);
+  for (tk::TCustomForm* f : {static_cast<tk::TCustomForm*>(mdi), mdi->MDIChildren(0), mdi->MDIChildren(1)}) {
+    ASSERT_NE(f, nullptr);
+    skin::TsSkinProvider* provider = skin::TsSkinProvider::Of(f);
+    ASSERT_NE(provider, nullptr) << f->Caption();
+    EXPECT_TRUE(provider->Skinned()) << f->Caption();
+  }
+  for (int i = 0; i < 2; ++i)
+    EXPECT_NE(GetWindowLongW(mdi->MDIChildren(i)->Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD, 0);
+  EXPECT_NE(dynamic_cast<skin::TvxMDIWnd*>(skin::TvxMainWnd::Of(mdi->ClientHandle())), nullptr)
+      << "the client window is wrapped";
+  mdi->Hide();
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ const std::vector<GoldenSkin>& GoldenSkins() {
 
 const std::vector<FrameGoldenCase>& FrameGoldenCases() {
   const FrameSetup main{tk::bsSingle, tk::biSystemMenu | tk::biMinimize, kMainCaption, ""};
+  const FrameSetup mdi{tk::bsSizeable, tk::biSystemMenu | tk::biMinimize | tk::biMaximize, "MDI parent", "", true};
   static const std::vector<FrameGoldenCase> cases = {
       {"main-active", main, UseMainWindowFont},
       {"main-inactive", main,
@@ -84,6 +85,16 @@ const std::vector<FrameGoldenCase>& FrameGoldenCases() {
          f.provider->RefreshFrame();
        }},
       {"tool-window", {tk::bsToolWindow, tk::biSystemMenu, "Tool window", ""}, nullptr},
+      // The MDI area under the client window, then with a maximized child
+      // whose buttons sit on the parent's menu line.
+      {"mdi-parent", mdi, nullptr},
+      {"mdi-parent-child-maximized", mdi,
+       [](SkinnedFrame& f) {
+         tk::TForm* child = f.AddMDIChild("Child");
+         f.form->MDIMaximize(child);
+         testing_support::PumpPending();
+         f.provider->RefreshFrame();
+       }},
   };
   return cases;
 }

@@ -5,6 +5,7 @@
 #include "ControlSkins.h"
 #include "skin/data/sSkinGlobals.h"
 #include "toolkit/win/Application.h"
+#include "toolkit/win/Menus.h"
 
 namespace formfix {
 
@@ -18,6 +19,14 @@ void SkinnedFrame::Build(const FrameSetup& setup) {
   form->SetBorderIcons(setup.borderIcons);
   form->SetCaption(setup.caption);
   form->SetClientSize(kClientWidth, kClientHeight);
+  if (setup.mdiParent) {
+    form->SetFormStyle(tk::fsMDIForm);
+    auto* menu = tk::Create<tk::TMainMenu>(form);
+    auto* item = tk::Create<tk::TMenuItem>(form);
+    item->SetCaption("Window");
+    menu->Items()->Add(item);
+    form->SetMenu(menu);
+  }
   form->SetPosition(tk::poScreenCenter);
   form->OnClose = [this](tk::TObject*, tk::TCloseAction& action) {
     closed = true;
@@ -37,6 +46,10 @@ void SkinnedFrame::Free() {
   testing_support::LeftButtonUp();
   testing_support::RightButtonUp();
   testing_support::KeyUp(VK_MENU);
+  // A closed child freed itself; the others go before their parent.
+  for (auto [child, window] : mdiChildren)
+    if (tk::TWinControl::FindControl(window) == child) tk::TComponent::Free(child);
+  mdiChildren.clear();
   if (form) tk::TComponent::Free(form);
   form = nullptr;
   manager = nullptr;
@@ -69,6 +82,19 @@ POINT SkinnedFrame::ButtonCentre(int id) {
 POINT SkinnedFrame::CaptionPoint() const {
   const skin::TsFrameMetrics fm = provider->Metrics();
   return ScreenPoint(fm.width / 2, fm.TitleHeight() / 2);
+}
+
+tk::TForm* SkinnedFrame::AddMDIChild(const std::string& caption) {
+  auto* child = tk::Create<tk::TForm>(nullptr);
+  child->SetFormStyle(tk::fsMDIChild);
+  child->SetMDIParent(form);
+  child->SetCaption(caption);
+  child->SetBounds(10, 10, 220, 150);
+  tk::Create<skin::TsSkinProvider>(child);
+  child->Show();
+  mdiChildren.emplace_back(child, child->Handle());
+  testing_support::PumpPending();
+  return child;
 }
 
 void SkinnedFrameTest::TearDown() { Free(); }

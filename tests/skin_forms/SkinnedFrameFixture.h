@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "WindowTestSupport.h"
 #include "skin/data/sSkinManager.h"
@@ -23,6 +24,9 @@ struct FrameSetup {
   tk::TBorderIcons borderIcons = tk::biSystemMenu | tk::biMinimize;
   std::string caption = "Skinned frame";
   std::string skin = "EmberStyle (internal)";
+  // An MDI parent form with a main menu (the maximized child's buttons
+  // show on its menu line).
+  bool mdiParent = false;
 };
 
 class SkinnedFrame {
@@ -46,11 +50,17 @@ public:
   POINT ButtonCentre(int id);
   // A point of the caption bar between the icon and the text.
   POINT CaptionPoint() const;
+  // An MDI child of the MDI parent form, with its own skin provider, shown
+  // at (10, 10) of the client window.
+  tk::TForm* AddMDIChild(const std::string& caption);
 
   tk::TForm* form = nullptr;
   skin::TsSkinManager* manager = nullptr;
   skin::TsSkinProvider* provider = nullptr;
   bool closed = false;
+  // The MDI children with their windows (a child closed by the user frees
+  // itself: its window no longer belongs to it).
+  std::vector<std::pair<tk::TForm*, HWND>> mdiChildren;
 };
 
 class SkinnedFrameTest : public ::testing::Test, protected SkinnedFrame {

@@ -186,11 +186,12 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
 
 void TCustomForm::CreateWnd() {
   TCustomControl::CreateWnd();
-  if (IsMDIForm()) CreateMDIClient();
   if (menu_ && !IsMDIChild()) {
     ::SetMenu(handle_, menu_->Handle());
     menu_->SetWindow(handle_);
   }
+  // After the menu: the client window lists its children in the window menu.
+  if (IsMDIForm()) CreateMDIClient();
   TrimSystemMenu();
   // The size above was a guess from the system's frame; the window now says
   // what frame it really has (a skin may answer WM_NCCALCSIZE itself).
