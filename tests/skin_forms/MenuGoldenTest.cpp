@@ -8,6 +8,8 @@
 
 #include "GoldenFiles.h"
 #include "MenuGoldenCases.h"
+#include "toolkit/win/FontMapper.h"
+#include "toolkit/win/Unicode.h"
 
 namespace {
 
@@ -20,6 +22,11 @@ bool InAny(const std::vector<skin::TRect>& bands, int x, int y) {
 }
 
 TEST(MenuGolden, EveryPopupMatchesItsReference) {
+  // The references were drawn with Wine's own faces in the prefix; without
+  // them the menu font maps to another face and every popup changes size.
+  for (const wchar_t* face : {L"MS Sans Serif", L"Tahoma"})
+    ASSERT_TRUE(tk::FontFaceExists(face, DEFAULT_CHARSET))
+        << "the Wine prefix lacks Wine's own fonts (no " << tk::WideToUtf8(face) << "): run scripts/setup.sh";
   SkinnedFrame frame;
   for (const GoldenSkin& skin : GoldenSkins())
     for (const MenuGoldenCase& c : MenuGoldenCases()) {
