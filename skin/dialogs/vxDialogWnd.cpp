@@ -56,9 +56,14 @@ void TvxDialogWnd::ReadStyles() {
 }
 
 void TvxDialogWnd::TakeFormSection() {
+  // Every rescan meets the same children again: only a real change of
+  // section makes the picture stale, and a shown dialog is then painted
+  // again, as nothing else would come to paint it.
+  if (skinData_->SkinSection() == "FORM") return;
   skinData_->SetSkinSection("FORM");
   skinData_->ResolveSectionIndexes();
   skinData_->cacheStale = true;
+  if (IsWindowVisible(handle_)) RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TvxDialogWnd::CreateCaptionFont() {
@@ -307,9 +312,17 @@ void TvxDialogWnd::WndProc(tk::TMessage& m) {
       MakeHot(0);
       break;
     case WM_SIZE:
-    case WM_WINDOWPOSCHANGED:
       skinData_->cacheStale = true;
       regionChanged_ = true;
+      break;
+    case WM_WINDOWPOSCHANGED:
+      // Showing, moving or restacking leaves the picture as it is. Showing
+      // paints the frame before this message arrives, so calling the cache
+      // stale here would leave it stale with nothing to paint it again.
+      if (!(reinterpret_cast<const WINDOWPOS*>(m.LParam)->flags & SWP_NOSIZE)) {
+        skinData_->cacheStale = true;
+        regionChanged_ = true;
+      }
       break;
     case WM_ACTIVATE:
     case WM_NCACTIVATE:
