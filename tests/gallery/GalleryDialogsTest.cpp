@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "GalleryFixture.h"
 #include "WindowTestSupport.h"
 #include "gallery/GalleryDialogs.h"
 #include "gallery/GalleryForm.h"
@@ -179,36 +180,18 @@ bool IsSubclassed(HWND w) {
   return GetWindowLongPtrW(w, GWLP_WNDPROC) != static_cast<LONG_PTR>(GetClassLongPtrW(w, GCLP_WNDPROC));
 }
 
-class GalleryDialogsTest : public ::testing::Test {
+// The gallery fixture, with the skin switched on again before each test:
+// one of them removes it.
+class GalleryDialogsTest : public galleryfix::GalleryTest {
 protected:
-  static void SetUpTestSuite() {
-    tk::Application().Initialize();
-    form = tk::Application().CreateForm<gallery::TGalleryForm>();
-    form->Show();
-    shown = testing_support::BringToFront(form->Handle());
-  }
-  static void TearDownTestSuite() {
-    tk::TComponent::Free(form);
-    form = nullptr;
-  }
   void SetUp() override {
-    ASSERT_TRUE(shown) << "the gallery could not be brought to the front";
     form->Manager().SetActive(true);
-    form->UseSkin(gallery::kEmberStyle);
-    testing_support::BringToFront(form->Handle());
-    testing_support::PumpPending();
-  }
-  void TearDown() override {
-    testing_support::LeftButtonUp();
-    testing_support::PumpPending();
+    GalleryTest::SetUp();
   }
   // Clicks a button of the dialog with the real mouse.
   static void ClickDialogButton(HWND dialog, int id) {
     testing_support::ClickAt(CentreOnScreen(GetDlgItem(dialog, id)));
   }
-
-  static inline gallery::TGalleryForm* form = nullptr;
-  static inline bool shown = false;
 };
 
 TEST_F(GalleryDialogsTest, MessageBoxComesUpSkinnedAndItsOkButtonWorks) {
