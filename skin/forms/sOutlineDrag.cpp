@@ -87,11 +87,15 @@ void TsOutlineDrag::End(POINT screen) {
   if (!active_) return;
   if (screen.x != last_.x || screen.y != last_.y) Track(screen);
   Finish();
+  // The outline lies on the desktop; a child window (an MDI child) is
+  // placed in its parent's client coordinates.
+  POINT at{outline_.left, outline_.top};
+  if (GetWindowLongW(window_, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(window_), &at);
   if (moving_) {
-    SetWindowPos(window_, nullptr, outline_.left, outline_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   } else if (moved_) {
-    SetWindowPos(window_, nullptr, outline_.left, outline_.top, outline_.right - outline_.left,
-                 outline_.bottom - outline_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, at.x, at.y, outline_.right - outline_.left, outline_.bottom - outline_.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

@@ -159,6 +159,7 @@ void TsSkinProvider::PaintMenuLine(const TsFrameMetrics& fm) {
   menuLineBmp_ = tk::Bitmap(line.Width(), line.Height(), tk::PixelFormat::pf24bit);
   CopyBitmapRect(menuLineBmp_, 0, 0, cache, line);
   PaintMenuItems(fm, menu, section);
+  PaintMDIChildIcon(fm);
 }
 
 void TsSkinProvider::PaintMenuItems(const TsFrameMetrics&, HMENU menu, int section) {

@@ -49,6 +49,11 @@ const ProgramIcons& ExecutableIcons() {
 
 }  // namespace
 
+HICON TsSkinProvider::DefaultSmallIcon() {
+  if (HICON icon = ExecutableIcons().small) return icon;
+  return LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+}
+
 // --- Title icon ------------------------------------------------------------------
 
 void TsSkinProvider::PaintTitleIcon(const TsFrameMetrics& fm) {

@@ -139,6 +139,24 @@ void TsSkinProvider::ReleaseChildButton(int id) {
   if (pressed && child) SendMessageW(child->Handle(), WM_SYSCOMMAND, id == HTCHILDCLOSE ? SC_CLOSE : SC_RESTORE, 0);
 }
 
+void TsSkinProvider::PaintMDIChildIcon(const TsFrameMetrics& fm) {
+  tk::TCustomForm* child = MaximizedMDIChild();
+  if (!child || !(child->BorderIcons() & tk::biSystemMenu)) return;
+  if (const TsSkinProvider* childProvider = Of(child); childProvider && !childProvider->ShowAppIcon()) return;
+  const int size = fm.menuHeight - 2;
+  if (size <= 0) return;
+  // The child's own icon is the one given to its window.
+  auto icon = reinterpret_cast<HICON>(SendMessageW(child->Handle(), WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = DefaultSmallIcon();
+  tk::Bitmap& cache = *skinData_->Cache();
+  {
+    tk::TMemoryDC dc;
+    tk::TSelection selected(dc.Get(), static_cast<HBITMAP>(cache.NativeHandle()));
+    DrawIconEx(dc.Get(), fm.frameWidth + 1, fm.TitleHeight() + 1, icon, size, size, 0, nullptr, DI_NORMAL);
+  }
+  cache.Sync();
+}
+
 // --- The MDI child's side -------------------------------------------------------
 
 void TsSkinProvider::RefreshMDIParent() {
@@ -154,8 +172,20 @@ void TsSkinProvider::HandleMDIActivate(tk::TMessage& m) {
   OldWndProc(m);
   if (!IsMDIChild() || !MDISkinProvider || MDISkinProvider->IsDestroying()) return;
   menuOwnerDrawSet_ = false;
-  if (reinterpret_cast<HWND>(m.LParam) == FormHandle()) MDIChildProvider = this;
+  if (reinterpret_cast<HWND>(m.LParam) == FormHandle()) {
+    MDIChildProvider = this;
+    // The child's items now show on the parent's line: drawn by the skin.
+    if (Skinned()) HookFormMenus(true);
+  }
   RefreshMDIParent();
+}
+
+void TsSkinProvider::HandleChildActivate(tk::TMessage& m) {
+  OldWndProc(m);
+  if (!IsMDIChild() || !MDISkinProvider || MDISkinProvider->IsDestroying()) return;
+  // A menu given to the child since it was activated is drawn by the skin too.
+  if (Skinned()) HookFormMenus(true);
+  if (MDISkinProvider->MaximizedMDIChild()) MDISkinProvider->RepaintFrame();
 }
 
 void TsSkinProvider::FollowMDIChildState() {

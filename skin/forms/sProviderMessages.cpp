@@ -70,6 +70,7 @@ bool TsSkinProvider::HandleSkinnedMessage(tk::TMessage& m) {
     case WM_GETMINMAXINFO: HandleMinMaxInfo(m); return true;
     case WM_SIZE: HandleSize(m); return true;
     case WM_MDIACTIVATE: HandleMDIActivate(m); return true;
+    case WM_CHILDACTIVATE: HandleChildActivate(m); return true;
     case WM_WINDOWPOSCHANGED:
     case WM_EXITSIZEMOVE:
     case WM_SIZING: HandleSizeChanged(m); return true;
@@ -81,6 +82,8 @@ bool TsSkinProvider::HandleSkinnedMessage(tk::TMessage& m) {
       captionCache_.reset();
       return false;
     case WM_ENTERIDLE: m.Result = 0; return true;
+    case WM_ENTERMENULOOP: HandleEnterMenuLoop(m); return true;
+    case WM_EXITMENULOOP: HandleExitMenuLoop(m); return true;
     case tk::CM_ENABLEDCHANGED:
       OldWndProc(m);
       skinData_->cacheStale = true;
@@ -133,12 +136,18 @@ void TsSkinProvider::HandleSysCommand(tk::TMessage& m) {
     m.Result = 0;
     return;
   }
-  if (command == SC_KEYMENU && LOWORD(m.LParam) == ' ') {
+  if (IsMDIChild() && MDISkinProvider) {
+    HandleMDIChildSysCommand(m);
+  } else if (command == SC_KEYMENU && LOWORD(m.LParam) == ' ') {
     if (form_->BorderIcons() & tk::biSystemMenu) ShowSystemMenuAtIcon();
     m.Result = 0;
     return;
+  } else if (IsMDIParent()) {
+    HandleMDIParentSysCommand(m);
+  } else {
+    OldWndProc(m);
   }
-  OldWndProc(m);
+  if (IsDestroying() || !FormHandle()) return;
   if ((command == SC_MAXIMIZE || command == SC_RESTORE) && Button(kButtonMaximize)->Rect.Width() > 0 && Skinned()) {
     buttonMax_.State = 0;
     RepaintButton(kButtonMaximize);

@@ -7,6 +7,7 @@
 
 #include "sFormScrollWnd.h"
 #include "sMDIForm.h"
+#include "sMDIIconsWindow.h"
 #include "sOutlineDrag.h"
 #include "sSystemMenu.h"
 #include "skin/controls/sControlKinds.h"

@@ -54,6 +54,7 @@ namespace skin {
 class TsSystemMenu;
 class TsMDIForm;
 class TsOutlineDrag;
+class TsMDIIconsWindow;
 class TsSkinProvider;
 class TsSkinTables;
 class TvxFormScrollWnd;
@@ -160,6 +161,9 @@ public:
   int HotButton() const { return hotButton_; }
   bool FormActive() const { return formActive_; }
   TsSystemMenu* SystemMenu() const { return systemMenu_.get(); }
+  // The window showing a maximized MDI child's buttons during the parent's
+  // menu loop, or none.
+  HWND MDIIconsWindow() const;
   // Shows the system menu at a screen point.
   void ShowSystemMenu(int x, int y);
   // Shows it where the title icon is, as a click on it does.
@@ -187,6 +191,8 @@ public:
 
   // The provider of a form, or none.
   static TsSkinProvider* Of(const tk::TCustomForm* form);
+  // The program's small icon, else the system's application icon.
+  static HICON DefaultSmallIcon();
 
   // The adapter that wraps the form's standard controls (none while no
   // skin is applied) and the form's own skinned scroll bars (none unless
@@ -269,6 +275,8 @@ private:
   // plainly otherwise.
   void HookFormMenus(bool skinned);
   void PaintMenuItems(const TsFrameMetrics& fm, HMENU menu, int section);
+  // A maximized MDI child's icon first on the parent's menu line.
+  void PaintMDIChildIcon(const TsFrameMetrics& fm);
   void PaintUserOnPaint(const TsFrameMetrics& fm);
   bool CanUseCaptionFastPath(const TsFrameMetrics& fm) const;
 
@@ -347,10 +355,23 @@ private:
   bool ChildButtonPressAllowed(int id) const;
   void ReleaseChildButton(int id);
   void HandleMDIActivate(tk::TMessage& m);
+  void HandleChildActivate(tk::TMessage& m);
   // An MDI child was maximized, restored or minimized: the parent's menu
   // line shows its buttons or not.
   void FollowMDIChildState();
   void RefreshMDIParent();
+
+  // sProviderMDICommands.cpp
+  void HandleMDIParentSysCommand(tk::TMessage& m);
+  void HandleMDIChildSysCommand(tk::TMessage& m);
+  // The parent ends the update a command began and is drawn again whole.
+  static void RedrawMDIParentAfterCommand(const TsSkinProvider* self, bool processPending);
+  void RedrawWithFrame();
+  void RedrawOtherMDIChildren();
+  // The menu loop of an MDI parent with a maximized child: the child's
+  // buttons stay shown by a window of their own over the menu line.
+  void HandleEnterMenuLoop(tk::TMessage& m);
+  void HandleExitMenuLoop(tk::TMessage& m);
 
   // sProviderMessages.cpp
   bool HandleSkinnedMessage(tk::TMessage& m);
@@ -409,6 +430,7 @@ private:
   bool childButtonsInCache_ = false;  // an MDI parent's cache shows the child buttons
   bool mdiChildZoomed_ = false;       // an MDI child was maximized at its last size change
   std::unique_ptr<TsOutlineDrag> drag_;
+  std::unique_ptr<TsMDIIconsWindow> mdiIcons_;
   bool formActive_ = true;
   tk::Bitmap menuLineBmp_;
   mutable int linesCount_ = -1;

@@ -1,13 +1,24 @@
 // A skinned MDI parent form: its client window shows the MDI area the
 // provider painted into its cache; a maximized child's buttons sit on the
 // parent's menu line, answer their hit codes and act on the child under
-// real clicks; a picture of the parent includes its children.
+// real clicks; a picture of the parent includes its children. A maximized
+// child's icon and menu items are on the parent's menu line, its system
+// commands leave both windows painted, its buttons stay shown during the
+// parent's menu loop, and an outline drag places a child where the
+// outline was dropped.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "ScreenPixels.h"
 #include "SkinnedFrameFixture.h"
 #include "skin/controls/sRenderControl.h"
+#include "skin/forms/sMDIIconsWindow.h"
 #include "skin/forms/sTitleButtons.h"
 #include "toolkit/win/Canvas.h"
+#include "toolkit/win/Menus.h"
+#include "toolkit/win/StandardControls.h"
+#include "toolkit/win/Unicode.h"
 
 namespace {
 
@@ -158,6 +169,250 @@ TEST_F(MDIFrameTest, APictureOfTheParentIncludesItsChildren) {
   const int px = x + child->Width() + 5, py = y + 5;
   ASSERT_LT(px, area.right - 2);
   EXPECT_EQ(DifferingPixels(whole, px, py, *cache, px, py, 1, 1), 0);
+}
+
+// The bar's position of an item with this caption, or -1.
+int BarPosition(HWND window, const std::string& caption) {
+  HMENU bar = GetMenu(window);
+  for (int i = 0; bar && i < GetMenuItemCount(bar); ++i) {
+    wchar_t text[128] = {};
+    GetMenuStringW(bar, static_cast<UINT>(i), text, 127, MF_BYPOSITION);
+    if (tk::WideToUtf8(text) == caption) return i;
+  }
+  return -1;
+}
+
+TEST_F(MDIFrameTest, AMaximizedChildsIconAndMenuItemsAreOnTheParentsMenuLine) {
+  tk::TForm* child = AddMDIChild("Child");
+  auto* menu = tk::Create<tk::TMainMenu>(child);
+  auto* sheet = tk::Create<tk::TMenuItem>(child);
+  sheet->SetCaption("Sheet");
+  sheet->SetGroupIndex(3);
+  auto* sub = tk::Create<tk::TMenuItem>(child);
+  sub->SetCaption("Sort");
+  sheet->Add(sub);
+  menu->Items()->Add(sheet);
+  child->SetMenu(menu);
+  Maximize(child);
+
+  const HWND parent = form->Handle();
+  const int window = BarPosition(parent, "Window"), merged = BarPosition(parent, "Sheet");
+  ASSERT_GE(window, 0);
+  EXPECT_GT(merged, window) << "the child's item comes after the parent's item of a lower GroupIndex";
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE;
+  ASSERT_TRUE(GetMenuItemInfoW(GetMenu(parent), static_cast<UINT>(merged), TRUE, &info));
+  EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << "the skinned menus draw the child's item on the parent's line";
+
+  // The icon square: the child's own icon, else the program's default one.
+  const struct {
+    const char* what;
+    HICON own;
+    HICON shown;
+  } icons[] = {
+      {"its own icon", LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_WARNING)),
+       LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_WARNING))},
+      {"no icon", nullptr, skin::TsSkinProvider::DefaultSmallIcon()},
+  };
+  for (const auto& c : icons) {
+    SendMessageW(child->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(c.own));
+    provider->RefreshFrame();
+    PumpPending();
+    const skin::TsFrameMetrics fm = provider->Metrics();
+    const int size = fm.menuHeight - 2;
+    ASSERT_GT(size, 0);
+    tk::Bitmap expected(size, size, tk::PixelFormat::pf24bit);
+    {
+      tk::TBitmapCanvas canvas(expected);
+      const tk::TBitmapSource line(provider->MenuLineBmp());
+      BitBlt(canvas.Handle(), 0, 0, size, size, line.Handle(), fm.frameWidth + 1, 1, SRCCOPY);
+      DrawIconEx(canvas.Handle(), 0, 0, c.shown, size, size, 0, nullptr, DI_NORMAL);
+      canvas.Unbind();
+    }
+    GdiFlush();
+    expected.Sync();
+    const tk::Bitmap* cache = provider->SkinData().Cache();
+    EXPECT_EQ(DifferingPixels(*cache, fm.frameWidth + 1, fm.TitleHeight() + 1, expected, 0, 0, size, size), 0) << c.what;
+    EXPECT_NE(DifferingPixels(expected, 0, 0, provider->MenuLineBmp(), fm.frameWidth + 1, 1, size, size), 0)
+        << c.what << ": the icon shows over the line";
+  }
+}
+
+// Pixels of the parent's title and menu line on the screen that differ
+// from its cache.
+int StaleTopPixels(tk::TForm& form, skin::TsSkinProvider& provider) {
+  const skin::TsFrameMetrics fm = provider.Metrics();
+  const tk::Bitmap screen = ctlfix::CaptureWindow(form.Handle());
+  const tk::Bitmap* cache = provider.SkinData().Cache();
+  if (!cache || screen.Width() != cache->Width()) return -1;
+  // The corners may be cut away by the region.
+  return DifferingPixels(screen, fm.frameWidth, 0, *cache, fm.frameWidth, 0, fm.width - 2 * fm.frameWidth, fm.topStrip);
+}
+
+TEST_F(MDIFrameTest, SystemCommandsOfAChildLeaveBothWindowsPainted) {
+  tk::TForm* first = AddMDIChild("First");
+  tk::TForm* second = AddMDIChild("Second");
+  const struct {
+    const char* what;
+    tk::TForm* child;
+    UINT command;
+  } steps[] = {
+      {"maximize", second, SC_MAXIMIZE},       {"restore", second, SC_RESTORE},
+      {"maximize again", second, SC_MAXIMIZE}, {"minimize the maximized child", second, SC_MINIMIZE},
+      {"restore the minimized one", second, SC_RESTORE}, {"maximize the other", first, SC_MAXIMIZE},
+      {"minimize a restored child", second, SC_MINIMIZE}, {"restore from the parent's line", first, SC_RESTORE},
+  };
+  for (const auto& step : steps) {
+    SendMessageW(step.child->Handle(), WM_SYSCOMMAND, step.command, 0);
+    PumpPending();
+    bool maximized = false;
+    tk::TCustomForm* active = form->ActiveMDIChild(&maximized);
+    ASSERT_NE(active, nullptr) << step.what;
+    EXPECT_EQ(provider->Button(skin::HTCHILDCLOSE)->Rect.Width() > 0, maximized)
+        << step.what << ": the child's buttons are on the line exactly while the active child is maximized";
+    EXPECT_FALSE(provider->SkinData().deferPaint) << step.what << ": the parent's painting does not wait";
+    EXPECT_FALSE(provider->SkinData().cacheStale) << step.what;
+    EXPECT_FALSE(GetUpdateRect(form->Handle(), nullptr, FALSE)) << step.what << ": nothing left to paint";
+    EXPECT_FALSE(GetUpdateRect(Client(), nullptr, FALSE)) << step.what;
+    for (tk::TForm* child : {first, second}) {
+      skin::TsSkinProvider* own = skin::TsSkinProvider::Of(child);
+      ASSERT_NE(own, nullptr);
+      EXPECT_FALSE(own->SkinData().deferPaint) << step.what << ": " << child->Caption();
+      EXPECT_FALSE(GetUpdateRect(child->Handle(), nullptr, FALSE)) << step.what << ": " << child->Caption();
+    }
+    EXPECT_EQ(StaleTopPixels(*form, *provider), 0) << step.what << ": the screen shows the parent's new line";
+  }
+}
+
+// Watches a menu loop from a timer: once the thread is in menu mode it
+// records the window of the child's buttons (none when there is none), then
+// ends the loop.
+class MenuLoopWatch {
+public:
+  MenuLoopWatch() {
+    watch_ = this;
+    timer_ = SetTimer(nullptr, 0, 20, &MenuLoopWatch::Tick);
+  }
+  ~MenuLoopWatch() {
+    KillTimer(nullptr, timer_);
+    watch_ = nullptr;
+  }
+  bool seen = false;
+  HWND icons = nullptr;
+  bool visible = false;
+  RECT rect{};
+  tk::Bitmap shown;
+
+private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    MenuLoopWatch* w = watch_;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!w || w->seen || !GetGUIThreadInfo(0, &info) || !(info.flags & GUI_INMENUMODE)) return;
+    w->seen = true;
+    w->icons = FindWindowW(L"TvxMDIIcons", skin::TsMDIIconsWindow::kName);
+    if (w->icons) {
+      w->visible = IsWindowVisible(w->icons) != FALSE;
+      GetWindowRect(w->icons, &w->rect);
+      w->shown = ctlfix::CaptureWindow(w->icons);
+    }
+    EndMenu();
+  }
+  static inline MenuLoopWatch* watch_ = nullptr;
+  UINT_PTR timer_ = 0;
+};
+
+TEST_F(MDIFrameTest, TheChildsButtonsStayShownByTheirOwnWindowDuringTheMenuLoop) {
+  tk::TForm* child = AddMDIChild("Child");
+  Maximize(child);
+  PumpPending();
+  {
+    MenuLoopWatch watch;
+    PressKey(VK_MENU);  // the menu bar's loop, from the keyboard
+    ASSERT_TRUE(PumpUntil([&] { return watch.seen; })) << "the menu loop ran";
+    ASSERT_NE(watch.icons, nullptr) << "the loop shows the window of the child's buttons";
+    EXPECT_TRUE(watch.visible);
+    const skin::TsFrameMetrics fm = provider->Metrics();
+    const RECT r = WindowRect();
+    const int height = GetSystemMetrics(SM_CYMENU) + 3;
+    EXPECT_EQ(watch.rect.left, r.right - 60);
+    EXPECT_EQ(watch.rect.top, r.top + fm.captionHeight);
+    EXPECT_EQ(watch.rect.right - watch.rect.left, 60);
+    EXPECT_EQ(watch.rect.bottom - watch.rect.top, height);
+    ASSERT_EQ(watch.shown.Width(), 60);
+    EXPECT_EQ(DifferingPixels(watch.shown, 0, 0, *provider->SkinData().Cache(), fm.width - 60, fm.captionHeight, 60,
+                              height),
+              0)
+        << "it shows the parent's picture of the buttons";
+    EXPECT_GE(provider->Button(skin::HTCHILDCLOSE)->Rect.Left, fm.width - 60) << "the close button lies under it";
+  }
+  EXPECT_TRUE(PumpUntil([&] { return provider->MDIIconsWindow() == nullptr; })) << "gone after the loop";
+  EXPECT_EQ(FindWindowW(L"TvxMDIIcons", skin::TsMDIIconsWindow::kName), nullptr);
+
+  // Without a maximized child the loop needs no such window.
+  form->MDIRestore(child);
+  PumpPending();
+  MenuLoopWatch watch;
+  PressKey(VK_MENU);
+  ASSERT_TRUE(PumpUntil([&] { return watch.seen; })) << "the menu loop ran";
+  EXPECT_EQ(watch.icons, nullptr);
+}
+
+TEST_F(MDIFrameTest, AnOutlineDragPlacesAChildWhereTheOutlineWasDropped) {
+  // The child's place in the client window depends on where the parent
+  // is and what its aligned children take.
+  const struct {
+    const char* what;
+    int parentLeft, parentTop;
+    tk::TAlign panelAlign;
+    int panelSize;
+  } cases[] = {
+      {"the parent as shown", -1, -1, tk::alNone, 0},
+      {"the parent elsewhere on the screen", 40, 30, tk::alNone, 0},
+      {"a panel left of the client window", -1, -1, tk::alLeft, 45},
+      {"a panel above the client window", 60, 20, tk::alTop, 35},
+  };
+  for (const auto& c : cases) {
+    Build([] {
+      FrameSetup setup;
+      setup.borderStyle = tk::bsSizeable;
+      setup.borderIcons = tk::biSystemMenu | tk::biMinimize | tk::biMaximize;
+      setup.mdiParent = true;
+      return setup;
+    }());
+    if (c.parentLeft >= 0) form->SetBounds(c.parentLeft, c.parentTop, form->Width(), form->Height());
+    if (c.panelSize > 0) {
+      auto* panel = tk::Create<tk::TListBox>(form);
+      panel->SetBounds(0, 0, c.panelSize, c.panelSize);
+      panel->SetAlign(c.panelAlign);
+      panel->SetParent(form);
+    }
+    PumpPending();
+    tk::TForm* child = AddMDIChild(c.what);
+    skin::TsSkinProvider* own = skin::TsSkinProvider::Of(child);
+    ASSERT_NE(own, nullptr);
+    own->SetResizeMode(skin::rmBorder);
+    RECT before{};
+    GetWindowRect(child->Handle(), &before);
+    const skin::TsFrameMetrics fm = own->Metrics();
+    const POINT from{before.left + fm.width / 2, before.top + fm.TitleHeight() / 2};
+    const POINT to{from.x + 30, from.y + 20};
+    MoveMouseTo(from);
+    LeftButtonDown();
+    MoveMouseTo({from.x + 15, from.y + 10});
+    MoveMouseTo(to);
+    LeftButtonUp();
+    RECT after{};
+    EXPECT_TRUE(PumpUntil([&] {
+      GetWindowRect(child->Handle(), &after);
+      return after.left != before.left || after.top != before.top;
+    })) << c.what;
+    EXPECT_EQ(after.left, before.left + 30) << c.what;
+    EXPECT_EQ(after.top, before.top + 20) << c.what;
+    EXPECT_EQ(after.right - after.left, before.right - before.left) << c.what;
+    EXPECT_EQ(GetCapture(), nullptr) << c.what << ": the drag let the mouse go";
+  }
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ TCustomForm::~TCustomForm() {
 
 void TCustomForm::BeforeDestruction() {
   if (!IsDestroying() && created_ && OnDestroy) OnDestroy(this);
+  if (!IsDestroying() && menu_) menu_->OnBarRebuilt = nullptr;
   TCustomControl::BeforeDestruction();
 }
 
@@ -175,9 +176,13 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
   if (menu_) {
     menu_->RemoveFreeNotification(this);
     menu_->SetWindow(nullptr);
+    menu_->OnBarRebuilt = nullptr;
+    if (IsMDIChild()) MergeMenu(false);
   }
   menu_ = menu;
   if (menu_) menu_->FreeNotification(this);
+  if (menu_ && IsMDIForm()) menu_->OnBarRebuilt = [this] { MenuBarRebuilt(); };
+  if (IsMDIChild() && handle_ && MDIParent() && MDIParent()->ActiveMDIChild() == this) MergeMenu(true);
   if (!handle_ || IsMDIChild()) return;
   ::SetMenu(handle_, menu_ ? menu_->Handle() : nullptr);
   if (menu_) menu_->SetWindow(handle_);

@@ -213,6 +213,12 @@ private:
   void CreateMDIChildWindow(const TCreateParams& params);
   bool HandleMDIMessage(TMessage& message);
   void PlaceMDIChild(int& x, int& y) const;
+  // An MDI child's menu goes onto its parent's bar while the child is the
+  // active one, and leaves it when the child is not.
+  void MergeMenu(bool active);
+  // The parent's bar was built again: the client window lists the
+  // children in the new window menu.
+  void MenuBarRebuilt();
 
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;

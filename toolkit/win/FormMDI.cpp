@@ -94,6 +94,7 @@ void TCustomForm::CreateMDIChildWindow(const TCreateParams& params) {
 }
 
 void TCustomForm::DestroyWnd() {
+  if (IsMDIChild()) MergeMenu(false);
   TCustomControl::DestroyWnd();
   clientHandle_ = nullptr;
 }
@@ -138,6 +139,7 @@ bool TCustomForm::HandleMDIMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_MDIACTIVATE:
       DefaultHandler(message);
+      MergeMenu(reinterpret_cast<HWND>(message.LParam) == handle_);
       Activated(reinterpret_cast<HWND>(message.LParam) == handle_, IsIconic(handle_) != FALSE);
       return true;
     case WM_SETFOCUS:
@@ -205,6 +207,21 @@ void SendToClient(HWND client, UINT msg, TCustomForm* child) {
 void TCustomForm::MDIActivate(TCustomForm* child) { SendToClient(clientHandle_, WM_MDIACTIVATE, child); }
 void TCustomForm::MDIMaximize(TCustomForm* child) { SendToClient(clientHandle_, WM_MDIMAXIMIZE, child); }
 void TCustomForm::MDIRestore(TCustomForm* child) { SendToClient(clientHandle_, WM_MDIRESTORE, child); }
+
+void TCustomForm::MergeMenu(bool active) {
+  TCustomForm* parent = MDIParent();
+  TMainMenu* bar = parent ? parent->Menu() : nullptr;
+  if (!bar) return;
+  if (active)
+    bar->Merge(menu_);
+  else if (menu_)
+    bar->Unmerge(menu_);
+}
+
+void TCustomForm::MenuBarRebuilt() {
+  if (clientHandle_ && windowMenu_ && windowMenu_->Handle())
+    SendMessageW(clientHandle_, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(windowMenu_->Handle()));
+}
 
 void TCustomForm::SetWindowMenu(TMenuItem* item) {
   if (windowMenu_ == item) return;

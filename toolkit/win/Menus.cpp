@@ -174,7 +174,7 @@ bool TMenuItem::IsOwnerDrawn() const {
 
 void TMenuItem::Changed() {
   if (IsDestroying()) return;
-  if (TMenu* menu = GetParentMenu()) menu->Rebuild();
+  if (TMenu* menu = GetParentMenu()) menu->ItemsChanged();
 }
 
 std::wstring TMenuItem::SystemText() const {
@@ -183,10 +183,11 @@ std::wstring TMenuItem::SystemText() const {
   return text;
 }
 
-void TMenuItem::Build(HMENU into) {
-  for (TMenuItem* child : items_) child->handle_ = nullptr;
-  UINT position = 0;
-  for (TMenuItem* item : items_) {
+void TMenuItem::Build(HMENU into) { BuildItems(items_, into, 0); }
+
+UINT TMenuItem::BuildItems(const std::vector<TMenuItem*>& items, HMENU into, UINT position) {
+  for (TMenuItem* child : items) child->handle_ = nullptr;
+  for (TMenuItem* item : items) {
     if (!item->visible_) continue;
     std::wstring text = item->SystemText();
     MENUITEMINFOW info{};
@@ -215,6 +216,7 @@ void TMenuItem::Build(HMENU into) {
     }
     InsertMenuItemW(into, position++, TRUE, &info);
   }
+  return position;
 }
 
 TMenuItem* TMenuItem::FromItemData(ULONG_PTR data) { return FromCommand(static_cast<UINT>(data)); }
@@ -313,22 +315,54 @@ void TMenu::BeforeDestruction() {
 HMENU TMenu::Handle() {
   if (!handle_) {
     handle_ = CreateHandle();
-    items_->Build(handle_);
+    BuildTop(handle_, 0);
   }
   return handle_;
 }
 
+void TMenu::BuildTop(HMENU into, UINT position) { TMenuItem::BuildItems(items_->items_, into, position); }
+
+namespace {
+// An item the menu's own building put there: the window system adds items
+// of its own to a bar (a maximized MDI child's window menu and buttons),
+// which stay where they are.
+bool IsBuiltItem(HMENU menu, int position) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_ID | MIIM_DATA;
+  if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info)) return false;
+  return info.dwItemData != 0 && info.dwItemData == info.wID && info.wID >= kFirstCommand && info.wID <= kLastCommand;
+}
+
+// With none of its own items left, a bar's items go after the window
+// system's window menu (an item with a submenu in front of them).
+int LeadingSystemItems(HMENU menu) {
+  const int count = GetMenuItemCount(menu);
+  int n = 0;
+  while (n < count && GetSubMenu(menu, n)) ++n;
+  return n;
+}
+}  // namespace
+
 void TMenu::SetOwnerDraw(bool value) {
   if (ownerDraw_ == value) return;
   ownerDraw_ = value;
-  Rebuild();
+  ItemsChanged();
 }
 
 void TMenu::Rebuild() {
   if (!handle_ || IsDestroying()) return;
-  // DeleteMenu also destroys the submenus built for the items.
-  while (GetMenuItemCount(handle_) > 0) DeleteMenu(handle_, 0, MF_BYPOSITION);
-  items_->Build(handle_);
+  // DeleteMenu also destroys the submenus built for the items. The items
+  // come back where the first of them was (after what the window system
+  // put in front).
+  int first = -1;
+  for (int i = GetMenuItemCount(handle_) - 1; i >= 0; --i) {
+    if (!IsBuiltItem(handle_, i)) continue;
+    DeleteMenu(handle_, static_cast<UINT>(i), MF_BYPOSITION);
+    first = i;
+  }
+  if (first < 0) first = LeadingSystemItems(handle_);
+  BuildTop(handle_, static_cast<UINT>(first));
   MenuChanged();
 }
 
@@ -381,6 +415,7 @@ bool TMenu::Dispatch(TMessage& message) {
 }
 
 void TMainMenu::MenuChanged() {
+  if (OnBarRebuilt) OnBarRebuilt();
   if (window_ && IsWindow(window_)) DrawMenuBar(window_);
 }
 

@@ -116,8 +116,11 @@ protected:
 
 private:
   friend class TMenu;
+  friend class TMainMenu;
   void Changed();
   void Build(HMENU into);
+  // Builds items into a menu from a position on; returns the next position.
+  static UINT BuildItems(const std::vector<TMenuItem*>& items, HMENU into, UINT position);
   std::wstring SystemText() const;
 
   std::vector<TMenuItem*> items_;
@@ -161,11 +164,15 @@ protected:
   virtual HMENU CreateHandle() = 0;
   // The system menu changed (a main menu redraws its bar).
   virtual void MenuChanged() {}
+  // An item of the menu changed.
+  virtual void ItemsChanged() { Rebuild(); }
+  // Builds the top-level items into the system menu from a position on.
+  virtual void BuildTop(HMENU into, UINT position);
+  void Rebuild();
   void BeforeDestruction() override;
 
 private:
   friend class TMenuItem;
-  void Rebuild();
   void DestroyHandle();
 
   TMenuItem* items_;
@@ -174,19 +181,45 @@ private:
 };
 
 // A form's menu bar (TCustomForm::SetMenu).
+//
+// Merging (MenuMerge.cpp): the menu of an MDI child shows on its parent's
+// bar while the child is active. The bar then holds the parent's top-level
+// items and the child's, ordered by GroupIndex (the parent's items are
+// expected in ascending GroupIndex); a GroupIndex the child's menu has
+// replaces the parent's items of that GroupIndex. The items stay where they
+// belong: only the bar is built from both.
 class TMainMenu : public TMenu {
   TK_CLASS(TMainMenu)
 public:
   explicit TMainMenu(TComponent* owner) : TMenu(owner) {}
+  ~TMainMenu() override { BeforeDestruction(); }
   // The window whose bar shows this menu (set by the form).
   void SetWindow(HWND window) { window_ = window; }
+  HWND Window() const { return window_; }
+
+  // Shows another menu's items on this bar (none: only its own); a menu is
+  // merged into one bar at a time.
+  void Merge(TMainMenu* menu);
+  void Unmerge(TMainMenu* menu);
+  TMainMenu* Merged() const { return merged_; }
+  // The bar this menu's items show on, or none.
+  TMainMenu* MergedInto() const { return mergedInto_; }
+  // The visible top-level items as the bar shows them, left to right.
+  std::vector<TMenuItem*> BarItems() const;
+  // Runs after the bar was built again (its submenus are new menus then).
+  std::function<void()> OnBarRebuilt;
 
 protected:
   HMENU CreateHandle() override { return CreateMenu(); }
   void MenuChanged() override;
+  void ItemsChanged() override;
+  void BuildTop(HMENU into, UINT position) override;
+  void BeforeDestruction() override;
 
 private:
   HWND window_ = nullptr;
+  TMainMenu* merged_ = nullptr;
+  TMainMenu* mergedInto_ = nullptr;
 };
 
 class TPopupMenu : public TMenu {
