@@ -42,7 +42,7 @@ bool TsSkinProvider::CanUseCaptionFastPath(const TsFrameMetrics& fm) const {
 bool TsSkinProvider::RegenerateCache() {
   if (FormCreating() || !Skinned()) return false;
   const TsFrameMetrics fm = Metrics();
-  if (fm.width <= 0 || fm.height <= 0) return false;
+  if (fm.width <= 0 || fm.height <= 0 || KeepsCacheBehindMaximizedChild(fm)) return false;
   TsPaintColorsReset resetColors;
   if (CanUseCaptionFastPath(fm)) {
     tk::Bitmap& cache = *skinData_->Cache();

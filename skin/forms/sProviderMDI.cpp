@@ -25,6 +25,24 @@ tk::TCustomForm* TsSkinProvider::MaximizedMDIChild() const {
   return maximized ? child : nullptr;
 }
 
+bool TsSkinProvider::HiddenBehindMaximizedSibling() const {
+  if (!IsMDIChild() || !form_->HandleAllocated()) return false;
+  const tk::TCustomForm* parent = form_->MDIParent();
+  if (!parent || !parent->HandleAllocated()) return false;
+  bool maximized = false;
+  tk::TCustomForm* active = parent->ActiveMDIChild(&maximized);
+  return maximized && active && active != form_ && IsWindowVisible(active->Handle());
+}
+
+bool TsSkinProvider::KeepsCacheBehindMaximizedChild(const TsFrameMetrics& fm) const {
+  if (captionInvalid_ || !IsMDIParent()) return false;
+  tk::TCustomForm* child = MaximizedMDIChild();
+  const tk::Bitmap* cache = skinData_->Cache();
+  // A cache of another size is no picture of the window at all.
+  return child && IsWindowVisible(child->Handle()) && cache && cache->Width() == fm.width &&
+         cache->Height() == fm.height;
+}
+
 bool TsSkinProvider::ChildButtonsShown() const {
   return MDIChildProvider && MDIChildProvider->Form() == MaximizedMDIChild() && form_->Menu() &&
          GetMenu(FormHandle()) != nullptr;

@@ -157,7 +157,11 @@ void TsSkinProvider::HandleSysCommand(tk::TMessage& m) {
 void TsSkinProvider::HandleActivate(tk::TMessage& m) {
   OldWndProc(m);
   if (FormCreating()) return;
-  formActive_ = LOWORD(m.WParam) != WA_INACTIVE;
+  const bool active = LOWORD(m.WParam) != WA_INACTIVE;
+  // The parent of a maximized child keeps its cache unless the caption
+  // changed: a new activation state is such a change.
+  if (active != formActive_ && IsMDIParent()) captionInvalid_ = true;
+  formActive_ = active;
   skinData_->cacheStale = true;
   linesCount_ = -1;
   RepaintFrame();
@@ -178,7 +182,10 @@ void TsSkinProvider::HandleNcActivate(tk::TMessage& m) {
   }
   if (FormCreating()) return;
   if (Metrics().framed) {
-    if (active != formActive_) skinData_->cacheStale = true;
+    if (active != formActive_) {
+      skinData_->cacheStale = true;
+      if (IsMDIParent()) captionInvalid_ = true;
+    }
     formActive_ = active;
     linesCount_ = -1;
   }
@@ -263,6 +270,7 @@ void TsSkinProvider::HandleSetText(tk::TMessage& m) {
     TRedrawOff off(h);
     OldWndProc(m);
   }
+  if (IsMDIParent()) captionInvalid_ = true;  // the text is part of the caption
   if (skinData_->IsPaintDeferred() || !Metrics().framed) return;
   skinData_->cacheStale = true;
   RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_FRAME | RDW_ALLCHILDREN);

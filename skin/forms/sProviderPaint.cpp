@@ -57,6 +57,7 @@ void TsSkinProvider::UpdateFrameForTransition() {
 
 bool TsSkinProvider::FramePaintAllowed() const {
   if (showAnimating_ || !FormVisible() || form_->IsLoading() || FormCreating() || form_->IsDestroying()) return false;
+  if (HiddenBehindMaximizedSibling()) return false;
   return !skinData_->IsPaintDeferred();
 }
 
@@ -124,7 +125,7 @@ void TsSkinProvider::HandlePaint(tk::TMessage& m) {
   }
   tk::TPaintDC paint(h);
   skinData_->deferPaint = skinData_->IsPaintDeferred();
-  if (!showAnimating_ && !skinData_->deferPaint && !form_->IsDestroying()) {
+  if (!showAnimating_ && !skinData_->deferPaint && !form_->IsDestroying() && !HiddenBehindMaximizedSibling()) {
     if (skinData_->paintingChild) {
       PaintOneGraphicChild(paint.Get(), Metrics(), skinData_->paintingChild);
     } else {

@@ -343,6 +343,12 @@ private:
 
   // sProviderMDI.cpp
   tk::TCustomForm* MaximizedMDIChild() const;
+  // An MDI child covered by its maximized active sibling: nothing of it
+  // is painted (it is exposed, and painted, when the sibling goes).
+  bool HiddenBehindMaximizedSibling() const;
+  // An MDI parent whose maximized child shows keeps its cache until its
+  // caption is invalid (the child's own changes mark it so).
+  bool KeepsCacheBehindMaximizedChild(const TsFrameMetrics& fm) const;
   bool ChildButtonsShown() const;
   std::pair<int, int> ChildButtonSize() const;
   void LayOutChildButtons(const TsFrameMetrics& fm);

@@ -8,6 +8,7 @@
 // outline was dropped.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "ScreenPixels.h"
@@ -413,6 +414,62 @@ TEST_F(MDIFrameTest, AnOutlineDragPlacesAChildWhereTheOutlineWasDropped) {
     EXPECT_EQ(after.right - after.left, before.right - before.left) << c.what;
     EXPECT_EQ(GetCapture(), nullptr) << c.what << ": the drag let the mouse go";
   }
+}
+
+// A magenta pixel no skin paints there.
+void Scribble(tk::Bitmap& bitmap, int x, int y) {
+  std::uint8_t* p = bitmap.ScanLine(y) + 3 * x;
+  p[0] = 0xFF;
+  p[1] = 0;
+  p[2] = 0xFF;
+}
+
+TEST_F(MDIFrameTest, PaintingBehindAMaximizedChildIsLeftOut) {
+  tk::TForm* first = AddMDIChild("First");
+  tk::TForm* second = AddMDIChild("Second");
+  Maximize(second);
+  PumpPending();
+
+  // The child hidden behind the maximized one paints neither frame nor
+  // client area; once exposed it is painted.
+  skin::TsSkinProvider* hidden = skin::TsSkinProvider::Of(first);
+  ASSERT_NE(hidden, nullptr);
+  hidden->SkinData().cacheStale = true;
+  RedrawWindow(first->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  EXPECT_TRUE(hidden->SkinData().cacheStale) << "nothing of the hidden child was painted";
+
+  // The parent keeps its picture while only marked stale, and draws it
+  // anew when its caption changes.
+  const skin::TsFrameMetrics fm = provider->Metrics();
+  const int x = fm.width / 2, y = fm.captionHeight / 2;
+  const struct {
+    const char* what;
+    std::function<void()> change;
+    bool redrawn;
+  } cases[] = {
+      {"marked stale", [] {}, false},
+      {"a new caption", [&] { form->SetCaption("Renamed parent"); }, true},
+      {"deactivated", [&] { SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0); }, true},
+      {"activated", [&] { SendMessageW(form->Handle(), WM_NCACTIVATE, TRUE, 0); }, true},
+  };
+  for (const auto& c : cases) {
+    PumpPending();
+    Scribble(*provider->SkinData().Cache(), x, y);
+    provider->SkinData().cacheStale = true;
+    c.change();
+    provider->RepaintFrame();
+    PumpPending();
+    EXPECT_EQ(ctlfix::PixelOf(*provider->SkinData().Cache(), x, y) != 0xFF00FF, c.redrawn) << c.what;
+  }
+
+  form->MDIRestore(second);
+  PumpPending();
+  EXPECT_FALSE(hidden->SkinData().cacheStale) << "the exposed child is painted";
+  EXPECT_FALSE(GetUpdateRect(first->Handle(), nullptr, FALSE));
+  Scribble(*provider->SkinData().Cache(), x, y);
+  provider->SkinData().cacheStale = true;
+  provider->RepaintFrame();
+  EXPECT_NE(ctlfix::PixelOf(*provider->SkinData().Cache(), x, y), 0xFF00FF) << "without a maximized child it is redrawn";
 }
 
 }  // namespace
