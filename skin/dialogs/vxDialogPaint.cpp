@@ -26,14 +26,10 @@ namespace skin {
 
 namespace {
 
-// The areas of a dialog whose pictures the platform keeps painting (a
-// colour dialog's spectrum and the like).
-constexpr RECT kFixedAreas[] = {{447, 0, 455, 200}, {6, 23, 216, 163}, {6, 189, 216, 235}};
-
 HRGN FixedAreaRegion() {
   static const HRGN region = [] {
     HRGN all = CreateRectRgn(0, 0, 0, 0);
-    for (const RECT& r : kFixedAreas) {
+    for (const RECT& r : kDialogFixedAreas) {
       tk::TGdiObject<HRGN> part(CreateRectRgnIndirect(&r));
       CombineRgn(all, all, part.Get(), RGN_OR);
     }
@@ -290,7 +286,7 @@ void TvxDialogWnd::PaintClient(HDC dc, const TvxDialogMetrics& fm) {
     const RECT& p = kDialogPreviewRect;
     ExcludeClipRect(dc, p.left, p.top, p.right, p.bottom);
   } else if (kind == 3) {
-    for (const RECT& r : kFixedAreas) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    for (const RECT& r : kDialogFixedAreas) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
   }
   RegenerateCache();
   tk::Bitmap* cache = skinData_->Cache();

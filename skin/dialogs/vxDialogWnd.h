@@ -65,6 +65,8 @@ public:
   TvxDialogMetrics Metrics() const;
   bool Active() const { return active_; }
   int HotButton() const { return hotButton_; }
+  // The children have been scanned again after the first client paint.
+  bool FirstPaintDone() const { return firstPaint_; }
   // The caption button of an id (HTMINBUTTON, HTMAXBUTTON, HTCLOSE, HTHELP).
   TsCaptionButton* Button(int id);
   TvxSystemMenu& SystemMenu() { return *systemMenu_; }

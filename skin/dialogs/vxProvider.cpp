@@ -13,6 +13,10 @@
 #include "skin/controls/adapters/vxEditWnd.h"
 #include "skin/controls/adapters/vxGroupBoxWnd.h"
 #include "skin/controls/adapters/vxListViewWnd.h"
+#include "skin/controls/adapters/vxSizerWnd.h"
+#include "skin/controls/adapters/vxSpinWnd.h"
+#include "skin/controls/adapters/vxStaticWnd.h"
+#include "skin/controls/adapters/vxToolBarWnd.h"
 #include "skin/data/sSkinCommand.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/forms/sSkinProvider.h"
@@ -24,8 +28,7 @@ namespace {
 
 bool IsSkinAware(HWND window) { return QueryWindowSkinFlag(window, SCMD_IS_SKINNED); }
 
-// The wrapper a child gets by its rule. The kinds whose wrapper classes
-// the program does not have yet keep the platform's look.
+// The wrapper a child gets by its rule.
 std::unique_ptr<TvxMainWnd> WrapperFor(const TvxDialogChildRule& rule, HWND window, TsSkinManager* manager) {
   using K = TvxWrapperKind;
   const std::string_view section = rule.section;
@@ -37,8 +40,16 @@ std::unique_ptr<TvxMainWnd> WrapperFor(const TvxDialogChildRule& rule, HWND wind
     case K::Edit: return TvxMainWnd::Wrap<TvxEditWnd>(window, true, section, manager, nullptr);
     case K::ListView: return TvxMainWnd::Wrap<TvxListViewWnd>(window, true, section, manager, nullptr);
     case K::TreeView: return TvxMainWnd::Wrap<TvxTreeViewWnd>(window, true, section, manager, nullptr);
-    default: return nullptr;
+    case K::Static: return TvxMainWnd::Wrap<TvxStaticWnd>(window, true, section, manager, nullptr);
+    case K::Icon: return TvxMainWnd::Wrap<TvxIconWnd>(window, true, section, manager, nullptr);
+    case K::Link: return TvxMainWnd::Wrap<TvxLinkWnd>(window, true, section, manager, nullptr);
+    case K::TransPanel: return TvxMainWnd::Wrap<TvxTransPanelWnd>(window, true, section, manager, nullptr);
+    case K::Sizer: return TvxMainWnd::Wrap<TvxSizerWnd>(window, true, section, manager, nullptr);
+    case K::Spin: return TvxMainWnd::Wrap<TvxSpinWnd>(window, true, section, manager, nullptr, rule.leftOffset);
+    case K::ToolBar: return TvxMainWnd::Wrap<TvxToolBarWnd>(window, true, section, manager, nullptr);
+    case K::None: break;
   }
+  return nullptr;
 }
 
 // Set while one child window is being wrapped; restored however it ends.

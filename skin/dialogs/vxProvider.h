@@ -33,6 +33,9 @@ std::wstring WindowClassName(HWND window);
 // The preview a dialog with three drop-down lists shows (a font dialog),
 // which the platform keeps painting.
 constexpr RECT kDialogPreviewRect{178, 181, 327, 217};
+// The areas of a dialog whose pictures the platform keeps painting (a
+// colour dialog's spectrum and the like), in its client area.
+constexpr RECT kDialogFixedAreas[] = {{447, 0, 455, 200}, {6, 23, 216, 163}, {6, 189, 216, 235}};
 
 class TvxProvider : public tk::TComponent {
   TK_CLASS(TvxProvider)

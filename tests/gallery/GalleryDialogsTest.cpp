@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogTestSupport.h"
 #include "GalleryFixture.h"
 #include "WindowTestSupport.h"
 #include "gallery/GalleryDialogs.h"
@@ -38,133 +39,7 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-// Runs steps one after another from a thread timer while a modal loop runs;
-// a step returns true when it is done. When the steps take too long every
-// dialog of the thread is closed, so the test fails instead of hanging.
-class ModalSteps {
-public:
-  using Step = std::function<bool()>;
-  explicit ModalSteps(std::vector<Step> steps) : steps_(std::move(steps)) {
-    current_ = this;
-    started_ = std::chrono::steady_clock::now();
-    timer_ = SetTimer(nullptr, 0, 40, &ModalSteps::Tick);
-  }
-  ~ModalSteps() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-  bool AllDone() const { return next_ == steps_.size(); }
-  bool TimedOut() const { return timedOut_; }
-
-private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    ModalSteps* self = current_;
-    if (!self || self->running_) return;
-    self->running_ = true;
-    self->Run();
-    self->running_ = false;
-  }
-  void Run() {
-    if (next_ < steps_.size() && steps_[next_]()) ++next_;
-    // Steps that take too long, or a dialog still up long after them.
-    if (timedOut_ || std::chrono::steady_clock::now() - started_ < 20s) return;
-    bool open = false;
-    for (HWND w : testing_support::ThreadWindows())
-      if (skin::WindowClassName(w) == L"#32770" && IsWindowVisible(w)) {
-        open = true;
-        PostMessageW(w, WM_CLOSE, 0, 0);
-      }
-    if (open || next_ < steps_.size()) timedOut_ = true;
-    next_ = steps_.size();
-  }
-
-  static inline ModalSteps* current_ = nullptr;
-  std::vector<Step> steps_;
-  std::size_t next_ = 0;
-  UINT_PTR timer_ = 0;
-  bool running_ = false;
-  bool timedOut_ = false;
-  std::chrono::steady_clock::time_point started_;
-};
-
-HWND VisibleDialog() {
-  for (HWND w : testing_support::ThreadWindows())
-    if (IsWindowVisible(w) && skin::WindowClassName(w) == L"#32770" && !(GetWindowLongW(w, GWL_STYLE) & WS_CHILD))
-      return w;
-  return nullptr;
-}
-
-skin::TvxDialogWnd* SkinnedDialog(HWND dialog) {
-  skin::TvxProvider* provider = dialog ? skin::DialogProviderOf(dialog) : nullptr;
-  return provider ? provider->DialogWnd() : nullptr;
-}
-
-// The dialog is up, adopted and painted from its cache.
-bool DialogShownSkinned(HWND& dialog) {
-  dialog = VisibleDialog();
-  skin::TvxDialogWnd* wrapper = SkinnedDialog(dialog);
-  const tk::Bitmap* cache = wrapper ? wrapper->SkinData()->Cache() : nullptr;
-  return cache && !cache->Empty() && !wrapper->SkinData()->cacheStale && GetActiveWindow() == dialog;
-}
-
-HWND DescendantOfClass(HWND parent, const wchar_t* cls) {
-  struct Search {
-    const wchar_t* cls;
-    HWND found = nullptr;
-  } search{cls};
-  EnumChildWindows(
-      parent,
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        if (skin::WindowClassName(w) == s->cls && IsWindowVisible(w)) {
-          s->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-POINT CentreOnScreen(HWND w) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-// The window's area of the screen, 24-bit.
-tk::Bitmap CaptureWindow(HWND w) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  tk::Bitmap shot(r.right - r.left, r.bottom - r.top, tk::PixelFormat::pf24bit);
-  HDC screen = GetDC(nullptr);
-  {
-    tk::TMemoryDC dc;
-    tk::TSelection selected(dc.Get(), static_cast<HBITMAP>(shot.NativeHandle()));
-    BitBlt(dc.Get(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-  }
-  ReleaseDC(nullptr, screen);
-  shot.Sync();
-  return shot;
-}
-
-COLORREF Pixel(const tk::Bitmap& b, int x, int y) {
-  const auto* row = static_cast<const std::uint8_t*>(b.ScanLine(y)) + 3 * x;
-  return RGB(row[2], row[1], row[0]);
-}
-
-// Pixels of the rectangle that differ between two bitmaps, leaving out
-// those outside the window's region (none: all count).
-int Differing(const tk::Bitmap& a, const tk::Bitmap& b, const RECT& r, HWND shaped = nullptr) {
-  tk::TGdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
-  const bool hasRegion = shaped && GetWindowRgn(shaped, region.Get()) != ERROR;
-  int n = 0;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x)
-      if (!hasRegion || PtInRegion(region.Get(), x, y)) n += Pixel(a, x, y) != Pixel(b, x, y);
-  return n;
-}
+using namespace dialogfix;
 
 // What the wrapper's cache must hold below the title bar: the dialog's
 // section painted over the whole window.

@@ -41,6 +41,7 @@ protected:
   void SetColors() override;
   // The width of the frame ring copied from the cache.
   virtual int FrameWidth() const { return edgeLeft; }
+  bool PaintsFrameOnly() const override { return true; }
   void EnsureColors();
 
 private:

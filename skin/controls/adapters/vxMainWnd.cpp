@@ -283,7 +283,7 @@ void TvxMainWnd::PrepareCache() {
   tk::Bitmap* cache = CacheToRebuild();
   if (!cache) return;
   const TColor border = manager_ ? manager_->SkinData().BorderColor : clFuchsia;
-  if (dlgMode_ && border != clFuchsia) {
+  if (dlgMode_ && PaintsFrameOnly() && border != clFuchsia) {
     FillRectBitmap(*cache, {0, 0, cache->Width(), cache->Height()}, static_cast<TColor>(GetSysColor(COLOR_WINDOW)));
     const int w = cache->Width(), h = cache->Height();
     for (const TRect& side : {TRect{0, 0, w, 1}, TRect{0, h - 1, w, h}, TRect{0, 0, 1, h}, TRect{w - 1, 0, w, h}})
@@ -301,7 +301,10 @@ void TvxMainWnd::PrepareCache() {
 }
 
 void TvxMainWnd::FillCorners() {
-  if (dlgMode_ || !skinData_) return;
+  if (!skinData_) return;
+  // A dialog's child takes its corners from the dialog's picture only: the
+  // dialog's colour would not match a textured background.
+  if (dlgMode_ && !skinData_->ParentCacheInfo().Usable()) return;
   const TsPaintColorsReset reset;
   FillTransparentCorners(*skinData_, PaintState());
 }

@@ -122,6 +122,11 @@ protected:
   void FillCorners();
   // The state the section is painted in (hot while hovered).
   virtual int PaintState() const { return 0; }
+  // The wrapper paints only the window's frame and the control its own
+  // client area (edits, lists, combo boxes). In a dialog such a frame
+  // surrounds the window colour; every other wrapper shows its section
+  // over the dialog's background.
+  virtual bool PaintsFrameOnly() const { return false; }
   void ReadCaption();
   bool IsEnabled() const { return IsWindowEnabled(handle_) != FALSE; }
   // The manager moved the mouse onto or off this window (hovered_ is set);
