@@ -29,6 +29,7 @@ struct TvxActivationFacts {
   bool toolkitForm = false;
   std::string_view formClass;
   std::string_view formCaption;
+  bool formHasProvider = false;  // the form carries a skin provider of its own
   bool rawDialogVisible = false;  // an adopted raw dialog is on the screen
   bool hasToolBar = false;        // a descendant of class "toolbarwindow32"
 };

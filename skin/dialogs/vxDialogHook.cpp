@@ -11,6 +11,7 @@
 #include "skin/data/sSkinCommand.h"
 #include "skin/data/sSkinGlobals.h"
 #include "skin/data/sSkinManager.h"
+#include "skin/forms/sSkinProvider.h"
 #include "skin/forms/vxMnuWnd.h"
 #include "toolkit/win/Form.h"
 #include "toolkit/win/Screen.h"
@@ -34,12 +35,37 @@ bool RawDialogVisible() {
   return false;
 }
 
+bool IsFormWindow(tk::TCustomForm* form, HWND window) {
+  return form && form->HandleAllocated() && form->Handle() == window;
+}
+
+// The program's form of a window: a form on the screen, or an MDI child of
+// one of its MDI parents.
 tk::TCustomForm* ToolkitFormOf(HWND window) {
   tk::TScreen& screen = tk::Screen();
+  for (int i = 0; i < screen.FormCount(); ++i)
+    if (IsFormWindow(screen.Forms(i), window)) return screen.Forms(i);
   for (int i = 0; i < screen.FormCount(); ++i) {
-    tk::TCustomForm* form = screen.Forms(i);
-    if (form && form->HandleAllocated() && form->Handle() == window) return form;
+    tk::TCustomForm* parent = screen.Forms(i);
+    if (!parent || parent->FormStyle() != tk::fsMDIForm) continue;
+    for (int c = 0; c < parent->MDIChildCount(); ++c)
+      if (IsFormWindow(parent->MDIChildren(c), window)) return parent->MDIChildren(c);
   }
+  return nullptr;
+}
+
+// A form that carries its own skin provider; an MDI child is activated
+// while it is being created, before its provider has taken its window.
+bool CarriesSkinProvider(tk::TCustomForm* form) {
+  for (int i = 0; i < form->ComponentCount(); ++i)
+    if (dynamic_cast<TsSkinProvider*>(form->Components(i))) return true;
+  return false;
+}
+
+// The MDI child window holding a window (itself included), or none.
+HWND MDIChildHolding(HWND window) {
+  for (HWND w = window; w && (GetWindowLongW(w, GWL_STYLE) & WS_CHILD); w = GetParent(w))
+    if (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_MDICHILD) return w;
   return nullptr;
 }
 
@@ -68,6 +94,28 @@ void AdoptRawWindow(HWND window) {
   auto* provider = tk::Create<TvxProvider>(nullptr);
   DialogProviders().push_back(provider);
   if (!provider->AdoptDialog(window)) tk::TComponent::Free(provider);
+}
+
+std::vector<HWND>& MDIChildrenFocused() {
+  static std::vector<HWND> children;
+  return children;
+}
+
+UINT_PTR mdiTimer = 0;
+
+void StopMDITimer() {
+  if (mdiTimer) KillTimer(nullptr, mdiTimer);
+  mdiTimer = 0;
+  MDIChildrenFocused().clear();
+}
+
+void CALLBACK AdoptFocusedMDIChildren(HWND, UINT, UINT_PTR, DWORD) {
+  std::vector<HWND> children;
+  children.swap(MDIChildrenFocused());
+  StopMDITimer();
+  for (HWND child : children)
+    if (IsWindow(child) && IsWindowVisible(child))
+      DialogWindowActivated(child);
 }
 
 }  // namespace
@@ -117,6 +165,7 @@ void DialogWindowActivated(HWND window) {
   const std::string formClass = form ? std::string(form->ClassName()) : std::string();
   const std::string caption = form ? form->Caption() : std::string();
   facts.toolkitForm = form != nullptr;
+  facts.formHasProvider = form && CarriesSkinProvider(form);
   facts.formClass = formClass;
   facts.formCaption = caption;
   if (!form) {
@@ -131,7 +180,20 @@ void DialogWindowActivated(HWND window) {
   }
 }
 
+void DialogWindowFocused(HWND window) {
+  // The platform activates an MDI child inside its parent without telling
+  // the hook of an activation; the focus moving into it is the sign. It is
+  // looked at once the program is back in its message loop: a child is
+  // activated while it is being created, before the program has given it
+  // its own skin provider.
+  const HWND child = MDIChildHolding(window);
+  if (!child) return;
+  MDIChildrenFocused().push_back(child);
+  if (!mdiTimer) mdiTimer = SetTimer(nullptr, 0, 0, &AdoptFocusedMDIChildren);
+}
+
 void FreeDialogProviders() {
+  StopMDITimer();
   MenuWindows().clear();
   std::vector<TvxProvider*> providers;
   providers.swap(DialogProviders());
@@ -148,6 +210,7 @@ void UseDialogSkinning() {
     const HWND window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_CREATEWND) DialogWindowCreated(window);
     else if (code == HCBT_ACTIVATE) DialogWindowActivated(window);
+    else if (code == HCBT_SETFOCUS) DialogWindowFocused(window);
     return false;
   });
   static auto release = SkinEngineHooks().FreeDialogWrappers.Register([] { FreeDialogProviders(); });

@@ -1,7 +1,7 @@
 #pragma once
 // The dialog skinning: while the default manager has a skin applied, its
-// computer-based-training hook brings here every window created and
-// activated on the user-interface thread. Activated toolkit forms without a
+// computer-based-training hook brings here every window created, activated
+// or focused on the user-interface thread. Activated toolkit forms without a
 // skin provider and the platform's dialogs (message boxes, common dialogs)
 // are adopted by a TvxProvider; popup-menu windows are met at creation.
 // Removing the skin frees every provider, which gives each adopted window
@@ -30,9 +30,11 @@ TvxProvider* DialogProviderOf(HWND window);
 // Empties the slot of a provider (it is going away).
 void ForgetDialogProvider(TvxProvider* provider);
 
-// The hook's work on a created and on an activated window.
+// The hook's work on a created and on an activated window, and on a window
+// taking the focus (which activates the MDI child holding it).
 void DialogWindowCreated(HWND window);
 void DialogWindowActivated(HWND window);
+void DialogWindowFocused(HWND window);
 // Frees every provider (the skin is going away).
 void FreeDialogProviders();
 

@@ -70,6 +70,12 @@ TEST(AdoptionRulesTest, ActivatedWindows) {
   auto formWhileDialog = Form("TSomeForm", "Settings");
   formWhileDialog.rawDialogVisible = true;
   cases.push_back({"a form while a dialog is shown", formWhileDialog, TvxAdoption::Form});
+  auto ownProvider = Form("TSomeForm", "Child");
+  ownProvider.formHasProvider = true;
+  cases.push_back({"a form carrying its own provider, not yet hooked", ownProvider, TvxAdoption::None});
+  auto ownMessageProvider = Form("TMessageForm", "Note");
+  ownMessageProvider.formHasProvider = true;
+  cases.push_back({"a message form carrying its own provider", ownMessageProvider, TvxAdoption::None});
   for (const Case& c : cases) EXPECT_EQ(skin::ChooseAdoption(c.facts), c.expected) << c.what;
 }
 
