@@ -2,9 +2,12 @@
 
 #include <windowsx.h>
 
+#include <cstdlib>
+
 #include "skin/controls/sSpeedButton.h"
 #include "skin/forms/sMenuMetrics.h"
 #include "toolkit/win/Form.h"
+#include "toolkit/win/ImgList.h"
 #include "toolkit/win/Menus.h"
 #include "toolkit/win/ShortCut.h"
 
@@ -26,6 +29,22 @@ tk::Bitmap ItemPicture() {
     }
   }
   return picture;
+}
+
+// The drop-down menu's pictures side by side: a green disc, then an orange
+// diamond, each on the transparent colour.
+tk::Bitmap ChoicePictures() {
+  tk::Bitmap strip(32, 16);
+  strip.Fill(RGB(255, 0, 255));
+  for (int y = 0; y < 16; ++y) {
+    std::uint8_t* row = strip.ScanLine(y);
+    for (int x = 0; x < 16; ++x) {
+      const int dx = 2 * x - 15, dy = 2 * y - 15;
+      if (dx * dx + dy * dy <= 11 * 11) row[3 * x + 0] = 60, row[3 * x + 1] = 170, row[3 * x + 2] = 40;
+      if (std::abs(dx) + std::abs(dy) <= 13) row[3 * (16 + x) + 0] = 30, row[3 * (16 + x) + 1] = 140, row[3 * (16 + x) + 2] = 240;
+    }
+  }
+  return strip;
 }
 
 }  // namespace
@@ -128,8 +147,12 @@ void TGalleryMenus::BuildPopups() {
   AddItem(*contextMenu_->Items(), "&Properties");
   buttonMenu_ = tk::Create<tk::TPopupMenu>(&form_);
   buttonMenu_->SetName("GalleryButtonMenu");
-  AddItem(*buttonMenu_->Items(), "&First choice");
-  AddItem(*buttonMenu_->Items(), "&Second choice");
+  // Its pictures come from an image list, by index.
+  auto* pictures = tk::Create<tk::TImageList>(&form_);
+  pictures->AddStrip(ChoicePictures());
+  buttonMenu_->SetImages(pictures);
+  AddItem(*buttonMenu_->Items(), "&First choice")->SetImageIndex(0);
+  AddItem(*buttonMenu_->Items(), "&Second choice")->SetImageIndex(1);
   AddItem(*buttonMenu_->Items(), "-");
   AddItem(*buttonMenu_->Items(), "&Third choice");
 }

@@ -3,7 +3,8 @@
 // a main menu whose sub-menus hold a divider, a caption band, a checked
 // item, a radio group, a disabled item, an item with a picture, one with a
 // shortcut and a list long enough to break into a second column; a context
-// menu on the form; and a drop-down speed button opening a popup.
+// menu on the form; and a drop-down speed button opening a popup whose
+// pictures come from an image list.
 
 #include <string>
 

@@ -548,6 +548,15 @@ bool TsSpeedButton::HandleSkinned(tk::TMessage& message) {
       return false;
     case tk::CM_MOUSEENTER: HandleMouseEnter(); return false;
     case tk::CM_MOUSELEAVE: HandleMouseLeave(); return false;
+    case WM_MOUSELEAVE:
+      // A menu of ours opened over the button: the mouse left it even though
+      // the window system did not say so. Told more than once, it leaves
+      // once.
+      if (MouseInControl())
+        tk::TMouseRecord::MoveTo(nullptr);
+      else if (skinData_.mouseInside)
+        HandleMouseLeave();
+      return true;
     default: return false;
   }
 }

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "sMenuPopupState.h"
+#include "skin/controls/sHintSuppression.h"
+#include "skin/controls/sSpeedButton.h"
 #include "sSkinableMenus.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/sBitmapOps.h"
@@ -16,6 +18,7 @@
 #include "skin/paint/sSectionBackground.h"
 #include "skin/paint/sSkinTextWin.h"
 #include "toolkit/win/Application.h"
+#include "toolkit/win/ImgList.h"
 #include "toolkit/win/Messages.h"
 #include "toolkit/win/ShortCut.h"
 
@@ -63,6 +66,12 @@ void TsSkinableMenus::CopyBackground(tk::TCanvas& canvas, const RECT& dest, POIN
 
 void TsSkinableMenus::DrawItem(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect, tk::TOwnerDrawState state) {
   SetPopupActive(true);
+  if (MenuButton) {
+    // The button's press switched the hints off, and the release went to
+    // the menu: the hints come back, and the button is no longer hot.
+    RestoreHints();
+    MenuButton->Perform(WM_MOUSELEAVE, 0, 0);
+  }
   HWND window = nullptr;
   if (!paintingToBitmap_) {
     window = WindowFromDC(canvas.Handle());
@@ -79,8 +88,8 @@ void TsSkinableMenus::DrawItem(tk::TMenuItem& item, tk::TCanvas& canvas, const R
     PostMessageW(tk::Application().Handle(), tk::SM_MENU_PREPARE_AT_ITEM, 0, static_cast<LPARAM>(item.Command()));
   }
   switch (MenuItemTypeOf(item.Caption())) {
-    case smDivider: DrawDivider(canvas, rect, offset); break;
-    case smCaption: DrawCaptionBand(item, canvas, rect, offset); break;
+    case smDivider: DrawDivider(item, canvas, rect, state, offset); break;
+    case smCaption: DrawCaptionBand(item, canvas, rect, state, offset); break;
     default: DrawNormalItem(item, canvas, rect, state, offset); break;
   }
 }
@@ -101,7 +110,8 @@ void TsSkinableMenus::CopyFrameParts(HWND window, tk::TMenuItem& item, const REC
   ReleaseDC(window, dc);
 }
 
-void TsSkinableMenus::DrawDivider(tk::TCanvas& canvas, const RECT& rect, POINT offset) {
+void TsSkinableMenus::DrawDivider(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect,
+                                  tk::TOwnerDrawState state, POINT offset) {
   const TsMenuPopupState& s = MenuPopupState();
   const TsSkinTables* t = Tables();
   const TRect source = Moved(rect, offset);
@@ -123,10 +133,15 @@ void TsSkinableMenus::DrawDivider(tk::TCanvas& canvas, const RECT& rect, POINT o
     FillRectBitmap(row, {x1, 0, x2, 1}, kDividerShadow);
     FillRectBitmap(row, {x1, 1, x2, 2}, kDividerLight);
   }
+  if (OnDrawItem) {
+    tk::TBitmapCanvas c(row);
+    OnDrawItem(&item, c, RECT{0, 0, row.Width(), row.Height()}, state, smDivider);
+  }
   BlitBitmap(canvas.Handle(), rect.left, rect.top, row, {0, 0, row.Width(), row.Height()});
 }
 
-void TsSkinableMenus::DrawCaptionBand(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect, POINT offset) {
+void TsSkinableMenus::DrawCaptionBand(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect,
+                                      tk::TOwnerDrawState state, POINT offset) {
   const TsMenuPopupState& s = MenuPopupState();
   const TsSkinTables* t = Tables();
   const TRect source = Moved(rect, offset);
@@ -144,7 +159,7 @@ void TsSkinableMenus::DrawCaptionBand(tk::TMenuItem& item, tk::TCanvas& canvas, 
     const RECT text{fill.Left, fill.Top, fill.Right, fill.Bottom};
     WriteSectionText(c, CaptionBandText(item.Caption()), true, t, false, toolbar,
                      DT_CENTER | DT_VCENTER | DT_SINGLELINE, text);
-    if (OnDrawItem) OnDrawItem(&item, c, RECT{0, 0, band.Width(), band.Height()}, 0, smCaption);
+    if (OnDrawItem) OnDrawItem(&item, c, RECT{0, 0, band.Width(), band.Height()}, state, smCaption);
   }
   BlitBitmap(canvas.Handle(), rect.left, rect.top, band, {0, 0, band.Width(), band.Height()});
 }
@@ -169,6 +184,9 @@ void TsSkinableMenus::CopyColumnRest(tk::TMenuItem& item, tk::TCanvas& canvas, c
 
 void TsSkinableMenus::DrawCheckAndPicture(tk::TMenuItem& item, tk::Bitmap& bmp, bool hot) {
   const TsSkinTables* t = Tables();
+  // Right-to-left menus keep the glyph column at the right where the
+  // system reads right to left.
+  const bool mirrored = IsRightToLeft(item) && MiddleEastSupport();
   if (item.Checked()) {
     int glyph = -1;
     if (item.RadioItem()) glyph = MaskOf(t, "GLOBALINFO", "RADIOCHECKED");
@@ -177,38 +195,62 @@ void TsSkinableMenus::DrawCheckAndPicture(tk::TMenuItem& item, tk::Bitmap& bmp, 
       if (glyph < 0) glyph = MaskOf(t, "GLOBALINFO", "BOXCHECKED");
     }
     if (glyph >= 0) {
-      const int h = t->MaskFrameSize(glyph).second;
-      DrawMaskGlyph(bmp, {Margin, (bmp.Height() - h) / 2}, hot ? 1 : 0, t->ma[static_cast<std::size_t>(glyph)], 1);
+      const auto [w, h] = t->MaskFrameSize(glyph);
+      const int x = mirrored ? bmp.Width() - Margin - w : Margin;
+      DrawMaskGlyph(bmp, {x, (bmp.Height() - h) / 2}, hot ? 1 : 0, t->ma[static_cast<std::size_t>(glyph)], 1);
     }
   }
-  if (item.Bitmap().Empty()) return;
-  const tk::Bitmap& picture = item.Bitmap().Image();
-  const int d = (bmp.Height() - picture.Height()) / 2;
-  CopyTransparent(bmp, picture, d, false, CacheInfo{}, BottomLeftPixel(picture),
-                  {0, 0, picture.Width(), picture.Height()}, d);
+  if (!item.Bitmap().Empty()) {
+    const tk::Bitmap& picture = item.Bitmap().Image();
+    const int d = (bmp.Height() - picture.Height()) / 2;
+    const int x = mirrored ? bmp.Width() - d - picture.Width() : d;
+    CopyTransparent(bmp, picture, x, false, CacheInfo{}, BottomLeftPixel(picture),
+                    {0, 0, picture.Width(), picture.Height()}, d);
+    return;
+  }
+  const tk::TCustomImageList* images = ImagesOf(item);
+  if (!images || item.ImageIndex() < 0 || item.ImageIndex() >= images->Count()) return;
+  const int d = (bmp.Height() - images->Height()) / 2;
+  images->Draw(bmp, mirrored ? bmp.Width() - d - images->Width() : d, d, item.ImageIndex());
 }
 
-void TsSkinableMenus::DrawItemText(tk::TMenuItem& item, tk::Bitmap& bmp, bool hot, int) {
-  const TsMenuPopupState& s = MenuPopupState();
-  const TsSkinTables* t = Tables();
-  const int section = SectionIndex("MENUITEM");
-  tk::TBitmapCanvas c(bmp);
-  SelectMenuFont(c, item, item.Default());
-  std::string text = item.Caption();
+UINT TsSkinableMenus::ItemTextFormat(tk::TMenuItem& item, tk::TOwnerDrawState state, std::string& text) const {
   UINT format = Alignment == tk::taRightJustify ? DT_RIGHT : Alignment == tk::taCenter ? DT_CENTER : DT_LEFT;
   if (!text.empty() && text.front() == '\b') {
     text.erase(0, 1);
     text += "      ";
     format = DT_RIGHT;
   }
+  if (IsRightToLeft(item)) format = DT_RIGHT;
   format |= DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP;
-  const RECT r{s.glyphWidth + 2 * Margin + Spacing, 0, bmp.Width(), bmp.Height()};
-  WriteSectionText(c, text, item.Enabled(), t, hot, section, format, r);
-  if (item.ShortCut() != 0) {
-    const RECT keys{0, 0, bmp.Width() - kShortCutRight, bmp.Height()};
-    WriteSectionText(c, tk::ShortCutToText(item.ShortCut()), item.Enabled(), t, hot, section,
-                     DT_RIGHT | DT_VCENTER | DT_SINGLELINE, keys);
+  // Opened by the mouse while the user keeps keyboard cues hidden.
+  if (state & ODS_NOACCEL) format |= DT_HIDEPREFIX;
+  return format;
+}
+
+void TsSkinableMenus::DrawItemText(tk::TMenuItem& item, tk::Bitmap& bmp, bool hot, tk::TOwnerDrawState state) {
+  const TsMenuPopupState& s = MenuPopupState();
+  const TsSkinTables* t = Tables();
+  const int section = SectionIndex("MENUITEM");
+  tk::TBitmapCanvas c(bmp);
+  SelectMenuFont(c, item, item.Default());
+  std::string text = item.Caption();
+  const UINT format = ItemTextFormat(item, state, text);
+  const int textStart = s.glyphWidth + 2 * Margin + Spacing;
+  RECT r{textStart, 0, bmp.Width(), bmp.Height()};
+  RECT keys{0, 0, bmp.Width() - kShortCutRight, bmp.Height()};
+  UINT keysFormat = DT_RIGHT;
+  if (IsRightToLeft(item)) {
+    // Read from the right: the caption ends where a left-to-right one
+    // starts, the shortcut stands at the left.
+    r = {0, 0, bmp.Width() - textStart, bmp.Height()};
+    keys = {kShortCutRight, 0, bmp.Width(), bmp.Height()};
+    keysFormat = DT_LEFT;
   }
+  WriteSectionText(c, text, item.Enabled(), t, hot, section, format, r);
+  if (item.ShortCut() != 0)
+    WriteSectionText(c, tk::ShortCutToText(item.ShortCut()), item.Enabled(), t, hot, section,
+                     keysFormat | DT_VCENTER | DT_SINGLELINE, keys);
 }
 
 void TsSkinableMenus::DrawNormalItem(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect,
@@ -235,7 +277,7 @@ void TsSkinableMenus::DrawNormalItem(tk::TMenuItem& item, tk::TCanvas& canvas, c
   }
   DrawCheckAndPicture(item, bmp, hot);
   const bool hotText = item.Enabled() && (selected || (state & ODS_HOTLIGHT) != 0);
-  DrawItemText(item, bmp, hotText, extra);
+  DrawItemText(item, bmp, hotText, state);
   if (OnDrawItem) {
     tk::TBitmapCanvas c(bmp);
     OnDrawItem(&item, c, RECT{0, 0, bmp.Width(), bmp.Height()}, state, smNormal);

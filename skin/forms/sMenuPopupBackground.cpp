@@ -145,7 +145,8 @@ void TsSkinableMenus::PaintIconLine(int extra, int height) {
                       strip, 0, true);
 }
 
-std::vector<TRect> TsSkinableMenus::PaintPopupTo(tk::TMenuItem& parent, tk::Bitmap& target, int selected) {
+std::vector<TRect> TsSkinableMenus::PaintPopupTo(tk::TMenuItem& parent, tk::Bitmap& target, int selected,
+                                                 tk::TOwnerDrawState extraState) {
   std::vector<TRect> rects;
   if (parent.Count() == 0) return rects;
   const std::vector<tk::TMenuItem*> items = VisibleSiblings(*parent.Items(0));
@@ -176,7 +177,7 @@ std::vector<TRect> TsSkinableMenus::PaintPopupTo(tk::TMenuItem& parent, tk::Bitm
       const RECT rect{p.left, p.top, p.left + p.width, p.top + p.height};
       rects.push_back({rect.left + s.clientOffset.x, rect.top + s.clientOffset.y, rect.right + s.clientOffset.x,
                        rect.bottom + s.clientOffset.y});
-      tk::TOwnerDrawState state = items[i]->Enabled() ? 0 : ODS_GRAYED | ODS_DISABLED;
+      tk::TOwnerDrawState state = extraState | (items[i]->Enabled() ? 0 : ODS_GRAYED | ODS_DISABLED);
       if (static_cast<int>(i) == selected) state |= ODS_SELECTED;
       if (items[i]->Checked()) state |= ODS_CHECKED;
       DrawItem(*items[i], canvas, rect, state);

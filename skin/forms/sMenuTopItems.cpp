@@ -14,6 +14,7 @@
 #include "skin/paint/sSectionBackground.h"
 #include "skin/paint/sSkinTextWin.h"
 #include "toolkit/win/Form.h"
+#include "toolkit/win/ImgList.h"
 #include "toolkit/win/ShortCut.h"
 #include "toolkit/win/Unicode.h"
 
@@ -45,6 +46,13 @@ void TsSkinableMenus::MeasureTopItem(tk::TMenuItem& item, tk::TCanvas& canvas, i
   width = std::max(width, static_cast<int>(r.right - r.left));
 }
 
+UINT TsSkinableMenus::TopItemTextFormat(tk::TOwnerDrawState state) const {
+  UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS;
+  if (state & ODS_NOACCEL) format |= DT_HIDEPREFIX;
+  if (Alignment == tk::taRightJustify) format |= DT_RIGHT;
+  return format;
+}
+
 void TsSkinableMenus::DrawTopItem(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect, tk::TOwnerDrawState state) {
   TsSkinProvider* provider = ProviderOfItem(item);
   const TsSkinTables* t = Tables();
@@ -67,20 +75,25 @@ void TsSkinableMenus::DrawTopItem(tk::TMenuItem& item, tk::TCanvas& canvas, cons
       PaintSectionBackgroundByIndex(menuItem, "MENUITEM", parent, clFuchsia, -1, -1, t, bmp, {place.Left, place.Top},
                                     whole, 0);
   }
+  // The picture 3 pixels from the item's start: its right end in a
+  // right-to-left menu.
+  const bool rightToLeft = IsRightToLeft(item);
+  const tk::TCustomImageList* images = ImagesOf(item);
   if (!item.Bitmap().Empty()) {
     const tk::Bitmap& picture = item.Bitmap().Image();
-    CopyBitmapRect(bmp, kTopPictureLeft, (bmp.Height() - picture.Height()) / 2, picture,
-                   {0, 0, picture.Width(), picture.Height()});
+    const int x = rightToLeft ? bmp.Width() - kTopPictureLeft - picture.Width() : kTopPictureLeft;
+    CopyBitmapRect(bmp, x, (bmp.Height() - picture.Height()) / 2, picture, {0, 0, picture.Width(), picture.Height()});
+  } else if (images && item.ImageIndex() >= 0) {
+    const int x = rightToLeft ? bmp.Width() - kTopPictureLeft - images->Width() : kTopPictureLeft;
+    images->Draw(bmp, x, (bmp.Height() - images->Height()) / 2, item.ImageIndex());
   }
   int lineSection = provider->MenuLineSkin().empty() ? -1 : t->IndexOfSection(provider->MenuLineSkin());
   if (lineSection < 0) lineSection = t->IndexOfSection("MENULINE");
   {
     tk::TBitmapCanvas c(bmp);
     SelectMenuFont(c, item, item.Default());
-    UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS;
-    if (state & ODS_NOACCEL) format |= DT_HIDEPREFIX;
-    if (Alignment == tk::taRightJustify) format |= DT_RIGHT;
-    WriteSectionText(c, item.Caption(), item.Enabled(), t, hot, lineSection, format, RECT{0, 0, bmp.Width(), bmp.Height()});
+    WriteSectionText(c, item.Caption(), item.Enabled(), t, hot, lineSection, TopItemTextFormat(state),
+                     RECT{0, 0, bmp.Width(), bmp.Height()});
     if (item.ShortCut() != 0) {
       const RECT keys{0, 0, bmp.Width() - kShortCutRight, bmp.Height()};
       WriteSectionText(c, tk::ShortCutToText(item.ShortCut()), item.Enabled(), t, hot, lineSection,

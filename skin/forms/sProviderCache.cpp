@@ -4,6 +4,7 @@
 // caption changes take a short way: the form's own painting of the title
 // rows is kept (the caption cache) and only the title is drawn again.
 #include "sMDIForm.h"
+#include "sKeyboardCues.h"
 #include "sSkinProvider.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/sBitmapOps.h"
@@ -176,6 +177,7 @@ void TsSkinProvider::PaintMenuItems(const TsFrameMetrics&, HMENU menu, int secti
   canvas.Font().SetCharset(form_->Font().Charset());
   RECT window;
   GetWindowRect(FormHandle(), &window);
+  const UINT noAccel = AcceleratorsHidden(FormHandle()) ? ODS_NOACCEL : 0;
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     RECT r;
@@ -190,14 +192,14 @@ void TsSkinProvider::PaintMenuItems(const TsFrameMetrics&, HMENU menu, int secti
       // The item draws itself (the skinned menus over the line just kept).
       // An item the open menu belongs to stays lit when the frame repaints.
       const UINT drawState = ((state & (MF_GRAYED | MF_DISABLED)) ? ODS_GRAYED | ODS_DISABLED : 0) |
-                             ((state & MF_HILITE) ? ODS_SELECTED : 0);
+                             ((state & MF_HILITE) ? ODS_SELECTED : 0) | noAccel;
       item->DrawItem(canvas.Handle(), r, drawState);
       continue;
     }
     wchar_t text[256] = {};
     GetMenuStringW(menu, static_cast<UINT>(i), text, 255, MF_BYPOSITION);
     WriteSectionText(canvas, tk::WideToUtf8(text), (state & (MF_GRAYED | MF_DISABLED)) == 0, Skin(), false, section,
-                     DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS, r);
+                     DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS | (noAccel ? DT_HIDEPREFIX : 0), r);
   }
   cache.Sync();
 }

@@ -84,6 +84,15 @@ bool TsSkinProvider::HandleSkinnedMessage(tk::TMessage& m) {
     case WM_ENTERIDLE: m.Result = 0; return true;
     case WM_ENTERMENULOOP: HandleEnterMenuLoop(m); return true;
     case WM_EXITMENULOOP: HandleExitMenuLoop(m); return true;
+    case WM_UPDATEUISTATE:
+      // The menu line's accelerators show or hide with the window's state.
+      OldWndProc(m);
+      if ((HIWORD(m.WParam) & UISF_HIDEACCEL) && form_->Menu()) {
+        skinData_->cacheStale = true;
+        captionInvalid_ = true;
+        RepaintFrame();
+      }
+      return true;
     case tk::CM_ENABLEDCHANGED:
       OldWndProc(m);
       skinData_->cacheStale = true;

@@ -11,6 +11,7 @@
 #include "toolkit/win/ErrorRecord.h"
 #include "toolkit/win/Form.h"
 #include "toolkit/win/GdiObjects.h"
+#include "toolkit/win/ImgList.h"
 #include "toolkit/win/Unicode.h"
 
 namespace skin {
@@ -289,9 +290,31 @@ void TsSkinableMenus::HookOneItem(tk::TMenuItem& item, bool value) {
 
 TsSkinableMenus::Glyph TsSkinableMenus::GlyphSizeOf(tk::TMenuItem& item, bool bitmapOnly) const {
   if (!item.Bitmap().Empty()) return {item.Bitmap().Width(), item.Bitmap().Height()};
-  // Menus keep no image list here: the standard picture size.
-  (void)bitmapOnly;
+  if (!bitmapOnly)
+    if (const tk::TCustomImageList* images = ImagesOf(item)) return {images->Width(), images->Height()};
   return {16, 16};
+}
+
+namespace {
+
+std::optional<bool> middleEastSupport;
+
+}  // namespace
+
+bool TsSkinableMenus::MiddleEastSupport() {
+  return middleEastSupport ? *middleEastSupport : tk::SystemReadsRightToLeft();
+}
+
+void TsSkinableMenus::SetMiddleEastSupport(std::optional<bool> value) { middleEastSupport = value; }
+
+bool TsSkinableMenus::IsRightToLeft(tk::TMenuItem& item) {
+  const tk::TMenu* menu = item.GetParentMenu();
+  return menu && menu->IsRightToLeft();
+}
+
+const tk::TCustomImageList* TsSkinableMenus::ImagesOf(tk::TMenuItem& item) {
+  const tk::TMenu* menu = item.GetParentMenu();
+  return menu ? menu->Images() : nullptr;
 }
 
 namespace {

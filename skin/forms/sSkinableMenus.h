@@ -15,6 +15,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,14 @@ public:
   void MeasureTopItem(tk::TMenuItem& item, tk::TCanvas& canvas, int& width, int& height);
   void DrawTopItem(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect, tk::TOwnerDrawState state);
 
+  // The DrawText options of a popup item's caption in that state (the
+  // caption loses a leading backspace, which right-aligns it) and of a
+  // menu-line item's caption. ODS_NOACCEL, which the window system and the
+  // form's menu line give while keyboard cues are hidden, hides the
+  // underlines.
+  UINT ItemTextFormat(tk::TMenuItem& item, tk::TOwnerDrawState state, std::string& text) const;
+  UINT TopItemTextFormat(tk::TOwnerDrawState state) const;
+
   // True when the handler is one of ours.
   static bool IsOurDraw(const tk::TAdvancedMenuDrawItemEvent& handler);
   static bool IsOurMeasure(const tk::TMenuMeasureItemEvent& handler);
@@ -90,10 +99,12 @@ public:
   // The popup of an item's siblings drawn whole into target (made the
   // popup's size): the background, then every visible item through the
   // same drawing as on the screen, the one at index `selected` (among the
-  // visible items) as the selected one. Pictures of menus without showing
-  // one.
+  // visible items) as the selected one, every item with the extra state
+  // flags given (ODS_NOACCEL: as opened by the mouse while keyboard cues are
+  // hidden). Pictures of menus without showing one.
   // Returns each visible item's rectangle in the picture.
-  std::vector<TRect> PaintPopupTo(tk::TMenuItem& parent, tk::Bitmap& target, int selected = -1);
+  std::vector<TRect> PaintPopupTo(tk::TMenuItem& parent, tk::Bitmap& target, int selected = -1,
+                                  tk::TOwnerDrawState extraState = 0);
 
   // What the extra line shows for the popup whose first item this is.
   struct ExtraLine {
@@ -113,6 +124,14 @@ public:
   // SM_MENU_PREPARE_AT_ITEM (lParam: the item's command) and
   // SM_MENU_PREPARE_WINDOW (lParam: the window).
   void HandlePrepareMessage(tk::TMessage& m);
+
+  // Whether pictures of right-to-left menus stand at the right: where the
+  // system reads right to left (SM_MIDEASTENABLED) unless set otherwise.
+  static bool MiddleEastSupport();
+  static void SetMiddleEastSupport(std::optional<bool> value);
+  static bool IsRightToLeft(tk::TMenuItem& item);
+  // The image list of the item's menu, or none.
+  static const tk::TCustomImageList* ImagesOf(tk::TMenuItem& item);
 
   // Forgets the popup being drawn (a popup window went).
   static void ResetPopupState();
@@ -143,13 +162,15 @@ private:
   void PaintIconLine(int extra, int height);
   TsMenuSize ComputedPopupSize(tk::TMenuItem& firstItem);
   void CopyFrameParts(HWND window, tk::TMenuItem& item, const RECT& rect, POINT clientOffset);
-  void DrawDivider(tk::TCanvas& canvas, const RECT& rect, POINT bgOffset);
-  void DrawCaptionBand(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect, POINT bgOffset);
+  void DrawDivider(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect, tk::TOwnerDrawState state,
+                   POINT bgOffset);
+  void DrawCaptionBand(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect, tk::TOwnerDrawState state,
+                       POINT bgOffset);
   void DrawNormalItem(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect, tk::TOwnerDrawState state,
                       POINT bgOffset);
   void CopyColumnRest(tk::TMenuItem& item, tk::TCanvas& canvas, const RECT& rect, POINT bgOffset);
   void DrawCheckAndPicture(tk::TMenuItem& item, tk::Bitmap& bmp, bool hot);
-  void DrawItemText(tk::TMenuItem& item, tk::Bitmap& bmp, bool hot, int extra);
+  void DrawItemText(tk::TMenuItem& item, tk::Bitmap& bmp, bool hot, tk::TOwnerDrawState state);
   void CopyBackground(tk::TCanvas& canvas, const RECT& dest, POINT source) const;
 
   TsSkinManager* manager_;

@@ -4,8 +4,10 @@
 #include "GalleryFixture.h"
 #include "MenuScript.h"
 #include "gallery/GalleryMenus.h"
+#include "skin/controls/sHintSuppression.h"
 #include "skin/controls/sSpeedButton.h"
 #include "skin/forms/sSkinableMenus.h"
+#include "toolkit/win/Application.h"
 #include "toolkit/win/Menus.h"
 
 namespace {
@@ -51,6 +53,33 @@ TEST_F(GalleryTest, TheMenuButtonOpensItsSkinnedPopupAndAKeyChooses) {
   ASSERT_TRUE(PumpUntil([&] { return script.Finished(); }, std::chrono::seconds(60)));
   EXPECT_EQ(script.Failed(), "");
   EXPECT_TRUE(PumpUntil([&] { return menus.LastCommand() == "Second choice"; })) << menus.LastCommand();
+}
+
+TEST_F(GalleryTest, TheMenuButtonsPopupGivesTheHintsBackAndTheButtonLetsGoOfTheMouse) {
+  gallery::TGalleryMenus& menus = form->Menus();
+  skin::TsSpeedButton& button = menus.MenuButton();
+  tk::Application().SetShowHint(true);
+  bool hintsBack = false, buttonLeft = false;
+  MenuScript script({
+      {"the popup opens", [] { return ShownPopup() != nullptr; }},
+      // The press switched the hints off; its release went to the menu.
+      {"the hints are back and the button is no longer hot", [&] {
+         hintsBack = tk::Application().ShowHint() && !skin::HintsSuppressed();
+         buttonLeft = !button.MouseInControl() && !button.SkinData().mouseInside;
+         return hintsBack && buttonLeft;
+       }},
+      {"escape", [] {
+         PressKey(VK_ESCAPE);
+         return true;
+       }},
+      {"closed", [] { return ShownPopup() == nullptr; }},
+  });
+  ClickAt(ScreenPointOf(button, button.Width() - skin::kDropDownWidth / 2, button.Height() / 2));
+  ASSERT_TRUE(PumpUntil([&] { return script.Finished(); }, std::chrono::seconds(60)));
+  EXPECT_EQ(script.Failed(), "");
+  EXPECT_TRUE(hintsBack);
+  EXPECT_TRUE(buttonLeft);
+  EXPECT_TRUE(tk::Application().ShowHint());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "toolkit/win/ControlCanvas.h"
 #include "toolkit/win/ErrorRecord.h"
 #include "toolkit/win/GdiObjects.h"
+#include "toolkit/win/ImgList.h"
 #include "toolkit/win/Unicode.h"
 
 namespace tk {
@@ -198,6 +199,7 @@ UINT TMenuItem::BuildItems(const std::vector<TMenuItem*>& items, HMENU into, UIN
     if (item->radioItem_) info.fType |= MFT_RADIOCHECK;
     if (item->break_ == mbBreak) info.fType |= MFT_MENUBREAK;
     if (item->break_ == mbBarBreak) info.fType |= MFT_MENUBARBREAK;
+    if (const TMenu* menu = item->GetParentMenu(); menu && menu->IsRightToLeft()) info.fType |= MFT_RIGHTORDER;
     info.fState = (item->checked_ ? MFS_CHECKED : 0) | (item->enabled_ ? 0 : MFS_DISABLED) |
                   (item->default_ ? MFS_DEFAULT : 0);
     info.wID = item->command_;
@@ -348,6 +350,28 @@ void TMenu::SetOwnerDraw(bool value) {
   if (ownerDraw_ == value) return;
   ownerDraw_ = value;
   ItemsChanged();
+}
+
+void TMenu::SetImages(TCustomImageList* images) {
+  if (images_ == images) return;
+  if (images_) images_->RemoveFreeNotification(this);
+  images_ = images;
+  if (images_) images_->FreeNotification(this);
+  ItemsChanged();
+}
+
+void TMenu::SetBiDiMode(TBiDiMode mode) {
+  if (biDiMode_ == mode) return;
+  biDiMode_ = mode;
+  ItemsChanged();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == images_) {
+    images_ = nullptr;
+    ItemsChanged();
+  }
 }
 
 void TMenu::Rebuild() {

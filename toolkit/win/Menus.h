@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/win/BiDiMode.h"
 #include "toolkit/win/Canvas.h"
 #include "toolkit/win/Component.h"
 #include "toolkit/win/GraphicBitmap.h"
@@ -32,6 +33,7 @@
 namespace tk {
 
 class TMenu;
+class TCustomImageList;
 
 enum TMenuBreak { mbNone, mbBreak, mbBarBreak };
 // The system's owner-draw state flags (ODS_SELECTED, ODS_GRAYED, ...).
@@ -83,7 +85,7 @@ public:
   TMenuBreak Break() const { return break_; }
   void SetBreak(TMenuBreak value);
   // The item's picture: its own bitmap, else the image of its menu's image
-  // list at ImageIndex (-1 = none) for owners that keep one.
+  // list (TMenu::Images) at ImageIndex (-1 = none).
   TBitmap& Bitmap() { return bitmap_; }
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int value);
@@ -154,6 +156,16 @@ public:
   bool HandleAllocated() const { return handle_ != nullptr; }
   bool OwnerDraw() const { return ownerDraw_; }
   void SetOwnerDraw(bool value);
+  // The pictures the items show by their ImageIndex; none by default. The
+  // menu lets go of a list that is freed.
+  TCustomImageList* Images() const { return images_; }
+  void SetImages(TCustomImageList* images);
+  // A right-to-left menu lists its items from the right and reads them
+  // right to left (the system menu is built so); owner-drawn items follow
+  // it themselves.
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode mode);
+  bool IsRightToLeft() const { return biDiMode_ != bdLeftToRight; }
 
   // The menu requests of one window message: WM_MEASUREITEM and WM_DRAWITEM
   // for menu items, WM_COMMAND from a menu. True when it was one (Result
@@ -170,6 +182,7 @@ protected:
   virtual void BuildTop(HMENU into, UINT position);
   void Rebuild();
   void BeforeDestruction() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
 private:
   friend class TMenuItem;
@@ -178,6 +191,8 @@ private:
   TMenuItem* items_;
   HMENU handle_ = nullptr;
   bool ownerDraw_ = false;
+  TCustomImageList* images_ = nullptr;
+  TBiDiMode biDiMode_ = bdLeftToRight;
 };
 
 // A form's menu bar (TCustomForm::SetMenu).
