@@ -95,7 +95,12 @@ private:
 class TvxMenuSupport : public tk::TPersistent {
   TK_CLASS(TvxMenuSupport)
 public:
-  explicit TvxMenuSupport(TsSkinManager* manager) : Manager(manager) {}
+  explicit TvxMenuSupport(TsSkinManager* manager) : Manager(manager) {
+    // A face the window system can turn, about as tall as the menu's text
+    // (the size is taken as the character cell's height in pixels).
+    extraLineFont_.SetName("Tahoma");
+    extraLineFont_.SetSize(14);
+  }
   std::string IcoLineSkin;  // "ICOLINE" after loading when empty
   bool UseExtraLine = false;
   int ExtraLineWidth = 32;
@@ -107,6 +112,9 @@ public:
   TsSkinManager* Manager;
 
 private:
+  // The extra line's caption runs upwards: its face must be one the window
+  // system can turn (TrueType); a bitmap face such as a font's default
+  // "MS Sans Serif" is drawn level whatever the escapement.
   tk::TFont extraLineFont_;
 };
 

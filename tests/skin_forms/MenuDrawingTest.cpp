@@ -253,17 +253,19 @@ std::pair<int, int> ColumnsOf(const tk::Bitmap& picture, const skin::TRect& r, C
   return {first, last};
 }
 
-// The leftmost and rightmost columns where two pictures of one size differ
-// inside a part, or {-1, -1}.
-std::pair<int, int> DifferingColumns(const tk::Bitmap& a, const tk::Bitmap& b, const skin::TRect& r) {
-  int first = -1, last = -1;
+// The bounds of the pixels where two pictures of one size differ inside a
+// part (right and bottom inclusive), or all -1.
+skin::TRect DifferingBounds(const tk::Bitmap& a, const tk::Bitmap& b, const skin::TRect& r) {
+  skin::TRect bounds{-1, -1, -1, -1};
   for (int y = r.Top; y < r.Bottom; ++y)
     for (int x = r.Left; x < r.Right; ++x)
       if (ctlfix::PixelOf(a, x, y) != ctlfix::PixelOf(b, x, y)) {
-        if (first < 0 || x < first) first = x;
-        last = std::max(last, x);
+        if (bounds.Left < 0 || x < bounds.Left) bounds.Left = x;
+        if (bounds.Top < 0) bounds.Top = y;
+        bounds.Right = std::max(bounds.Right, x);
+        bounds.Bottom = y;
       }
-  return {first, last};
+  return bounds;
 }
 
 TEST_F(MenuDrawingTest, AMenusImageListSetsTheGlyphSizeAndDrawsTheItemsPictures) {
@@ -345,7 +347,8 @@ TEST_F(MenuDrawingTest, RightToLeftMenusPutTheirTextAndPicturesAtTheRight) {
     TsSkinableMenus::SetMiddleEastSupport(std::nullopt);
     const skin::TRect& row = places[0];
     const int middle = (row.Left + row.Right) / 2;
-    const auto [textFirst, textLast] = DifferingColumns(withText, withoutText, row);
+    const skin::TRect text = DifferingBounds(withText, withoutText, row);
+    const int textFirst = text.Left, textLast = text.Right;
     ASSERT_GE(textFirst, 0) << "the caption shows";
     const int textStart = 16 + 2 * Menus().Margin + Menus().Spacing;
     if (c.textRight) {
@@ -389,6 +392,31 @@ TEST_F(MenuDrawingTest, TheMenuLinePutsAnItemsPictureAtItsRightEndInARightToLeft
       EXPECT_EQ(last, item.right - 1 - 3);
     EXPECT_EQ(last - first, 15);
   }
+}
+
+TEST_F(MenuDrawingTest, TheExtraLinesCaptionRunsUpwardsInItsBand) {
+  manager->MenuSupport().UseExtraLine = true;
+  std::string caption = "Gauss-Krueger zones";
+  manager->OnGetMenuExtraLineData = [&](tk::TMenuItem*, std::string&, std::string& text, tk::Bitmap*&, bool&) {
+    text = caption;
+  };
+  tk::TMenuItem& root = *menus_->ContextMenu().Items();
+  tk::Bitmap with, without;
+  Menus().PaintPopupTo(root, with);
+  caption.clear();
+  Menus().PaintPopupTo(root, without);
+  const int border = Menus().SkinBorderWidth();
+  const int width = manager->MenuSupport().ExtraLineWidth;
+  const skin::TRect band{border, border, border + width, with.Height() - border};
+  const skin::TRect text = DifferingBounds(with, without, band);
+  ASSERT_GE(text.Left, 0) << "the caption shows";
+  const int across = text.Right - text.Left + 1, along = text.Bottom - text.Top + 1;
+  EXPECT_GT(along, 3 * across) << "a turned caption is long and narrow, " << across << " x " << along;
+  EXPECT_GT(text.Left, band.Left) << "and stands inside its band";
+  EXPECT_LT(text.Right, band.Right - 1);
+  // Without a glyph it starts 12 pixels above the band's bottom.
+  EXPECT_LE(text.Bottom, band.Bottom - 12);
+  EXPECT_GE(text.Bottom, band.Bottom - 12 - 3);
 }
 
 }  // namespace
