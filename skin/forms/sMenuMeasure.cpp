@@ -5,7 +5,6 @@
 #include "sMenuPopupState.h"
 #include "sSkinableMenus.h"
 #include "skin/data/sSkinManager.h"
-#include "toolkit/win/Unicode.h"
 
 namespace skin {
 
@@ -92,11 +91,11 @@ void TsSkinableMenus::MeasureItem(tk::TMenuItem& item, tk::TCanvas& canvas, int&
   const Glyph glyph = GlyphSizeOf(item, false);
   TsMenuSizing sizing{Margin, Spacing, glyph.width, glyph.height, 0};
   sizing.extraLine = ExtraLineWidthFor(item);
-  const std::wstring text = tk::Utf8ToWide(MeasuredText(item, type));
+  // Through the canvas, which puts the menu font into the context first:
+  // the window system measures on a screen context holding its own font.
+  const std::string text = MeasuredText(item, type);
   RECT r{0, 0, 0, 0};
-  if (!text.empty())
-    DrawTextW(canvas.Handle(), text.c_str(), static_cast<int>(text.size()), &r,
-              DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP);
+  if (!text.empty()) canvas.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP);
   height = PopupItemHeight(type, canvas.TextHeight("W"), sizing);
   width = PopupItemWidth(type, r.right - r.left, sizing);
 }

@@ -1,8 +1,8 @@
 // The skinned menus on a skinned form: which items get the skin's handlers
 // (never over the application's own), what the form's skinning hooks and
 // unhooks, measured sizes with the extra line in the first column only,
-// the extra line's default caption and the system menu's skin list without
-// one.
+// measured in the menu font whatever font the context holds, the extra
+// line's default caption and the system menu's skin list without one.
 #include <gtest/gtest.h>
 
 #include "GalleryMenus.h"
@@ -11,6 +11,7 @@
 #include "skin/forms/sSystemMenu.h"
 #include "skin/forms/vxMnuWnd.h"
 #include "skin/data/sSkinCommand.h"
+#include "toolkit/win/ControlCanvas.h"
 #include "toolkit/win/GdiObjects.h"
 #include "toolkit/win/Menus.h"
 
@@ -136,6 +137,28 @@ TEST_F(SkinnedMenusTest, MeasuredSizesCountTheExtraLineInTheFirstColumnOnly) {
     EXPECT_EQ(wPic - wAfter, 2 * (24 - 16)) << "the picture's width counts twice";
     EXPECT_GT(wBand, wBroken - 16) << "the band's text is measured with its dashes";
   }
+}
+
+TEST_F(SkinnedMenusTest, ItemsAreMeasuredInTheMenuFontWhateverFontTheContextHolds) {
+  auto* popup = tk::Create<tk::TPopupMenu>(form);
+  tk::TMenuItem* item = Add(*popup->Items(), "A caption of some length");
+  item->SetShortCut(tk::ShortCut('N', tk::ssCtrl));
+  // The window system's measuring hands a screen context holding its own
+  // font.
+  tk::TWindowDC screen(nullptr);
+  std::vector<int> widths;
+  for (int font : {SYSTEM_FONT, ANSI_FIXED_FONT, DEFAULT_GUI_FONT}) {
+    tk::TSavedDC saved(screen.Get());
+    SelectObject(screen.Get(), GetStockObject(font));
+    tk::TControlCanvas canvas;
+    tk::TPaintScope scope(canvas, screen.Get());
+    int w = 0, h = 0;
+    TsSkinableMenus::ResetPopupState();
+    Menus().MeasureItem(*item, canvas, w, h);
+    widths.push_back(w);
+  }
+  EXPECT_EQ(widths[1], widths[0]);
+  EXPECT_EQ(widths[2], widths[0]);
 }
 
 TEST_F(SkinnedMenusTest, TheExtraLineAsksTheApplicationAndDefaultsToAReminder) {
