@@ -132,7 +132,7 @@ tk::TGdiObject<HRGN> ShownRegion(HWND w) {
 
 // Where a test writes the screen's picture of a dialog it found wrongly
 // painted.
-std::string DialogActualPath(HWND dialog) {
+std::string ScreenShotPath(HWND dialog) {
   wchar_t title[64] = L"";
   GetWindowTextW(dialog, title, 64);
   return (std::filesystem::temp_directory_path() / ("gk-dialog-" + tk::WideToUtf8(title) + ".png")).string();
@@ -250,7 +250,7 @@ std::vector<std::string> WronglyPainted(HWND dialog) {
     const int n = UnlikeCache(dialog, screen, *wrapper);
     if (n != 0) wrong.push_back(Describe(w) + ": " + std::to_string(n) + " pixels");
   }
-  if (!wrong.empty()) paintfix::WritePng(DialogActualPath(dialog), screen);
+  if (!wrong.empty()) paintfix::WritePng(ScreenShotPath(dialog), screen);
   if (looked < 2) wrong.push_back("no child painted from a cache");
   return wrong;
 }
@@ -285,7 +285,7 @@ TEST_F(GalleryDialogChildrenTest, FileDialogChildrenAreWrappedAndPainted) {
         },
         [&] {
           EXPECT_EQ(Lines(UnwrappedChildren(dialog)), "") << skinName;
-          EXPECT_EQ(Lines(WronglyPainted(dialog)), "") << skinName << "; see " << DialogActualPath(dialog);
+          EXPECT_EQ(Lines(WronglyPainted(dialog)), "") << skinName << "; see " << ScreenShotPath(dialog);
           EXPECT_EQ(Lines(StaticsNotShowingTheirSection(dialog)), "") << skinName;
           PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
           return true;
@@ -305,7 +305,7 @@ TEST_F(GalleryDialogChildrenTest, ColourDialogChildrenAreWrappedAndPaintedAndACo
         [&] { return DialogShownSkinned(dialog) && SkinnedDialog(dialog)->FirstPaintDone(); },
         [&] {
           EXPECT_EQ(Lines(UnwrappedChildren(dialog)), "") << skinName;
-          EXPECT_EQ(Lines(WronglyPainted(dialog)), "") << skinName << "; see " << DialogActualPath(dialog);
+          EXPECT_EQ(Lines(WronglyPainted(dialog)), "") << skinName << "; see " << ScreenShotPath(dialog);
           EXPECT_EQ(Lines(StaticsNotShowingTheirSection(dialog)), "") << skinName;
           // The basic colours' third swatch of the second row, picked with
           // the real mouse: the dialog answers the colour shown there.

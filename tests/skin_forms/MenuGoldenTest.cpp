@@ -34,21 +34,12 @@ TEST(MenuGolden, EveryPopupMatchesItsReference) {
       const MenuPicture got = PaintMenuCase(frame, c, skin);
       const std::optional<tk::Bitmap> reference = paintfix::ReadPng(MenuGoldenPath(skin, c.name));
       ASSERT_TRUE(reference) << "no reference " << MenuGoldenPath(skin, c.name);
-      const bool sameSize = reference->Width() == got.picture.Width() && reference->Height() == got.picture.Height();
-      int inside = 0, outside = 0, text = 0;
-      for (int y = 0; sameSize && y < got.picture.Height(); ++y)
-        for (int x = 0; x < got.picture.Width(); ++x) {
-          const bool in = InAny(got.textBands, x, y);
-          text += in;
-          const std::uint8_t* p = got.picture.ScanLine(y) + 3 * x;
-          const std::uint8_t* q = reference->ScanLine(y) + 3 * x;
-          if (p[0] != q[0] || p[1] != q[1] || p[2] != q[2]) ++(in ? inside : outside);
-        }
-      const bool matches = sameSize && outside == 0 && inside * 50 <= text;
-      if (!matches) paintfix::WritePng(MenuActualPath(skin, c.name), got.picture);
-      EXPECT_TRUE(sameSize) << "see " << MenuActualPath(skin, c.name);
-      EXPECT_EQ(outside, 0) << "pixels of the skin's own drawing differ; see " << MenuActualPath(skin, c.name);
-      EXPECT_LE(inside * 50, text) << inside << " text pixels of " << text << " differ";
+      const paintfix::TextBandDifference d = paintfix::CompareOutsideText(
+          got.picture, *reference, [&](int x, int y) { return InAny(got.textBands, x, y); });
+      if (!d.Matches()) paintfix::WritePng(MenuActualPath(skin, c.name), got.picture);
+      EXPECT_TRUE(d.sameSize) << "see " << MenuActualPath(skin, c.name);
+      EXPECT_EQ(d.outside, 0) << "pixels of the skin's own drawing differ; see " << MenuActualPath(skin, c.name);
+      EXPECT_LE(d.inside * 50, d.text) << d.inside << " text pixels of " << d.text << " differ";
     }
 }
 

@@ -1,6 +1,7 @@
 #include "GoldenFiles.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -29,6 +30,21 @@ void WritePng(const std::string& path, const tk::Bitmap& picture) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
   if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+TextBandDifference CompareOutsideText(const tk::Bitmap& got, const tk::Bitmap& reference,
+                                      const std::function<bool(int x, int y)>& inText) {
+  TextBandDifference d;
+  d.sameSize = reference.Width() == got.Width() && reference.Height() == got.Height();
+  for (int y = 0; d.sameSize && y < got.Height(); ++y)
+    for (int x = 0; x < got.Width(); ++x) {
+      const bool in = inText(x, y);
+      d.text += in;
+      const std::uint8_t* p = got.ScanLine(y) + 3 * x;
+      const std::uint8_t* q = reference.ScanLine(y) + 3 * x;
+      if (p[0] != q[0] || p[1] != q[1] || p[2] != q[2]) ++(in ? d.inside : d.outside);
+    }
+  return d;
 }
 
 PictureDifference Compare(const tk::Bitmap& got, const tk::Bitmap& reference, int tolerance) {

@@ -2,6 +2,7 @@
 // Reading and writing the reference pictures, and comparing a picture with
 // its reference.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,17 @@ struct PictureDifference {
   int beyond = 0;       // pixels differing by more than a given channel tolerance
 };
 PictureDifference Compare(const tk::Bitmap& got, const tk::Bitmap& reference, int tolerance = 0);
+
+// A picture whose texts the window system draws: the pixels that differ
+// inside the text's bands and outside them. It matches when nothing differs
+// outside and at most one text pixel in fifty inside.
+struct TextBandDifference {
+  bool sameSize = false;
+  int inside = 0, outside = 0, text = 0;
+  bool Matches() const { return sameSize && outside == 0 && inside * 50 <= text; }
+};
+TextBandDifference CompareOutsideText(const tk::Bitmap& got, const tk::Bitmap& reference,
+                                      const std::function<bool(int x, int y)>& inText);
 
 // Where a test puts what it painted when it differs from the reference.
 std::string ActualPath(const std::string& skin, const std::string& name);
