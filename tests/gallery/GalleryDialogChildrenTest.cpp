@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <filesystem>
 #include <fstream>
@@ -165,6 +166,13 @@ int UnlikeCache(HWND dialog, const tk::Bitmap& screen, skin::TvxMainWnd& wrapper
   GetWindowRect(dialog, &dialogRect);
   GetWindowRect(w, &windowRect);
   tk::TGdiObject<HRGN> shown = ShownRegion(w);
+  // A group box in a dialog leaves its inside to the platform.
+  if (auto* group = dynamic_cast<skin::TvxGroupBoxWnd*>(&wrapper); group && group->DlgMode()) {
+    RECT inside = group->InsideRect();
+    OffsetRect(&inside, windowRect.left, windowRect.top);
+    tk::TGdiObject<HRGN> platform(CreateRectRgnIndirect(&inside));
+    CombineRgn(shown.Get(), shown.Get(), platform.Get(), RGN_DIFF);
+  }
   RECT box{};
   if (GetRgnBox(shown.Get(), &box) == NULLREGION) return 0;
   if (!cache || cache->Width() != windowRect.right - windowRect.left ||
@@ -328,6 +336,37 @@ TEST_F(GalleryDialogChildrenTest, ColourDialogChildrenAreWrappedAndPaintedAndACo
     EXPECT_FALSE(steps.TimedOut()) << skinName;
     EXPECT_NE(picked, static_cast<long>(RGB(1, 2, 3))) << skinName;
     EXPECT_EQ(picked, static_cast<long>(swatch)) << skinName;
+  }
+}
+
+// The font dialog holds group boxes: wrapped in dialog mode, their frames
+// and captions from their caches, their insides the platform's.
+TEST_F(GalleryDialogChildrenTest, FontDialogChildrenAndGroupBoxesAreWrappedAndPainted) {
+  for (const char* skinName : {gallery::kEmberStyle, gallery::kGlacier}) {
+    form->UseSkin(skinName);
+    HWND dialog = nullptr;
+    ModalSteps steps({
+        [&] { return DialogShownSkinned(dialog) && SkinnedDialog(dialog)->FirstPaintDone(); },
+        [&] {
+          int groups = 0;
+          for (HWND child : Descendants(dialog))
+            if (auto* g = dynamic_cast<skin::TvxGroupBoxWnd*>(skin::TvxMainWnd::Of(child)))
+              groups += g->DlgMode() && IsWindowVisible(child);
+          EXPECT_GE(groups, 1) << skinName;
+          EXPECT_EQ(Lines(UnwrappedChildren(dialog)), "") << skinName;
+          EXPECT_EQ(Lines(WronglyPainted(dialog)), "") << skinName << "; see " << ScreenShotPath(dialog);
+          PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+          return true;
+        },
+    });
+    LOGFONTW font{};
+    CHOOSEFONTW choose{};
+    choose.lStructSize = sizeof(choose);
+    choose.hwndOwner = form->Handle();
+    choose.lpLogFont = &font;
+    choose.Flags = CF_SCREENFONTS | CF_EFFECTS;
+    EXPECT_FALSE(ChooseFontW(&choose));
+    EXPECT_FALSE(steps.TimedOut()) << skinName;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <functional>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "WindowTestSupport.h"
 #include "skin/controls/adapters/vxBitBtnWnd.h"
 #include "skin/controls/adapters/vxSizerWnd.h"
+#include "skin/controls/adapters/vxGroupBoxWnd.h"
 #include "skin/controls/adapters/vxSpinWnd.h"
 #include "skin/controls/adapters/vxStaticWnd.h"
 #include "skin/controls/adapters/vxToolBarWnd.h"
@@ -112,6 +114,57 @@ TEST_F(AdapterTest, RawWindowsOfEachWrapperShowTheirSkinPicture) {
     }
     w.reset();
     EXPECT_EQ(GetPropW(raw.handle, skin::kWrapperProperty), nullptr);
+  }
+}
+
+// A raw group box wrapped on a form paints all of itself from its cache;
+// wrapped in a system dialog it leaves its inside to the platform and
+// draws only its frame and caption strip over the platform's picture.
+TEST_F(AdapterTest, GroupBoxInADialogKeepsThePlatformsInside) {
+  struct Case {
+    const char* mode;
+    bool dialog;
+  };
+  for (const Case c : {Case{"form", false}, Case{"dialog", true}}) {
+    SCOPED_TRACE(c.mode);
+    RawWindow raw(form->Handle(), L"BUTTON", L"Group", BS_GROUPBOX, 160, 100);
+    ASSERT_NE(raw.handle, nullptr);
+    // The platform's own picture, with visual styles off as the wrapper has them.
+    SetWindowTheme(raw.handle, L" ", L" ");
+    RedrawWindow(raw.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    testing_support::PumpPending();
+    const tk::Bitmap platform = ctlfix::CaptureWindow(raw.handle);
+    const bool saved = skin::DialogModeWrapping;
+    skin::DialogModeWrapping = c.dialog;
+    auto w = skin::TvxMainWnd::Wrap<skin::TvxGroupBoxWnd>(raw.handle, false, "GROUPBOX", manager, nullptr);
+    skin::DialogModeWrapping = saved;
+    EXPECT_EQ(w->DlgMode(), c.dialog);
+    RedrawWindow(raw.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    testing_support::PumpPending();
+    const tk::Bitmap screen = ctlfix::CaptureWindow(raw.handle);
+    const tk::Bitmap& cache = *w->SkinData()->Cache();
+    ASSERT_EQ(cache.Width(), screen.Width());
+    const RECT inside = w->InsideRect();
+    ASSERT_LT(inside.left, inside.right);
+    ASSERT_LT(inside.top, inside.bottom);
+    int frameNotCache = 0, insideNotCache = 0, insideNotPlatform = 0, platformNotCache = 0;
+    for (int y = 0; y < screen.Height(); ++y)
+      for (int x = 0; x < screen.Width(); ++x) {
+        const COLORREF shown = ctlfix::PixelOf(screen, x, y);
+        const COLORREF cached = ctlfix::PixelOf(cache, x, y);
+        if (!PtInRect(&inside, POINT{x, y})) {
+          frameNotCache += shown != cached;
+          continue;
+        }
+        insideNotCache += shown != cached;
+        insideNotPlatform += shown != ctlfix::PixelOf(platform, x, y);
+        platformNotCache += ctlfix::PixelOf(platform, x, y) != cached;
+      }
+    EXPECT_EQ(frameNotCache, 0);
+    // The platform's inside is not the cache's, so either shows.
+    ASSERT_GT(platformNotCache, 0);
+    if (c.dialog) EXPECT_EQ(insideNotPlatform, 0);
+    else EXPECT_EQ(insideNotCache, 0);
   }
 }
 

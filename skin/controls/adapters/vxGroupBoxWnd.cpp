@@ -70,6 +70,41 @@ void TvxGroupBoxWnd::PrepareCache() {
   d.cacheStale = false;
 }
 
+RECT TvxGroupBoxWnd::InsideRect() {
+  const RECT c = CaptionRect();
+  const TsSkinTables* tables = skinData_->PaintTables();
+  const int mask = skinData_->BorderMaskIndex();
+  int left = 0, top = 0, right = 0, bottom = 0;
+  if (tables && tables->IsValidImgIndex(mask)) {
+    const TsMaskData& m = tables->ma[static_cast<std::size_t>(mask)];
+    left = m.WL, top = m.WT, right = m.WR, bottom = m.WB;
+  }
+  const int below = std::max<int>(c.bottom, (c.bottom - c.top) / 2 + top);
+  return {left, below, std::max(left, width - right), std::max(below, height - bottom)};
+}
+
+void TvxGroupBoxWnd::PaintFrameAndCaption(HDC dc) {
+  skinData_->cacheStale = true;
+  PrepareCache();
+  const tk::Bitmap* cache = skinData_->Cache();
+  if (!cache || cache->Empty()) return;
+  const RECT inside = InsideRect();
+  const tk::TSavedDC saved(dc);
+  ExcludeClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
+  skinData_->CopyCacheTo(dc);
+}
+
+void TvxGroupBoxWnd::PaintAfterPlatform(tk::TMessage& m) {
+  CallPrevious(m);
+  if (skinData_->UpdateDeferPaint()) return;
+  const HDC given = m.Msg == WM_PAINT ? reinterpret_cast<HDC>(m.WParam) : nullptr;
+  if (given) {
+    PaintFrameAndCaption(given);
+    return;
+  }
+  PaintNow([this](HDC dc) { PaintFrameAndCaption(dc); });
+}
+
 void TvxGroupBoxWnd::Paint(HDC dc, bool notifyChildren) {
   if (skinData_->UpdateDeferPaint()) return;
   PrepareCache();
@@ -98,6 +133,23 @@ void TvxGroupBoxWnd::WndProc(tk::TMessage& m) {
   if (done_ || !Skinned()) {
     TvxMainWnd::WndProc(m);
     return;
+  }
+  if (dlgMode_) {
+    switch (m.Msg) {
+      case WM_PAINT:
+      case WM_NCPAINT:
+        PaintAfterPlatform(m);
+        return;
+      case WM_PRINTCLIENT:
+        CallPrevious(m);
+        PaintFrameAndCaption(reinterpret_cast<HDC>(m.WParam));
+        return;
+      case WM_ERASEBKGND:
+        CallPrevious(m);
+        return;
+      default:
+        break;
+    }
   }
   switch (m.Msg) {
     case WM_PAINT:

@@ -6,6 +6,10 @@
 // children over that picture; children that waited for it paint then. It
 // answers the caption strip's height, so that containers around it leave
 // its inside to it.
+//
+// In a system dialog the platform paints the group box first and keeps its
+// inside: the wrapper then draws only the frame and the caption strip from
+// its cache over the platform's picture.
 
 #include "vxMainWnd.h"
 
@@ -16,6 +20,9 @@ public:
   using TvxMainWnd::TvxMainWnd;
   // The caption strip: the text's height in the window's font and 2.
   RECT CaptionRect();
+  // What the frame surrounds: inside the border mask's widths and below the
+  // caption strip and the top border. In a dialog it stays the platform's.
+  RECT InsideRect();
 
 protected:
   void WndProc(tk::TMessage& m) override;
@@ -24,6 +31,9 @@ protected:
 
 private:
   void Paint(HDC dc, bool notifyChildren);
+  // In a dialog: the platform's picture, then the frame and caption over it.
+  void PaintAfterPlatform(tk::TMessage& m);
+  void PaintFrameAndCaption(HDC dc);
   void DrawCaption(const RECT& c, const CacheInfo& parentCache);
 };
 
