@@ -16,7 +16,6 @@
 #include "toolkit/win/Form.h"
 #include "toolkit/win/ImgList.h"
 #include "toolkit/win/ShortCut.h"
-#include "toolkit/win/Unicode.h"
 
 namespace skin {
 
@@ -40,9 +39,9 @@ void TsSkinableMenus::MeasureTopItem(tk::TMenuItem& item, tk::TCanvas& canvas, i
   height = GetSystemMetrics(SM_CYMENU) - 1;
   std::string text = item.Caption();
   if (item.ShortCut() != 0) text += tk::ShortCutToText(item.ShortCut());
-  const std::wstring wide = tk::Utf8ToWide(text);
+  // Through the canvas, which puts the menu font into the context first.
   RECT r{0, 0, 0, 0};
-  DrawTextW(canvas.Handle(), wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  canvas.DrawText(text, r, DT_CALCRECT | DT_SINGLELINE);
   width = std::max(width, static_cast<int>(r.right - r.left));
 }
 

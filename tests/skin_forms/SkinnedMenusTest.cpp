@@ -146,19 +146,29 @@ TEST_F(SkinnedMenusTest, ItemsAreMeasuredInTheMenuFontWhateverFontTheContextHold
   // The window system's measuring hands a screen context holding its own
   // font.
   tk::TWindowDC screen(nullptr);
-  std::vector<int> widths;
-  for (int font : {SYSTEM_FONT, ANSI_FIXED_FONT, DEFAULT_GUI_FONT}) {
-    tk::TSavedDC saved(screen.Get());
-    SelectObject(screen.Get(), GetStockObject(font));
-    tk::TControlCanvas canvas;
-    tk::TPaintScope scope(canvas, screen.Get());
-    int w = 0, h = 0;
-    TsSkinableMenus::ResetPopupState();
-    Menus().MeasureItem(*item, canvas, w, h);
-    widths.push_back(w);
+  auto widthsOf = [&](bool top) {
+    std::vector<int> widths;
+    for (int font : {SYSTEM_FONT, ANSI_FIXED_FONT, DEFAULT_GUI_FONT}) {
+      tk::TSavedDC saved(screen.Get());
+      SelectObject(screen.Get(), GetStockObject(font));
+      tk::TControlCanvas canvas;
+      tk::TPaintScope scope(canvas, screen.Get());
+      int w = 0, h = 0;
+      TsSkinableMenus::ResetPopupState();
+      if (top)
+        Menus().MeasureTopItem(*item, canvas, w, h);
+      else
+        Menus().MeasureItem(*item, canvas, w, h);
+      widths.push_back(w);
+    }
+    return widths;
+  };
+  for (bool top : {false, true}) {
+    SCOPED_TRACE(top ? "as an item of the menu line" : "as a popup item");
+    const std::vector<int> widths = widthsOf(top);
+    EXPECT_EQ(widths[1], widths[0]);
+    EXPECT_EQ(widths[2], widths[0]);
   }
-  EXPECT_EQ(widths[1], widths[0]);
-  EXPECT_EQ(widths[2], widths[0]);
 }
 
 TEST_F(SkinnedMenusTest, TheExtraLineAsksTheApplicationAndDefaultsToAReminder) {
