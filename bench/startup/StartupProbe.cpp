@@ -19,6 +19,10 @@
 // (entry, engine tables, skin unpacked, ...; see tk::StartupMark) with the
 // time and working set at each, and the probe prints the median of each
 // mark over the runs: where the time and the memory go.
+//
+// With --vs <other probe.exe> the other build's converter takes the bare
+// window's place: an A/B of two builds, each run against the other's run
+// next to it (the median of those ratios is the figure to quote).
 
 #include <windows.h>
 #include <psapi.h>
@@ -34,6 +38,7 @@
 #include "app/ConverterStartup.h"
 #include "app/Unit1.h"
 #include "toolkit/core/StartupMarks.h"
+#include "toolkit/win/Unicode.h"
 
 namespace {
 
@@ -93,6 +98,10 @@ void ReportFirstPaint() {
   std::fflush(stdout);
 }
 
+// With --hold a child waits five seconds at its first paint, for
+// a look at its memory from outside (/proc/<pid>/smaps of the Wine process).
+bool holdAfterPaint = false;
+
 int RunChild() {
   bool reported = false;
   return RunConverter([&](TForm1& form) {
@@ -107,6 +116,7 @@ int RunChild() {
       RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
       tk::StartupMark("children painted");
       ReportFirstPaint();
+      if (holdAfterPaint) Sleep(5000);
       PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
     });
   });
@@ -125,6 +135,7 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
       if (!reported) {
         reported = true;
         ReportFirstPaint();
+        if (holdAfterPaint) Sleep(5000);
         PostMessageW(window, WM_CLOSE, 0, 0);
       }
       return 0;
@@ -167,13 +178,19 @@ struct Sample {
 };
 
 bool withMarks = false;
+// With --vs: another build of the probe whose converter children take the
+// bare window's place, for an A/B of two builds under the same load.
+std::wstring otherProbe;
 
-bool RunOnce(Sample& sample, const wchar_t* mode = L"--child") {
+std::wstring OwnPath() {
   wchar_t path[MAX_PATH];
   GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return path;
+}
+
+bool RunOnce(Sample& sample, const wchar_t* mode = L"--child", const std::wstring& probe = OwnPath()) {
   const double started = NowMilliseconds();
-  const testing_support::ChildProcess child(L"\"" + std::wstring(path) + L"\" " + mode +
-                                            (withMarks ? L" --marks" : L""));
+  const testing_support::ChildProcess child(L"\"" + probe + L"\" " + mode + (withMarks ? L" --marks" : L""));
   if (!child.Started()) return false;
   std::string output;
   char buffer[256];
@@ -231,62 +248,89 @@ void PrintMarks(const char* title, const std::vector<Sample>& samples) {
   }
 }
 
+// The floor's run: the bare window, or with --vs the other build's converter.
+bool RunFloor(Sample& sample) {
+  return otherProbe.empty() ? RunOnce(sample, L"--bare-child") : RunOnce(sample, L"--child", otherProbe);
+}
+
 int RunBenchmark(int runs) {
-  Sample warmUp, bareWarmUp;
-  if (!RunOnce(warmUp) || !RunOnce(bareWarmUp, L"--bare-child")) {
+  const char* floorName = otherProbe.empty() ? "bare window" : "other build";
+  Sample warmUp, floorWarmUp;
+  if (!RunOnce(warmUp) || !RunFloor(floorWarmUp)) {
     std::fprintf(stderr, "a child did not report its first paint\n");
     return 1;
   }
-  std::printf("warm-up (not counted): %.1f ms, bare window %.1f ms\n", warmUp.internalMs, bareWarmUp.internalMs);
-  std::vector<double> internal, external, peakMb, bare, barePeakMb;
-  std::vector<Sample> converterSamples, bareSamples;
+  std::printf("warm-up (not counted): %.1f ms, %s %.1f ms\n", warmUp.internalMs, floorName, floorWarmUp.internalMs);
+  std::vector<double> internal, external, peakMb, floorMs, floorPeakMb, pairRatios;
+  std::vector<Sample> converterSamples, floorSamples;
   for (int i = 0; i < runs; ++i) {
     Sample sample, floor;
-    if (!RunOnce(sample) || !RunOnce(floor, L"--bare-child")) {
+    // Which of the two starts first alternates: the second start of a pair
+    // meets a machine the first has just warmed.
+    const bool ran = i % 2 ? RunFloor(floor) && RunOnce(sample) : RunOnce(sample) && RunFloor(floor);
+    if (!ran) {
       std::fprintf(stderr, "run %d failed\n", i + 1);
       return 1;
     }
     internal.push_back(sample.internalMs);
     external.push_back(sample.externalMs);
     peakMb.push_back(static_cast<double>(sample.peak) / (1024.0 * 1024.0));
-    bare.push_back(floor.internalMs);
-    barePeakMb.push_back(static_cast<double>(floor.peak) / (1024.0 * 1024.0));
+    floorMs.push_back(floor.internalMs);
+    floorPeakMb.push_back(static_cast<double>(floor.peak) / (1024.0 * 1024.0));
+    pairRatios.push_back(sample.internalMs / floor.internalMs);
     converterSamples.push_back(sample);
-    bareSamples.push_back(floor);
+    floorSamples.push_back(floor);
     std::printf("run %2d: first paint %.1f ms after process start (%.1f ms from CreateProcess), peak working set %.1f MB;"
-                " bare window %.1f ms, %.1f MB\n",
-                i + 1, sample.internalMs, sample.externalMs, peakMb.back(), floor.internalMs, barePeakMb.back());
+                " %s %.1f ms, %.1f MB\n",
+                i + 1, sample.internalMs, sample.externalMs, peakMb.back(), floorName, floor.internalMs,
+                floorPeakMb.back());
   }
-  const double ratio = Median(internal) / Median(bare);
-  std::printf("median of %d runs: first paint %.1f ms, bare window %.1f ms, ratio %.2f (goal <= 1.3), from CreateProcess"
+  const double ratio = Median(internal) / Median(floorMs);
+  std::printf("median of %d runs: first paint %.1f ms, %s %.1f ms, ratio %.2f (goal <= 1.3), from CreateProcess"
               " %.1f ms, peak working set %.1f MB (goal < 30)\n",
-              runs, Median(internal), Median(bare), ratio, Median(external), Median(peakMb));
-  std::printf("range: first paint %.1f .. %.1f ms, bare window %.1f .. %.1f ms, peak working set %.1f .. %.1f MB\n",
+              runs, Median(internal), floorName, Median(floorMs), ratio, Median(external), Median(peakMb));
+  std::printf("median of the runs' own ratios (each run against the %s started next to it): %.3f\n", floorName,
+              Median(pairRatios));
+  std::printf("range: first paint %.1f .. %.1f ms, %s %.1f .. %.1f ms, peak working set %.1f .. %.1f MB\n",
               *std::min_element(internal.begin(), internal.end()), *std::max_element(internal.begin(), internal.end()),
-              *std::min_element(bare.begin(), bare.end()), *std::max_element(bare.begin(), bare.end()),
-              *std::min_element(peakMb.begin(), peakMb.end()), *std::max_element(peakMb.begin(), peakMb.end()));
-  std::printf("bare window's peak working set: median %.1f MB\n", Median(barePeakMb));
+              floorName, *std::min_element(floorMs.begin(), floorMs.end()),
+              *std::max_element(floorMs.begin(), floorMs.end()), *std::min_element(peakMb.begin(), peakMb.end()),
+              *std::max_element(peakMb.begin(), peakMb.end()));
+  std::printf("%s's peak working set: median %.1f MB\n", floorName, Median(floorPeakMb));
   if (withMarks) {
     PrintMarks("converter", converterSamples);
-    PrintMarks("bare window", bareSamples);
+    PrintMarks(floorName, floorSamples);
   }
   return 0;
 }
 
 }  // namespace
 
+// With --trace-marks a child writes each mark's name to the standard error
+// as it passes it, starting the line with its thread's id as Wine's server
+// trace (wineserver -d1) shows it: bench/startup/count_requests.sh counts the
+// server requests between marks.
+void TraceMark(const char* name) {
+  std::fprintf(stderr, "%04lx: startup-mark %s\n", GetCurrentThreadId(), name);
+  std::fflush(stderr);
+}
+
 int main(int argc, char** argv) {
   int runs = 10;
-  for (int i = 1; i < argc; ++i)
+  for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--marks") {
       withMarks = true;
       tk::SetStartupListener(NoteMark);
     }
+    if (std::string(argv[i]) == "--trace-marks") tk::SetStartupListener(TraceMark);
+    if (std::string(argv[i]) == "--hold") holdAfterPaint = true;
+  }
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
     if (argument == "--child") return RunChild();
     if (argument == "--bare-child") return RunBareChild();
     if (argument == "--runs" && i + 1 < argc) runs = std::max(1, std::atoi(argv[++i]));
+    if (argument == "--vs" && i + 1 < argc) otherProbe = tk::Utf8ToWide(argv[++i]);
   }
   return RunBenchmark(runs);
 }
