@@ -8,6 +8,7 @@
 #include "toolkit/core/StartupMarks.h"
 #include "toolkit/win/ActionList.h"
 #include "toolkit/win/ErrorRecord.h"
+#include "toolkit/win/ProgramIcons.h"
 #include "toolkit/win/Screen.h"
 #include "toolkit/win/Unicode.h"
 
@@ -39,12 +40,14 @@ void TApplication::Initialize() {
 HWND TApplication::Handle() {
   if (handle_) return handle_;
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW wc{};
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = WndProc;
   wc.hInstance = instance;
-  wc.hIcon = LoadIconW(instance, L"MAINICON");
+  wc.hIcon = ProgramIcons().large;
+  wc.hIconSm = ProgramIcons().small;
   wc.lpszClassName = L"TApplication";
-  RegisterClassW(&wc);
+  RegisterClassExW(&wc);
   // A hidden top-level window: it receives timers and posted requests, and
   // owns the hint window.
   handle_ = CreateWindowExW(0, L"TApplication", Utf8ToWide(title_).c_str(),

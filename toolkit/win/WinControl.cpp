@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -13,6 +14,8 @@
 #include "toolkit/win/GdiObjects.h"
 #include "toolkit/win/Menus.h"
 #include "toolkit/win/MouseTracker.h"
+#include "toolkit/win/PaintFocus.h"
+#include "toolkit/win/ProgramIcons.h"
 #include "toolkit/win/Unicode.h"
 
 namespace tk {
@@ -104,6 +107,9 @@ LRESULT TWinControl::MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   const HWND window = handle_;
   TMessage message{msg, wParam, lParam, 0};
   MouseTracker().Observe(window, msg);
+  if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS || msg == WM_ACTIVATE) FocusMayHaveMoved();
+  std::optional<TPaintFocusScope> paintFocus;
+  if (IsPaintMessage(msg)) paintFocus.emplace();
   try {
     WindowProc(message);
   } catch (...) {
@@ -179,22 +185,26 @@ void TWinControl::RegisterWindowClass(const TCreateParams& params) {
     return;
   }
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW wc{};
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
   WNDPROC base = DefWindowProcW;
   if (params.SystemClass) {
-    if (!GetClassInfoW(nullptr, params.SystemClass, &wc))
+    if (!GetClassInfoExW(nullptr, params.SystemClass, &wc))
       throw std::runtime_error("The system window class " + WideToUtf8(params.SystemClass) + " is not available");
     base = wc.lpfnWndProc;
   } else {
     wc.style = params.ClassStyle;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hIcon = LoadIconW(instance, L"MAINICON");
-    if (!wc.hIcon) wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    wc.hCursor = ArrowCursor();
+    // Only a window with a frame shows an icon; a child class needs none.
+    if (!(params.Style & WS_CHILD)) {
+      wc.hIcon = ProgramIcons().large;
+      wc.hIconSm = ProgramIcons().small;
+    }
   }
   wc.lpfnWndProc = StdWndProc;
   wc.hInstance = instance;
   wc.lpszClassName = params.WinClassName.c_str();
-  if (!RegisterClassW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
     throw std::runtime_error("Cannot register the window class " + WideToUtf8(params.WinClassName));
   classes.emplace(params.WinClassName, base);
   defWndProc_ = base;
@@ -475,7 +485,7 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
   if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, false)) next->SetFocus();
 }
 
-bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+bool TWinControl::Focused() const { return handle_ && FocusedWindow() == handle_; }
 
 bool TWinControl::CanFocus() const {
   if (!FocusHost()) return false;
