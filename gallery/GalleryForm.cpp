@@ -13,6 +13,7 @@
 #include "toolkit/win/Button.h"
 #include "toolkit/win/Edit.h"
 #include "toolkit/win/GroupBox.h"
+#include "toolkit/win/Panel.h"
 #include "toolkit/win/Label.h"
 #include "toolkit/win/StandardControls.h"
 
@@ -157,6 +158,8 @@ void TGalleryForm::CreateDialogButtons() {
   auto* right = Add<tk::TRadioButton>(group, 10, 54, 130, 20);
   right->SetCaption("Right");
   right->SetChecked(true);
+  // A panel of the plain toolkit class: the adapter paints its background.
+  Add<tk::TPanel>(this, 560, 384, 150, 56)->SetCaption("面板 Panel");
 }
 
 void TGalleryForm::UseSkin(const std::string& name) {

@@ -15,6 +15,7 @@
 #include "skin/controls/adapters/vxCheckBoxWnd.h"
 #include "skin/controls/adapters/vxComboBoxWnd.h"
 #include "skin/controls/adapters/vxGroupBoxWnd.h"
+#include "skin/controls/adapters/vxSizerWnd.h"
 #include "skin/controls/adapters/vxEditWnd.h"
 #include "skin/controls/adapters/vxListViewWnd.h"
 #include "skin/controls/adapters/vxBitBtnWnd.h"
@@ -27,6 +28,7 @@
 #include "skin/controls/sSkinQueries.h"
 #include "toolkit/win/Button.h"
 #include "toolkit/win/GroupBox.h"
+#include "toolkit/win/Panel.h"
 
 namespace {
 
@@ -92,6 +94,9 @@ const RuleCase kCases[] = {
      "GROUPBOX"},
     {"group box takes its own section", Make<tk::TGroupBox>(150, 80), skin::kAllSkinningRules, false, "PANEL",
      &typeid(skin::TvxGroupBoxWnd), "GROUPBOX"},
+    {"panel", Make<tk::TPanel>(150, 60), skin::kAllSkinningRules, false, "", &typeid(skin::TvxTransPanelWnd), "PANEL"},
+    {"panel takes its own section", Make<tk::TPanel>(150, 60), skin::kAllSkinningRules, false, "EDIT",
+     &typeid(skin::TvxTransPanelWnd), "PANEL"},
     {"combo box", Make<tk::TComboBox>(120, 24), skin::kAllSkinningRules, false, "", &typeid(skin::TvxComboBoxWnd),
      "EDIT"},
     {"combo box keeps the handler's section", Make<tk::TComboBox>(120, 24), skin::kAllSkinningRules, false, "PANEL",

@@ -8,6 +8,7 @@
 #include "toolkit/win/Form.h"
 #include "toolkit/win/GraphicBitmap.h"
 #include "toolkit/win/GroupBox.h"
+#include "toolkit/win/Panel.h"
 #include "toolkit/win/ImgList.h"
 #include "toolkit/win/Label.h"
 #include "toolkit/win/SpeedButton.h"
@@ -124,6 +125,8 @@ void RegisterControls(TClassRegistry& r) {
 
   r.Register<TCustomGroupBox>("TCustomGroupBox", "TCustomControl");
   r.Register<TGroupBox>("TGroupBox", "TCustomGroupBox").Creatable();
+  r.Register<TCustomPanel>("TCustomPanel", "TCustomControl");
+  r.Register<TPanel>("TPanel", "TCustomPanel").Creatable();
 
   r.Register<TCustomLabel>("TCustomLabel", "TGraphicControl")
       .Enum<TAlignment>("Alignment", &TCustomLabel::SetAlignment,

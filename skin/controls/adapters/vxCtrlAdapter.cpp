@@ -8,6 +8,7 @@
 #include "vxCheckBoxWnd.h"
 #include "vxComboBoxWnd.h"
 #include "vxGroupBoxWnd.h"
+#include "vxSizerWnd.h"
 #include "vxListViewWnd.h"
 #include "vxEditWnd.h"
 #include "vxGridWnd.h"
@@ -22,6 +23,7 @@
 #include "toolkit/win/CustomControl.h"
 #include "toolkit/win/Edit.h"
 #include "toolkit/win/GroupBox.h"
+#include "toolkit/win/Panel.h"
 #include "toolkit/win/Label.h"
 #include "toolkit/win/StandardControls.h"
 
@@ -45,9 +47,21 @@ bool Is(const tk::TControl* c) {
   return dynamic_cast<const T*>(c) != nullptr;
 }
 
-// The toolkit has no panel; the kinds of the table without a class here
-// stay as the platform draws them.
-enum class WrapperKind { None, ListView, Grid, BitBtn, Button, CheckBox, GroupBox, TreeView, ComboBox, Edit, VirtualTree, GridEh };
+enum class WrapperKind {
+  None,
+  ListView,
+  Grid,
+  BitBtn,
+  Button,
+  CheckBox,
+  GroupBox,
+  TreeView,
+  ComboBox,
+  Edit,
+  Panel,
+  VirtualTree,
+  GridEh
+};
 
 struct WrapperChoice {
   WrapperKind kind = WrapperKind::None;
@@ -83,6 +97,7 @@ WrapperChoice ChooseWrapper(const tk::TControl* c) {
   if (Is<tk::TTreeView>(c)) return {WrapperKind::TreeView};
   if (Is<tk::TComboBox>(c)) return {WrapperKind::ComboBox};
   if (Is<tk::TCustomEdit>(c) || Is<tk::TListBox>(c)) return {WrapperKind::Edit};
+  if (Is<tk::TCustomPanel>(c)) return {WrapperKind::Panel, "PANEL"};
   if (NameIn(kEditClasses, name)) return {WrapperKind::Edit};
   if (NameIn(kRichViewClasses, name)) return {WrapperKind::Grid};
   if (NameIn(kVirtualTreeClasses, name)) return {WrapperKind::VirtualTree};
@@ -162,6 +177,9 @@ void TvxAdapterItem::DoHook(tk::TControl* control) {
     case WrapperKind::GroupBox:
       wrapper_ = TvxMainWnd::Wrap<TvxGroupBoxWnd>(h, false, section, m, skinData_.get());
       break;
+    case WrapperKind::Panel:
+      wrapper_ = TvxMainWnd::Wrap<TvxTransPanelWnd>(h, false, section, m, skinData_.get());
+      break;
     case WrapperKind::TreeView:
       wrapper_ = TvxMainWnd::Wrap<TvxTreeViewWnd>(h, true, section, m, skinData_.get());
       break;
@@ -211,7 +229,8 @@ TvxAdapterItem* TvxCtrlAdapter::ItemOf(const tk::TControl* control) const { retu
 bool TvxCtrlAdapter::IsSupported(tk::TControl* c) const {
   if (!c || !c->Parent()) return false;
   if (Is<tk::TListView>(c) || Is<tk::TButton>(c) || Is<tk::TButtonControl>(c) || Is<tk::TCustomGroupBox>(c) ||
-      Is<tk::TTreeView>(c) || Is<tk::TComboBox>(c) || Is<tk::TCustomEdit>(c) || Is<tk::TListBox>(c))
+      Is<tk::TTreeView>(c) || Is<tk::TComboBox>(c) || Is<tk::TCustomEdit>(c) || Is<tk::TListBox>(c) ||
+      Is<tk::TCustomPanel>(c))
     return true;
   if (IsGrid(c)) return true;
   const std::string_view name = c->ClassName();
