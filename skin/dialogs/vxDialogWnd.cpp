@@ -117,6 +117,14 @@ TvxDialogMetrics TvxDialogWnd::Metrics() const {
   fm.topStrip = std::max(caption ? fm.height - fm.clientHeight - fm.frameHeight : fm.height - fm.clientHeight, 0);
   if (fm.minimized) fm.topStrip += fm.frameHeight;
   fm.topStrip -= hBar;
+  // Both take the bottom border to be one frame high. A sizable dialog with
+  // an extra edge (the file dialog) has a thicker one, and the client
+  // background would be drawn a row off: where the client area really begins
+  // is asked of the window system instead.
+  if (fm.captionHeight != 0 && !fm.minimized) {
+    POINT origin{0, 0};
+    if (ClientToScreen(handle_, &origin)) fm.clientOffsetY = fm.topStrip = origin.y - window.top;
+  }
   return fm;
 }
 

@@ -156,6 +156,16 @@ TEST_F(GalleryDialogsTest, FileOpenDialogListsAndOpensAFile) {
       [&] {
         // The list is wrapped, as the dialog's other children.
         EXPECT_NE(skin::TvxMainWnd::Of(list), nullptr);
+        // The sizable dialog's bottom border is thicker than its frame
+        // metric: the skin's client background still starts where the
+        // client area does.
+        const skin::TvxDialogMetrics fm = SkinnedDialog(dialog)->Metrics();
+        RECT window{};
+        GetWindowRect(dialog, &window);
+        POINT origin{0, 0};
+        ClientToScreen(dialog, &origin);
+        EXPECT_EQ(fm.clientOffsetY, origin.y - window.top);
+        EXPECT_EQ(fm.topStrip, origin.y - window.top);
         RECT r{};
         ListView_GetItemRect(list, item, &r, LVIR_LABEL);
         POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
