@@ -24,6 +24,9 @@ bool SamePixels(const tk::Bitmap& a, const tk::Bitmap& b) {
 bool PumpUntilStill(TForm1& form) {
   tk::Bitmap before;
   return testing_support::PumpUntil([&] {
+    // Two equal pictures can fall between two steps of a fade: a picture
+    // counts as still only once no button is fading.
+    if (form.sButton1->FadeRunning() || form.sButton2->FadeRunning()) return false;
     WindowPicture now = CaptureMainWindow(form);
     const bool still = SamePixels(now.picture, before);
     before = std::move(now.picture);
