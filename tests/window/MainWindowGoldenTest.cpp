@@ -28,7 +28,6 @@ class MainWindowGoldenTest : public MainWindowSuite {};
 TEST_F(MainWindowGoldenTest, TheWholeWindowMatchesItsReferences) {
   for (const WindowPictureCase& c : WindowPictureCases()) {
     SCOPED_TRACE(c.name);
-    tk::Application().ResumeAfterTerminate();
     const WindowPicture got = PictureOfCase(c);
     const std::optional<tk::Bitmap> reference = paintfix::ReadPng(WindowGoldenPath(c.name));
     ASSERT_TRUE(reference) << "no reference " << WindowGoldenPath(c.name);

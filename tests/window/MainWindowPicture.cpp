@@ -80,6 +80,9 @@ WindowPicture CaptureMainWindow(TForm1& form) {
 }
 
 WindowPicture PictureOfCase(const WindowPictureCase& c) {
+  // Freeing the previous case's window, the main form, ended the program's
+  // run: without this the hover of the next window is never tracked.
+  tk::Application().ResumeAfterTerminate();
   TForm1* form = tk::Application().CreateForm<TForm1>();
   form->Show();
   testing_support::BringToFront(form->Handle());
