@@ -1,6 +1,7 @@
 #include "GalleryMDI.h"
 
 #include <string>
+#include <utility>
 
 #include "skin/forms/sSkinProvider.h"
 #include "toolkit/win/Menus.h"
@@ -36,6 +37,8 @@ void TGalleryMDIForm::CreateWindowMenu() {
   auto* menu = tk::Create<tk::TMainMenu>(this);
   auto* window = tk::Create<tk::TMenuItem>(this);
   window->SetCaption("窗口(&W)");
+  // The active child's menus go in front of it (their GroupIndex is lower).
+  window->SetGroupIndex(9);
   menu->Items()->Add(window);
   auto command = [this, window](const char* caption, tk::TNotifyEvent onClick) {
     auto* item = tk::Create<tk::TMenuItem>(this);
@@ -59,7 +62,21 @@ tk::TForm* TGalleryMDIForm::AddChild(const char* caption, int left, int top) {
   auto* list = tk::Create<tk::TListBox>(child);
   list->SetParent(child);
   list->SetAlign(tk::alClient);
-  for (int i = 1; i <= 30; ++i) list->AddItem(std::string(caption) + " - " + std::to_string(i));
+  constexpr int kRows = 30;
+  for (int i = 1; i <= kRows; ++i) list->AddItem(std::string(caption) + " - " + std::to_string(i));
+  // The child's own menu: on the parent's bar while the child is active.
+  auto* menu = tk::Create<tk::TMainMenu>(child);
+  auto* rows = tk::Create<tk::TMenuItem>(child);
+  rows->SetCaption("列表(&L)");
+  rows->SetGroupIndex(1);
+  for (const auto& [text, row] : {std::pair{"到顶 Top", 0}, std::pair{"到底 Bottom", kRows - 1}}) {
+    auto* item = tk::Create<tk::TMenuItem>(child);
+    item->SetCaption(text);
+    item->OnClick = [list, row](tk::TObject*) { list->SetTopIndex(row); };
+    rows->Add(item);
+  }
+  menu->Items()->Add(rows);
+  child->SetMenu(menu);
   tk::Create<skin::TsSkinProvider>(child);
   return child;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The gallery's MDI windows: an MDI parent form with a window menu
-// (cascade, tile, the list of children) and two MDI children, each form
-// drawn by its own skin provider, so the MDI area, the children's frames
-// and a maximized child's buttons on the parent's menu line can be tried
-// in every skin.
+// (cascade, tile, the list of children) and two MDI children with a menu
+// of their own, which the parent's bar shows while the child is active.
+// Each form is drawn by its own skin provider, so the MDI area, the
+// children's frames and a maximized child's icon, menu and buttons on the
+// parent's menu line can be tried in every skin.
 
 #include "toolkit/win/Form.h"
 

@@ -200,6 +200,14 @@ TEST_F(GalleryTest, TheMDIButtonOpensASkinnedParentWithTwoSkinnedChildren) {
     EXPECT_NE(GetWindowLongW(mdi->MDIChildren(i)->Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD, 0);
   EXPECT_NE(dynamic_cast<skin::TvxMDIWnd*>(skin::TvxMainWnd::Of(mdi->ClientHandle())), nullptr)
       << "the client window is wrapped";
+  // The active child's menu stands in front of the window menu on the bar.
+  HMENU bar = GetMenu(mdi->Handle());
+  ASSERT_NE(bar, nullptr);
+  wchar_t first[64] = {}, second[64] = {};
+  GetMenuStringW(bar, 0, first, 63, MF_BYPOSITION);
+  GetMenuStringW(bar, 1, second, 63, MF_BYPOSITION);
+  EXPECT_EQ(std::wstring(first), L"列表(&L)");
+  EXPECT_EQ(std::wstring(second), L"窗口(&W)");
   mdi->Hide();
 }
 

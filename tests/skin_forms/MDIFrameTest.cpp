@@ -238,6 +238,21 @@ TEST_F(MDIFrameTest, AMaximizedChildsIconAndMenuItemsAreOnTheParentsMenuLine) {
     EXPECT_NE(DifferingPixels(expected, 0, 0, provider->MenuLineBmp(), fm.frameWidth + 1, 1, size, size), 0)
         << c.what << ": the icon shows over the line";
   }
+
+  // The window system's item in front keeps the icon's room: the items
+  // start after it, also when the child is maximized again after its own
+  // restore command.
+  for (const char* when : {"first maximized", "maximized after a restore"}) {
+    const skin::TsFrameMetrics fm = provider->Metrics();
+    RECT first{}, window{};
+    ASSERT_TRUE(GetMenuItemRect(parent, GetMenu(parent), static_cast<UINT>(BarPosition(parent, "Window")), &first));
+    GetWindowRect(parent, &window);
+    EXPECT_GE(first.left - window.left, fm.frameWidth + fm.menuHeight - 2) << when;
+    SendMessageW(child->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    PumpPending();
+    Maximize(child);
+    PumpPending();
+  }
 }
 
 // Pixels of the parent's title and menu line on the screen that differ
