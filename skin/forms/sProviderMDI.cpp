@@ -216,4 +216,26 @@ void TsSkinProvider::FollowMDIChildState() {
   RefreshMDIParent();
 }
 
+void TsSkinProvider::TellMDIParentChildGoes() {
+  TsSkinProvider* parent = MDISkinProvider;
+  if (!parent || parent == this || parent->IsDestroying() || !parent->FormHandle()) return;
+  parent->skinData_->cacheStale = true;
+  parent->captionInvalid_ = true;
+  parent->linesCount_ = -1;
+  PostMessageW(parent->FormHandle(), tk::SM_MDICHILD_GONE, 0, 0);
+}
+
+void TsSkinProvider::HandleMDIChildGone() {
+  const HWND h = FormHandle();
+  if (!h || !IsMDIParent()) return;
+  skinData_->cacheStale = true;
+  captionInvalid_ = true;
+  linesCount_ = -1;
+  RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  // Without an active child left nothing else paints the client window.
+  if (!form_->ActiveMDIChild() && mdiForm_)
+    if (const HWND client = mdiForm_->ClientWindow())
+      RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 }  // namespace skin

@@ -71,6 +71,7 @@ bool TsSkinProvider::HandleSkinnedMessage(tk::TMessage& m) {
     case WM_SIZE: HandleSize(m); return true;
     case WM_MDIACTIVATE: HandleMDIActivate(m); return true;
     case WM_CHILDACTIVATE: HandleChildActivate(m); return true;
+    case tk::SM_MDICHILD_GONE: HandleMDIChildGone(); return true;
     case WM_WINDOWPOSCHANGED:
     case WM_EXITSIZEMOVE:
     case WM_SIZING: HandleSizeChanged(m); return true;

@@ -124,6 +124,7 @@ void TsSkinProvider::BeforeDestruction() {
     mdiForm_.reset();
     MDISkinProvider = nullptr;
   }
+  if (form_ && IsMDIChild()) TellMDIParentChildGoes();
   if (MDIChildProvider == this) MDIChildProvider = nullptr;
   if (buttonCaptured_ && form_ && form_->HandleAllocated() && GetCapture() == form_->Handle()) ReleaseCapture();
   drag_.reset();

@@ -366,6 +366,10 @@ private:
   // line shows its buttons or not.
   void FollowMDIChildState();
   void RefreshMDIParent();
+  // The child goes: its parent's line is drawn again once its window is
+  // gone (the parent hears it by a posted SM_MDICHILD_GONE).
+  void TellMDIParentChildGoes();
+  void HandleMDIChildGone();
 
   // sProviderMDICommands.cpp
   void HandleMDIParentSysCommand(tk::TMessage& m);

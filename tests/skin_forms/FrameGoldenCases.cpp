@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "toolkit/win/Application.h"
+#include "toolkit/win/Menus.h"
 
 namespace formfix {
 
@@ -91,6 +92,21 @@ const std::vector<FrameGoldenCase>& FrameGoldenCases() {
       {"mdi-parent-child-maximized", mdi,
        [](SkinnedFrame& f) {
          tk::TForm* child = f.AddMDIChild("Child");
+         f.form->MDIMaximize(child);
+         testing_support::PumpPending();
+         f.provider->RefreshFrame();
+       }},
+      // A maximized child with a menu: its item merged into the parent's
+      // line after the parent's item of a lower GroupIndex.
+      {"mdi-parent-child-menu-maximized", mdi,
+       [](SkinnedFrame& f) {
+         tk::TForm* child = f.AddMDIChild("Child");
+         auto* menu = tk::Create<tk::TMainMenu>(child);
+         auto* sheet = tk::Create<tk::TMenuItem>(child);
+         sheet->SetCaption("Sheet");
+         sheet->SetGroupIndex(3);
+         menu->Items()->Add(sheet);
+         child->SetMenu(menu);
          f.form->MDIMaximize(child);
          testing_support::PumpPending();
          f.provider->RefreshFrame();

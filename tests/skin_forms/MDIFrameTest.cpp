@@ -301,6 +301,31 @@ TEST_F(MDIFrameTest, SystemCommandsOfAChildLeaveBothWindowsPainted) {
   }
 }
 
+TEST_F(MDIFrameTest, ClosingAMaximizedChildLeavesTheParentPainted) {
+  // First the only child; then one of two, whose sibling takes the
+  // maximized state over.
+  for (bool another : {false, true}) {
+    const char* what = another ? "another child left" : "the last child";
+    if (another) AddMDIChild("Other");
+    tk::TForm* child = AddMDIChild("Closed");
+    Maximize(child);
+    PumpPending();
+    const HWND window = child->Handle();
+    ClickAt(ButtonCentre(skin::HTCHILDCLOSE));
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(window); })) << what;
+    PumpPending();
+    bool maximized = false;
+    const tk::TCustomForm* active = form->ActiveMDIChild(&maximized);
+    EXPECT_EQ(active != nullptr, another) << what;
+    EXPECT_EQ(provider->Button(skin::HTCHILDCLOSE)->Rect.Width() > 0, maximized)
+        << what << ": the buttons are on the line exactly while a maximized child is left";
+    EXPECT_FALSE(provider->SkinData().cacheStale) << what;
+    EXPECT_FALSE(GetUpdateRect(form->Handle(), nullptr, FALSE)) << what;
+    EXPECT_FALSE(GetUpdateRect(Client(), nullptr, FALSE)) << what;
+    EXPECT_EQ(StaleTopPixels(*form, *provider), 0) << what << ": the screen shows the line without the child";
+  }
+}
+
 // Watches a menu loop from a timer: once the thread is in menu mode it
 // records the window of the child's buttons (none when there is none), then
 // ends the loop.

@@ -15,6 +15,8 @@
 //   0x2100         SM_SCROLLWND_IGNORED: swallowed by skinned scrollable windows.
 //   0xA100         SM_VEXACMD: the skin engine's command message, the same in
 //                  every process; sub-command in HIWORD(wParam).
+//   0xA101         SM_MDICHILD_GONE: posted to a skinned MDI parent when one
+//                  of its children goes.
 //   0xB000-0xB0FF  CM_*: toolkit notifications to a control.
 //   0xBC00-0xBFFF  CN_*: a system control's notification reflected back to it,
 //                  CN_BASE + the original message number (messages below
@@ -83,10 +85,14 @@ constexpr WPARAM SM_REGION_KEEP = 0x41A2;
 // menu window under an item (lParam = the item) or a given window (lParam).
 constexpr UINT SM_MENU_PREPARE_AT_ITEM = 0xBCB3;
 constexpr UINT SM_MENU_PREPARE_WINDOW = 0xBCB4;
+// Posted to a skinned MDI parent by a child's provider as the child goes:
+// once the child's window is gone, the parent draws its menu line again.
+constexpr UINT SM_MDICHILD_GONE = 0xA101;
 constexpr UINT SM_DIALOG_RESCAN = 0x052E;
 constexpr UINT SM_SCROLLWND_IGNORED = 0x2100;
 
 static_assert(SM_VEXACMD < CM_BASE && SM_VEXACMD >= WM_APP, "the skin command lies outside the toolkit's blocks");
+static_assert(SM_MDICHILD_GONE < CM_BASE && SM_MDICHILD_GONE > SM_VEXACMD, "the MDI message lies outside the toolkit's blocks");
 static_assert(CN_BASE + WM_NOTIFY != SM_REGION_QUERY && CN_BASE + WM_DRAWITEM != SM_REGION_QUERY,
               "the region query must not collide with a reflected notification");
 static_assert(SM_MENU_PREPARE_AT_ITEM - CN_BASE < WM_CTLCOLORMSGBOX && SM_MENU_PREPARE_WINDOW - CN_BASE < WM_CTLCOLORMSGBOX &&
