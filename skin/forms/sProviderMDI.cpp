@@ -177,13 +177,18 @@ void TsSkinProvider::PaintMDIChildIcon(const TsFrameMetrics& fm) {
 
 // --- The MDI child's side -------------------------------------------------------
 
-void TsSkinProvider::RefreshMDIParent() {
+TsSkinProvider* TsSkinProvider::MarkMDIParentStale() {
   TsSkinProvider* parent = MDISkinProvider;
-  if (!parent || parent == this || parent->IsDestroying() || !parent->FormHandle()) return;
+  if (!parent || parent == this || parent->IsDestroying() || !parent->FormHandle()) return nullptr;
   parent->skinData_->cacheStale = true;
   parent->captionInvalid_ = true;
   parent->linesCount_ = -1;
-  if (parent->mdiForm_) parent->mdiForm_->Refresh();
+  return parent;
+}
+
+void TsSkinProvider::RefreshMDIParent() {
+  TsSkinProvider* parent = MarkMDIParentStale();
+  if (parent && parent->mdiForm_) parent->mdiForm_->Refresh();
 }
 
 void TsSkinProvider::HandleMDIActivate(tk::TMessage& m) {
@@ -217,12 +222,7 @@ void TsSkinProvider::FollowMDIChildState() {
 }
 
 void TsSkinProvider::TellMDIParentChildGoes() {
-  TsSkinProvider* parent = MDISkinProvider;
-  if (!parent || parent == this || parent->IsDestroying() || !parent->FormHandle()) return;
-  parent->skinData_->cacheStale = true;
-  parent->captionInvalid_ = true;
-  parent->linesCount_ = -1;
-  PostMessageW(parent->FormHandle(), tk::SM_MDICHILD_GONE, 0, 0);
+  if (TsSkinProvider* parent = MarkMDIParentStale()) PostMessageW(parent->FormHandle(), tk::SM_MDICHILD_GONE, 0, 0);
 }
 
 void TsSkinProvider::HandleMDIChildGone() {

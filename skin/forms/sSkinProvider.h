@@ -365,6 +365,9 @@ private:
   // An MDI child was maximized, restored or minimized: the parent's menu
   // line shows its buttons or not.
   void FollowMDIChildState();
+  // The MDI parent's provider (none when there is no live one) with its
+  // cache, caption and menu rows marked stale.
+  TsSkinProvider* MarkMDIParentStale();
   void RefreshMDIParent();
   // The child goes: its parent's line is drawn again once its window is
   // gone (the parent hears it by a posted SM_MDICHILD_GONE).
