@@ -29,6 +29,13 @@ void TsMDIForm::Connect() {
                                            if (provider.skinData_->cacheStale) provider.RegenerateCache();
                                            const tk::Bitmap* cache = provider.skinData_->Cache();
                                            return cache && !cache->Empty() ? cache : nullptr;
+                                         },
+                                         [&provider] {
+                                           // The form's size changes before its client window follows,
+                                           // and a cache made in between has the area at the old place:
+                                           // the next one is made whole, not just its caption.
+                                           provider.skinData_->cacheStale = true;
+                                           provider.captionInvalid_ = true;
                                          });
 }
 

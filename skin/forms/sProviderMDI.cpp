@@ -3,6 +3,7 @@
 // how they look, what they answer to the hit test and what their clicks
 // do to the child.
 #include "sMDIForm.h"
+#include "skin/controls/adapters/vxMDIWnd.h"
 #include "sSkinProvider.h"
 #include "skin/data/sMaskData.h"
 #include "skin/paint/sBitmapOps.h"
@@ -44,8 +45,10 @@ bool TsSkinProvider::KeepsCacheBehindMaximizedChild(const TsFrameMetrics& fm) co
 }
 
 bool TsSkinProvider::ChildButtonsShown() const {
-  return MDIChildProvider && MDIChildProvider->Form() == MaximizedMDIChild() && form_->Menu() &&
-         GetMenu(FormHandle()) != nullptr;
+  // A hidden child's buttons would act on a window nobody sees.
+  tk::TCustomForm* child = MaximizedMDIChild();
+  return child && MDIChildProvider && MDIChildProvider->Form() == child && IsWindowVisible(child->Handle()) &&
+         form_->Menu() && GetMenu(FormHandle()) != nullptr;
 }
 
 std::pair<int, int> TsSkinProvider::ChildButtonSize() const {
@@ -236,6 +239,45 @@ void TsSkinProvider::HandleMDIChildGone() {
   if (!form_->ActiveMDIChild() && mdiForm_)
     if (const HWND client = mdiForm_->ClientWindow())
       RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+bool TsSkinProvider::CreatedBesideMaximizedSibling() const {
+  const TsSkinProvider* parent = MDISkinProvider;
+  if (!IsMDIChild() || !parent || parent->IsDestroying() || !parent->mdiForm_ || form_->MDIParent() != parent->Form())
+    return false;
+  const TvxMDIWnd* client = parent->mdiForm_->Wrapper();
+  return client && client->CreatingBesideMaximizedChild();
+}
+
+void TsSkinProvider::MaximizeIfPending() {
+  if (!maximizePending_ || !IsMDIChild() || !FormHandle()) return;
+  maximizePending_ = false;
+  MDIChildProvider = this;
+  SysCommand(SC_MAXIMIZE);
+}
+
+void TsSkinProvider::HandleMDIChildCreated() {
+  const HWND h = FormHandle();
+  if (h && IsWindowVisible(h)) RedrawWithFrame();
+}
+
+void TsSkinProvider::RefreshMDIParentForNewChild() {
+  TsSkinProvider* parent = MarkMDIParentStale();
+  if (!parent) return;
+  if (parent->mdiForm_) parent->mdiForm_->Connect();
+  parent->RepaintFrame();
+  if (const HWND client = parent->mdiForm_ ? parent->mdiForm_->ClientWindow() : nullptr)
+    SendMessageW(client, WM_NCPAINT, 1, 0);
+}
+
+void TsSkinProvider::HandleShowWindow(tk::TMessage& m) {
+  OldWndProc(m);
+  const HWND h = FormHandle();
+  if (!IsMDIChild() || !h || !IsZoomed(h)) return;
+  // The child's visibility changes only after this message: the parent is
+  // drawn from the queue, once it has.
+  if (TsSkinProvider* parent = MarkMDIParentStale())
+    RedrawWindow(parent->FormHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
 }  // namespace skin

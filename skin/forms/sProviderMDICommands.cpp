@@ -32,6 +32,9 @@ void TsSkinProvider::HandleMDIParentSysCommand(tk::TMessage& m) {
   OldWndProc(m);
   const WPARAM command = m.WParam & 0xFFF0;
   if (command != SC_MINIMIZE && command != SC_MAXIMIZE && command != SC_RESTORE) return;
+  // The caption buttons change with the state: a picture kept behind a
+  // maximized child would show the old ones.
+  captionInvalid_ = true;
   skinData_->cacheStale = true;
   linesCount_ = -1;
   RepaintFrame();
@@ -75,6 +78,7 @@ void TsSkinProvider::HandleMDIChildSysCommand(tk::TMessage& m) {
       RedrawMDIParentAfterCommand(this, true);
       return;
     case SC_MAXIMIZE: {
+      maximizePending_ = false;
       MDIChildProvider = this;
       skinData_->BeginUpdate();
       BeginParentUpdate(this);
@@ -108,6 +112,13 @@ void TsSkinProvider::HandleMDIChildSysCommand(tk::TMessage& m) {
     }
     case SC_RESTORE: {
       if (MDIChildProvider == this) MDIChildProvider = nullptr;
+      if (maximizePending_) {
+        // Created beside a maximized child, it is maximized at its first
+        // paint whatever it is told before.
+        if (parentWaits) EndParentUpdate(this);
+        m.Result = 0;
+        return;
+      }
       skinData_->BeginUpdate();
       BeginParentUpdate(this);
       OldWndProc(m);

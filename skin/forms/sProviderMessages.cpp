@@ -72,6 +72,8 @@ bool TsSkinProvider::HandleSkinnedMessage(tk::TMessage& m) {
     case WM_MDIACTIVATE: HandleMDIActivate(m); return true;
     case WM_CHILDACTIVATE: HandleChildActivate(m); return true;
     case tk::SM_MDICHILD_GONE: HandleMDIChildGone(); return true;
+    case tk::SM_MDICHILD_CREATED: HandleMDIChildCreated(); return true;
+    case WM_SHOWWINDOW: HandleShowWindow(m); return true;
     case WM_WINDOWPOSCHANGED:
     case WM_EXITSIZEMOVE:
     case WM_SIZING: HandleSizeChanged(m); return true;
@@ -190,6 +192,7 @@ void TsSkinProvider::HandleNcActivate(tk::TMessage& m) {
   } else {
     OldWndProc(m);
   }
+  if (IsMDIChild() && FormVisible() && !firstPaintDone_) RefreshMDIParentForNewChild();
   if (FormCreating()) return;
   if (Metrics().framed) {
     if (active != formActive_) {
@@ -288,8 +291,12 @@ void TsSkinProvider::HandleSetText(tk::TMessage& m) {
 
 void TsSkinProvider::HandleCreate(tk::TMessage& m) {
   captionCache_.reset();
+  maximizePending_ = CreatedBesideMaximizedSibling();
   OldWndProc(m);
   PrepareForm();
+  // The client window shows the child before its creation is over, and
+  // what it asks to be painted then is dropped.
+  if (IsMDIChild() && FormHandle()) PostMessageW(FormHandle(), tk::SM_MDICHILD_CREATED, 0, 0);
 }
 
 }  // namespace skin

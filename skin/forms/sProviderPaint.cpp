@@ -123,21 +123,24 @@ void TsSkinProvider::HandlePaint(tk::TMessage& m) {
     }
     return;
   }
-  tk::TPaintDC paint(h);
-  skinData_->deferPaint = skinData_->IsPaintDeferred();
-  if (!showAnimating_ && !skinData_->deferPaint && !form_->IsDestroying() && !HiddenBehindMaximizedSibling()) {
-    if (skinData_->paintingChild) {
-      PaintOneGraphicChild(paint.Get(), Metrics(), skinData_->paintingChild);
-    } else {
-      if (skinData_->cacheStale) RegenerateCache();
-      const tk::Bitmap* cache = skinData_->Cache();
-      if (cache && !cache->Empty()) PaintClientArea(paint.Get(), Metrics(), paint.Area());
+  {
+    tk::TPaintDC paint(h);
+    skinData_->deferPaint = skinData_->IsPaintDeferred();
+    if (!showAnimating_ && !skinData_->deferPaint && !form_->IsDestroying() && !HiddenBehindMaximizedSibling()) {
+      if (skinData_->paintingChild) {
+        PaintOneGraphicChild(paint.Get(), Metrics(), skinData_->paintingChild);
+      } else {
+        if (skinData_->cacheStale) RegenerateCache();
+        const tk::Bitmap* cache = skinData_->Cache();
+        if (cache && !cache->Empty()) PaintClientArea(paint.Get(), Metrics(), paint.Area());
+      }
+      NotifyChildrenParentPainted(form_);
+      // Wrapped windows inside other windows wait for the form's picture too.
+      BroadcastToAdapted(SM_VEXACMD, SkinCommandWParam(SCMD_PARENT_PAINTED), 0);
     }
-    NotifyChildrenParentPainted(form_);
-    // Wrapped windows inside other windows wait for the form's picture too.
-    BroadcastToAdapted(SM_VEXACMD, SkinCommandWParam(SCMD_PARENT_PAINTED), 0);
+    redrawChildren_ = false;
   }
-  redrawChildren_ = false;
+  MaximizeIfPending();
 }
 
 void TsSkinProvider::PaintClientArea(HDC dc, const TsFrameMetrics& fm, const RECT& area) {

@@ -373,6 +373,18 @@ private:
   // gone (the parent hears it by a posted SM_MDICHILD_GONE).
   void TellMDIParentChildGoes();
   void HandleMDIChildGone();
+  // The child is being created while its parent shows a maximized child:
+  // it takes the maximized state over at its first paint.
+  bool CreatedBesideMaximizedSibling() const;
+  void MaximizeIfPending();
+  // The creation is over: a child shown while it was created is drawn.
+  void HandleMDIChildCreated();
+  // A child shown for the first time: the parent's line and area are drawn
+  // again (the child's menu and activation change them).
+  void RefreshMDIParentForNewChild();
+  // A maximized child shown or hidden: the parent's line shows its buttons
+  // or not, drawn once the child's visibility has changed.
+  void HandleShowWindow(tk::TMessage& m);
 
   // sProviderMDICommands.cpp
   void HandleMDIParentSysCommand(tk::TMessage& m);
@@ -442,6 +454,7 @@ private:
   std::unique_ptr<TsMDIForm> mdiForm_;
   bool childButtonsInCache_ = false;  // an MDI parent's cache shows the child buttons
   bool mdiChildZoomed_ = false;       // an MDI child was maximized at its last size change
+  bool maximizePending_ = false;      // an MDI child maximizes itself at its first paint
   std::unique_ptr<TsOutlineDrag> drag_;
   std::unique_ptr<TsMDIIconsWindow> mdiIcons_;
   bool formActive_ = true;

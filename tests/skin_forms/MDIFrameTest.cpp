@@ -11,8 +11,8 @@
 #include <functional>
 #include <string>
 
+#include "MDIFrameFixture.h"
 #include "ScreenPixels.h"
-#include "SkinnedFrameFixture.h"
 #include "skin/controls/sRenderControl.h"
 #include "skin/forms/sMDIIconsWindow.h"
 #include "skin/forms/sTitleButtons.h"
@@ -24,66 +24,10 @@
 namespace {
 
 using namespace formfix;
+using namespace mdifix;
 using namespace testing_support;
 
-class MDIFrameTest : public ::testing::Test, protected SkinnedFrame {
-protected:
-  void SetUp() override {
-    FrameSetup setup;
-    setup.borderStyle = tk::bsSizeable;
-    setup.borderIcons = tk::biSystemMenu | tk::biMinimize | tk::biMaximize;
-    setup.mdiParent = true;
-    Build(setup);
-  }
-  void TearDown() override { Free(); }
-
-  HWND Client() const { return form->ClientHandle(); }
-  bool ChildMaximized(tk::TForm* child) const {
-    bool maximized = false;
-    return form->ActiveMDIChild(&maximized) == child && maximized;
-  }
-  // Maximizes the child and waits until the parent's menu line shows its buttons.
-  void Maximize(tk::TForm* child) {
-    form->MDIMaximize(child);
-    ASSERT_TRUE(PumpUntil([&] { return ChildMaximized(child) && provider->Button(skin::HTCHILDCLOSE)->Rect.Width() > 0; }))
-        << "the child's buttons are laid out on the menu line";
-  }
-  // What the client window shows, as it prints itself.
-  tk::Bitmap PrintClient() const {
-    RECT r{};
-    GetWindowRect(Client(), &r);
-    tk::Bitmap picture(r.right - r.left, r.bottom - r.top, tk::PixelFormat::pf24bit);
-    tk::TBitmapCanvas canvas(picture);
-    SendMessageW(Client(), WM_PRINT, reinterpret_cast<WPARAM>(canvas.Handle()),
-                 PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
-    canvas.Unbind();
-    GdiFlush();
-    picture.Sync();
-    return picture;
-  }
-  // The client window's rectangle in the form's window.
-  RECT ClientInWindow() const {
-    RECT client{}, window{};
-    GetWindowRect(Client(), &client);
-    GetWindowRect(form->Handle(), &window);
-    OffsetRect(&client, -window.left, -window.top);
-    return client;
-  }
-};
-
-int DifferingPixels(const tk::Bitmap& a, int ax, int ay, const tk::Bitmap& b, int bx, int by, int w, int h) {
-  int differing = 0;
-  for (int y = 0; y < h; ++y) {
-    const std::uint8_t* p = a.ScanLine(ay + y) + 3 * ax;
-    const std::uint8_t* q = b.ScanLine(by + y) + 3 * bx;
-    for (int x = 0; x < 3 * w; ++x)
-      if (p[x] != q[x]) {
-        ++differing;
-        x += 2 - x % 3;
-      }
-  }
-  return differing;
-}
+class MDIFrameTest : public mdifix::MDIParentFixture {};
 
 TEST_F(MDIFrameTest, TheClientWindowShowsTheMDIAreaOfTheProvidersCache) {
   ASSERT_NE(Client(), nullptr);
@@ -253,17 +197,6 @@ TEST_F(MDIFrameTest, AMaximizedChildsIconAndMenuItemsAreOnTheParentsMenuLine) {
     Maximize(child);
     PumpPending();
   }
-}
-
-// Pixels of the parent's title and menu line on the screen that differ
-// from its cache.
-int StaleTopPixels(tk::TForm& form, skin::TsSkinProvider& provider) {
-  const skin::TsFrameMetrics fm = provider.Metrics();
-  const tk::Bitmap screen = ctlfix::CaptureWindow(form.Handle());
-  const tk::Bitmap* cache = provider.SkinData().Cache();
-  if (!cache || screen.Width() != cache->Width()) return -1;
-  // The corners may be cut away by the region.
-  return DifferingPixels(screen, fm.frameWidth, 0, *cache, fm.frameWidth, 0, fm.width - 2 * fm.frameWidth, fm.topStrip);
 }
 
 TEST_F(MDIFrameTest, SystemCommandsOfAChildLeaveBothWindowsPainted) {

@@ -84,7 +84,7 @@ POINT SkinnedFrame::CaptionPoint() const {
   return ScreenPoint(fm.width / 2, fm.TitleHeight() / 2);
 }
 
-tk::TForm* SkinnedFrame::AddMDIChild(const std::string& caption) {
+tk::TForm* SkinnedFrame::AddMDIChild(const std::string& caption, bool handlePending) {
   auto* child = tk::Create<tk::TForm>(nullptr);
   child->SetFormStyle(tk::fsMDIChild);
   child->SetMDIParent(form);
@@ -93,7 +93,7 @@ tk::TForm* SkinnedFrame::AddMDIChild(const std::string& caption) {
   tk::Create<skin::TsSkinProvider>(child);
   child->Show();
   mdiChildren.emplace_back(child, child->Handle());
-  testing_support::PumpPending();
+  if (handlePending) testing_support::PumpPending();
   return child;
 }
 

@@ -51,8 +51,9 @@ public:
   // A point of the caption bar between the icon and the text.
   POINT CaptionPoint() const;
   // An MDI child of the MDI parent form, with its own skin provider, shown
-  // at (10, 10) of the client window.
-  tk::TForm* AddMDIChild(const std::string& caption);
+  // at (10, 10) of the client window; what its showing causes is handled
+  // before it returns unless told not to.
+  tk::TForm* AddMDIChild(const std::string& caption, bool handlePending = true);
 
   tk::TForm* form = nullptr;
   skin::TsSkinManager* manager = nullptr;

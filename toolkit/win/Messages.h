@@ -17,6 +17,8 @@
 //                  every process; sub-command in HIWORD(wParam).
 //   0xA101         SM_MDICHILD_GONE: posted to a skinned MDI parent when one
 //                  of its children goes.
+//   0xA102         SM_MDICHILD_CREATED: posted to a skinned MDI child by itself
+//                  as it is created.
 //   0xB000-0xB0FF  CM_*: toolkit notifications to a control.
 //   0xBC00-0xBFFF  CN_*: a system control's notification reflected back to it,
 //                  CN_BASE + the original message number (messages below
@@ -88,11 +90,17 @@ constexpr UINT SM_MENU_PREPARE_WINDOW = 0xBCB4;
 // Posted to a skinned MDI parent by a child's provider as the child goes:
 // once the child's window is gone, the parent draws its menu line again.
 constexpr UINT SM_MDICHILD_GONE = 0xA101;
+// Posted to itself by a skinned MDI child as it is created: the window the
+// MDI client showed while creating it is drawn once the creation is over
+// (paints asked for during the creation are dropped).
+constexpr UINT SM_MDICHILD_CREATED = 0xA102;
 constexpr UINT SM_DIALOG_RESCAN = 0x052E;
 constexpr UINT SM_SCROLLWND_IGNORED = 0x2100;
 
 static_assert(SM_VEXACMD < CM_BASE && SM_VEXACMD >= WM_APP, "the skin command lies outside the toolkit's blocks");
 static_assert(SM_MDICHILD_GONE < CM_BASE && SM_MDICHILD_GONE > SM_VEXACMD, "the MDI message lies outside the toolkit's blocks");
+static_assert(SM_MDICHILD_CREATED < CM_BASE && SM_MDICHILD_CREATED > SM_MDICHILD_GONE,
+              "the MDI message lies outside the toolkit's blocks");
 static_assert(CN_BASE + WM_NOTIFY != SM_REGION_QUERY && CN_BASE + WM_DRAWITEM != SM_REGION_QUERY,
               "the region query must not collide with a reflected notification");
 static_assert(SM_MENU_PREPARE_AT_ITEM - CN_BASE < WM_CTLCOLORMSGBOX && SM_MENU_PREPARE_WINDOW - CN_BASE < WM_CTLCOLORMSGBOX &&

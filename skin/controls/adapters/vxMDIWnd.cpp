@@ -12,8 +12,12 @@ namespace {
 constexpr int kEdge = 2;
 }  // namespace
 
-TvxMDIWnd::TvxMDIWnd(HWND client, TsSkinManager* manager, tk::TCustomForm& form, TCacheSource formCache)
-    : TvxBaseWnd(client, false, "CHECKBOX", manager, nullptr), form_(form), formCache_(std::move(formCache)) {}
+TvxMDIWnd::TvxMDIWnd(HWND client, TsSkinManager* manager, tk::TCustomForm& form, TCacheSource formCache,
+                     std::function<void()> areaMoved)
+    : TvxBaseWnd(client, false, "CHECKBOX", manager, nullptr),
+      form_(form),
+      formCache_(std::move(formCache)),
+      areaMoved_(std::move(areaMoved)) {}
 
 POINT TvxMDIWnd::ClientOriginInForm() const {
   POINT origin{0, 0};
@@ -25,8 +29,8 @@ POINT TvxMDIWnd::ClientOriginInForm() const {
 
 bool TvxMDIWnd::ActiveChildMaximized() const {
   bool maximized = false;
-  form_.ActiveMDIChild(&maximized);
-  return maximized;
+  tk::TCustomForm* active = form_.ActiveMDIChild(&maximized);
+  return maximized && active && IsWindowVisible(active->Handle());
 }
 
 void TvxMDIWnd::PaintArea(HDC dc, bool graphicControlsOnly) {
@@ -127,6 +131,23 @@ void TvxMDIWnd::WndProc(tk::TMessage& m) {
       Print(reinterpret_cast<HDC>(m.WParam));
       m.Result = 0;
       return;
+    case WM_WINDOWPOSCHANGED: {
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
+      if (areaMoved_ && pos && (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) areaMoved_();
+      break;
+    }
+    case WM_MDICREATE: {
+      // The window system restores the maximized child before it creates
+      // the new one: the new child learns here that it takes the state over.
+      struct Restore {
+        bool& flag;
+        bool value;
+        ~Restore() { flag = value; }
+      } restore{creatingBesideMaximized_, creatingBesideMaximized_};
+      creatingBesideMaximized_ = ActiveChildMaximized();
+      TvxBaseWnd::WndProc(m);
+      return;
+    }
     case WM_PARENTNOTIFY:
     case 0x3F:  // the client window recalculates its scroll range
       TvxBaseWnd::WndProc(m);

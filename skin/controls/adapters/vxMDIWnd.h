@@ -22,7 +22,10 @@ public:
   // there is none to show.
   using TCacheSource = std::function<const tk::Bitmap*()>;
 
-  TvxMDIWnd(HWND client, TsSkinManager* manager, tk::TCustomForm& form, TCacheSource formCache);
+  // areaMoved is told when the client window changes its place or size in
+  // the form: the area the form's cache has for it is no longer right.
+  TvxMDIWnd(HWND client, TsSkinManager* manager, tk::TCustomForm& form, TCacheSource formCache,
+            std::function<void()> areaMoved);
 
   // Where the client window's client area lies in the form's window (and
   // so in the form's cache).
@@ -31,6 +34,9 @@ public:
   // cache into a context of the client area, then the form's graphic
   // controls over it.
   void PaintArea(HDC dc, bool graphicControlsOnly);
+  // The client window is creating a child while its active child shows
+  // maximized (asked by the new child as it is created).
+  bool CreatingBesideMaximizedChild() const { return creatingBesideMaximized_; }
 
 protected:
   void WndProc(tk::TMessage& m) override;
@@ -41,10 +47,13 @@ private:
   void PaintEdge(HDC dc);
   // The whole client window (edge, bars, area) into a context of its window.
   void Print(HDC dc);
+  // The active child is maximized and shown: it covers the whole area.
   bool ActiveChildMaximized() const;
 
   tk::TCustomForm& form_;
   TCacheSource formCache_;
+  std::function<void()> areaMoved_;
+  bool creatingBesideMaximized_ = false;
 };
 
 }  // namespace skin
