@@ -84,8 +84,9 @@ std::vector<std::optional<T>> TsInheritedValues::Resolve(std::vector<std::option
 std::optional<std::string> TsInheritedValues::String(std::size_t section, std::string_view key) const {
   auto [it, added] = strings_.try_emplace(std::string(key));
   if (added) {
+    const std::string upperKey = tk::UpperCase(key);
     std::vector<std::optional<std::string>> own(parent_.size());
-    for (std::size_t i = 0; i < own.size(); ++i) own[i] = PresentString(ini_.Find(ini_.Sections()[i], key));
+    for (std::size_t i = 0; i < own.size(); ++i) own[i] = PresentString(ini_.FindAt(i, upperKey));
     it->second = Resolve(std::move(own));
   }
   return it->second[section];
@@ -94,8 +95,9 @@ std::optional<std::string> TsInheritedValues::String(std::size_t section, std::s
 std::optional<int> TsInheritedValues::Integer(std::size_t section, std::string_view key) const {
   auto [it, added] = integers_.try_emplace(std::string(key));
   if (added) {
+    const std::string upperKey = tk::UpperCase(key);
     std::vector<std::optional<int>> own(parent_.size());
-    for (std::size_t i = 0; i < own.size(); ++i) own[i] = PresentInteger(ini_.Find(ini_.Sections()[i], key));
+    for (std::size_t i = 0; i < own.size(); ++i) own[i] = PresentInteger(ini_.FindAt(i, upperKey));
     it->second = Resolve(std::move(own));
   }
   return it->second[section];

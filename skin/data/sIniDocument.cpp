@@ -67,6 +67,14 @@ std::optional<std::string_view> TsIniDocument::Find(std::string_view section, st
   return std::string_view(s->entries[it->second].value);
 }
 
+std::optional<std::string_view> TsIniDocument::FindAt(std::size_t section, const std::string& upperKey) const {
+  if (section >= sections_.size()) return std::nullopt;
+  const Section& s = sections_[section];
+  const auto it = s.index.find(upperKey);
+  if (it == s.index.end()) return std::nullopt;
+  return std::string_view(s.entries[it->second].value);
+}
+
 std::string TsIniDocument::ReadString(std::string_view section, std::string_view key, std::string_view def) const {
   const auto v = Find(section, key);
   return std::string(v ? *v : def);

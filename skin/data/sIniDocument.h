@@ -38,6 +38,9 @@ public:
 
   bool SectionExists(std::string_view section) const;
   std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+  // The same for section number i of Sections() and a key already upper-
+  // cased: for loaders that ask every section for the same keys.
+  std::optional<std::string_view> FindAt(std::size_t section, const std::string& upperKey) const;
 
   std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
   int ReadInteger(std::string_view section, std::string_view key, int def) const;

@@ -14,7 +14,7 @@ TsControlBevel AsBevel(int v, TsControlBevel fallback) {
 }  // namespace
 
 std::optional<int> TsInheritingReader::OwnInteger(std::string_view key) const {
-  const auto v = ini_.Find(ini_.Sections()[section_], key);
+  const auto v = ini_.FindAt(section_, tk::UpperCase(key));
   if (!v) return std::nullopt;
   return TsIniDocument::ParseInteger(*v);
 }

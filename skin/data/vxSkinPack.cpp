@@ -15,6 +15,10 @@ namespace skin {
 namespace {
 
 constexpr std::size_t kInflateBlock = 64 * 1024;
+// No deflate stream gives more than about 1032 bytes for one of its own: a
+// member's declared size is believed only as far as the bytes left in the
+// container could make it.
+constexpr std::size_t kMaxInflateRatio = 1032;
 
 std::string UpperExtension(std::string_view name) {
   const std::size_t dot = name.find_last_of('.');
@@ -27,60 +31,74 @@ std::string UpperExtension(std::string_view name) {
   throw ESkinPackageError("Skin package member \"" + name + "\" " + what);
 }
 
-// One zlib inflater over the container, released on every path out.
-class Inflater {
+// One zlib inflater for all members of a container (reset between them, so
+// its state and window are made once), released on every path out.
+class TvxInflater {
 public:
-  Inflater() {
+  TvxInflater() {
     std::memset(&z_, 0, sizeof z_);
     if (inflateInit(&z_) != Z_OK) throw ESkinPackageError("zlib could not be initialised");
   }
-  ~Inflater() { inflateEnd(&z_); }
-  z_stream& Z() { return z_; }
+  ~TvxInflater() { inflateEnd(&z_); }
+  TvxInflater(const TvxInflater&) = delete;
+  TvxInflater& operator=(const TvxInflater&) = delete;
+
+  // Inflates one member of exactly size bytes from the container's current
+  // position and leaves the container on the first byte after the stream.
+  // The input is read where it lies in the container, without a copy.
+  std::unique_ptr<tk::MemoryStream> Member(tk::MemoryStream& in, const std::string& name, std::int32_t size);
 
 private:
   z_stream z_;
 };
 
-// Inflates one member of exactly size bytes from the container's current
-// position and leaves the container on the first byte after the stream.
-std::unique_ptr<tk::MemoryStream> InflateMember(tk::MemoryStream& in, const std::string& name, std::int32_t size) {
+std::unique_ptr<tk::MemoryStream> TvxInflater::Member(tk::MemoryStream& in, const std::string& name, std::int32_t size) {
   if (size < 0) MemberError(name, "declares a negative size");
   if (size > kMaxPackedMemberSize) MemberError(name, "declares " + std::to_string(size) + " bytes, more than a skin may hold");
   const auto declared = static_cast<std::size_t>(size);
-  std::vector<std::uint8_t> out(std::min<std::size_t>(declared, kInflateBlock));
-  std::vector<std::uint8_t> input(kInflateBlock);
-  Inflater inflater;
-  z_stream& z = inflater.Z();
+  const std::size_t start = std::min(in.Position(), in.Size());
+  const std::size_t available = in.Size() - start;
+  if (inflateReset(&z_) != Z_OK) throw ESkinPackageError("zlib could not be initialised");
+  z_.next_in = const_cast<Bytef*>(in.Memory() + start);
+  z_.avail_in = static_cast<uInt>(std::min<std::size_t>(available, std::numeric_limits<uInt>::max()));
+  // Sized once for what the stream can give; grown (never beyond the
+  // declared size) only if the estimate falls short.
+  std::vector<std::uint8_t> out(std::min(declared, available * kMaxInflateRatio + kInflateBlock));
   std::size_t produced = 0;
   std::uint8_t overflow[1];
   for (;;) {
-    if (z.avail_in == 0) {
-      const std::size_t n = in.Read(input.data(), input.size());
-      if (n == 0) MemberError(name, "ends before its declared size of " + std::to_string(declared) + " bytes");
-      z.next_in = input.data();
-      z.avail_in = static_cast<uInt>(n);
-    }
-    // Grow the output as data actually arrives, never beyond the declared size.
     if (produced == out.size() && out.size() < declared)
       out.resize(std::min(declared, std::max<std::size_t>(out.size() * 2, kInflateBlock)));
     const bool full = produced == declared;
-    z.next_out = full ? overflow : out.data() + produced;
-    z.avail_out = full ? 1u : static_cast<uInt>(out.size() - produced);
-    const int rc = inflate(&z, Z_NO_FLUSH);
+    z_.next_out = full ? overflow : out.data() + produced;
+    z_.avail_out = full ? 1u : static_cast<uInt>(std::min<std::size_t>(out.size() - produced, std::numeric_limits<uInt>::max()));
+    const uInt before = z_.avail_out;
+    const int rc = inflate(&z_, Z_NO_FLUSH);
     if (full) {
-      if (z.avail_out == 0) MemberError(name, "holds more than its declared size of " + std::to_string(declared) + " bytes");
+      if (z_.avail_out == 0) MemberError(name, "holds more than its declared size of " + std::to_string(declared) + " bytes");
     } else {
-      produced = out.size() - z.avail_out;
+      produced += before - z_.avail_out;
     }
     if (rc == Z_STREAM_END) break;
-    if (rc == Z_BUF_ERROR && z.avail_in == 0) continue;  // needs more input
-    if (rc != Z_OK) MemberError(name, std::string("is damaged: ") + (z.msg ? z.msg : "inflate failed"));
+    if (rc == Z_BUF_ERROR && z_.avail_in == 0)
+      MemberError(name, "ends before its declared size of " + std::to_string(declared) + " bytes");
+    if (rc != Z_OK && rc != Z_BUF_ERROR)
+      MemberError(name, std::string("is damaged: ") + (z_.msg ? z_.msg : "inflate failed"));
   }
   if (produced != declared) MemberError(name, "ends before its declared size of " + std::to_string(declared) + " bytes");
-  // Give back what was fetched beyond the end of the stream.
-  in.Seek(-static_cast<std::int64_t>(z.avail_in), tk::SeekOrigin::soCurrent);
-  out.resize(produced);
+  in.SetPosition(start + (available - z_.avail_in));
   return std::make_unique<tk::MemoryStream>(std::move(out));
+}
+
+TvxPackedMember ReadMember(tk::MemoryStream& in, TvxInflater& inflater) {
+  const std::int32_t nameLength = in.ReadInt32();
+  if (nameLength < 0 || static_cast<std::size_t>(nameLength) > in.Size() - std::min(in.Size(), in.Position()))
+    throw tk::EReadError();
+  TvxPackedMember member;
+  member.Name.assign(static_cast<std::size_t>(nameLength), '\0');
+  in.ReadBuffer(member.Name.data(), member.Name.size());
+  member.Data = inflater.Member(in, member.Name, in.ReadInt32());
+  return member;
 }
 
 }  // namespace
@@ -131,14 +149,8 @@ void TvxSkinConvertor::ExtractPackedData() {
 }
 
 TvxPackedMember ReadPackedMember(tk::MemoryStream& in) {
-  const std::int32_t nameLength = in.ReadInt32();
-  if (nameLength < 0 || static_cast<std::size_t>(nameLength) > in.Size() - std::min(in.Size(), in.Position()))
-    throw tk::EReadError();
-  TvxPackedMember member;
-  member.Name.assign(static_cast<std::size_t>(nameLength), '\0');
-  in.ReadBuffer(member.Name.data(), member.Name.size());
-  member.Data = InflateMember(in, member.Name, in.ReadInt32());
-  return member;
+  TvxInflater inflater;
+  return ReadMember(in, inflater);
 }
 
 void TvxSkinConvertor::ReadMembers() {
@@ -147,8 +159,9 @@ void TvxSkinConvertor::ReadMembers() {
   // N - 1, without overflowing for the smallest count a header can claim.
   FileCount = count == std::numeric_limits<std::int32_t>::min() ? count : count - 1;
   std::int64_t total = 0;
+  TvxInflater inflater;
   for (std::int32_t i = 0; i < count; ++i) {
-    TvxPackedMember member = ReadPackedMember(in);
+    TvxPackedMember member = ReadMember(in, inflater);
     total += static_cast<std::int64_t>(member.Data->Size());
     if (total > kMaxPackedSkinSize) MemberError(member.Name, "makes the package larger than a skin may be");
     if (tk::SameText(member.Name, "Options.dat")) {

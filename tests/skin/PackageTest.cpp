@@ -44,6 +44,32 @@ TEST(ReadPackedMember, StandsExactlyOnTheNextLengthFieldAfterEveryMember) {
   EXPECT_EQ(in.Position(), in.Size());
 }
 
+TEST(TvxSkinConvertor, OneInflaterReadsMembersOfEveryKindInTurn) {
+  // What one member leaves in the inflater must not reach the next: sizes
+  // from none to megabytes, stored and compressed, and a member that
+  // inflates about a thousandfold (the most a deflate stream can).
+  const std::vector<fixtures::PackedMember> members = {
+      {"Options.dat", ToBytes("[GLOBALINFO]\r\nVERSION=5.2\r\n"), 9},
+      {"Zeros.bmp", Bytes(3000000, 0), 9},
+      {"empty.bin", {}, 6},
+      {"Master.bmp", Noise(150000, 4), 6},
+      {"Stored.bmp", Noise(70000, 5), 0},
+      {"Tiny.bmp", ToBytes("x"), 1},
+  };
+  tk::MemoryStream data(MakePackage(members));
+  skin::TvxSkinConvertor c;
+  c.SetPackedData(&data);
+  c.ExtractPackedData();
+  ASSERT_TRUE(c.Accepted);
+  ASSERT_NE(c.Options, nullptr);
+  EXPECT_EQ(c.Options->Bytes(), members[0].data);
+  ASSERT_EQ(c.Files.size(), members.size() - 1);
+  for (std::size_t i = 1; i < members.size(); ++i) {
+    EXPECT_EQ(c.Files[i - 1].FileName, members[i].name);
+    EXPECT_EQ(c.Files[i - 1].Data->Bytes(), members[i].data) << members[i].name;
+  }
+}
+
 TEST(TvxSkinConvertor, SplitsOptionsFromImagesAndCountsMembers) {
   fixtures::WarningRecorder recorder;
   tk::MemoryStream data(MakePackage({{"Master.bmp", ToBytes("m")},

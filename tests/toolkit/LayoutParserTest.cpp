@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "toolkit/win/LayoutParser.h"
 
@@ -72,6 +74,31 @@ TEST(LayoutParser, EveryKindOfValue) {
   EXPECT_EQ(root.children[0].line, 22);
 }
 
+struct BinaryText {
+  const char* data;  // between the braces
+  std::vector<std::uint8_t> bytes;
+};
+
+class LayoutParserBinary : public ::testing::TestWithParam<BinaryText> {};
+
+// Blanks and line ends may stand anywhere between the digits, even between
+// the two digits of one byte; the line count goes on through the data.
+TEST_P(LayoutParserBinary, ReadsTheDigitsWhateverStandsBetweenThem) {
+  const BinaryText& b = GetParam();
+  const std::string text = std::string("object A: T\n  Data = {") + b.data + "}\n  After = 1\nend\n";
+  const tk::LayoutObject root = ParseLayout(text);
+  EXPECT_EQ(ValueOf(root, "Data").bytes, b.bytes) << b.data;
+  const int lineEnds = static_cast<int>(std::count(b.data, b.data + std::char_traits<char>::length(b.data), '\n'));
+  EXPECT_EQ(root.properties[1].line, 3 + lineEnds) << b.data;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LayoutParserBinary,
+    ::testing::Values(BinaryText{"", {}}, BinaryText{" \r\n ", {}}, BinaryText{"00", {0x00}},
+                      BinaryText{"0a\tFf\r\n10", {0x0A, 0xFF, 0x10}}, BinaryText{"0\n A", {0x0A}},
+                      BinaryText{"1 2 3 4", {0x12, 0x34}}, BinaryText{"\n\n9fE0\n", {0x9F, 0xE0}},
+                      BinaryText{"abcdef0123456789", {0xAB, 0xCD, 0xEF, 0x01, 0x23, 0x45, 0x67, 0x89}}));
+
 struct Malformed {
   const char* text;
   int line;
@@ -98,6 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Malformed{"object A: TA\n  X = 'open\nend", 2, "no closing quote"},
                       Malformed{"object A: TA\n  X = {0A1}\nend", 2, "odd number"},
                       Malformed{"object A: TA\n  X = {0G}\nend", 2, "not a hexadecimal digit"},
+                      Malformed{"object A: TA\n  X = {0A\n  0B\n  G0}\nend", 4, "not a hexadecimal digit"},
+                      Malformed{"object A: TA\n  X = {0A\n  0}\nend", 3, "odd number"},
+                      Malformed{"object A: TA\n  X = {0A,0B}\nend", 2, "not a hexadecimal digit"},
                       Malformed{"object A: TA\n  X = {0A\nend", 2, "no closing '}'"},
                       Malformed{"object A: TA\n  X 1\nend", 2, "expected '='"},
                       Malformed{"object A: TA\n  X = ?\nend", 2, "expected a value"},

@@ -157,31 +157,68 @@ std::string TLayoutScanner::ReadString() {
   }
 }
 
+namespace {
+
+// What a character of binary data is: a digit's value, a blank, a line end
+// or something else. One table look-up per character: the stored skin
+// packages make up most of a layout's text.
+constexpr signed char kHexBlank = -1, kHexLineEnd = -2, kHexOther = -3;
+
+struct HexClasses {
+  signed char of[256];
+  constexpr HexClasses() : of() {
+    for (int c = 0; c < 256; ++c) of[c] = kHexOther;
+    for (int c = '0'; c <= '9'; ++c) of[c] = static_cast<signed char>(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c) of[c] = static_cast<signed char>(c - 'A' + 10);
+    for (int c = 'a'; c <= 'f'; ++c) of[c] = static_cast<signed char>(c - 'a' + 10);
+    of[static_cast<int>(' ')] = of[static_cast<int>('\t')] = of[static_cast<int>('\r')] = kHexBlank;
+    of[static_cast<int>('\n')] = kHexLineEnd;
+  }
+};
+constexpr HexClasses kHexClasses;
+
+}  // namespace
+
 void TLayoutScanner::ReadBinary(LayoutValue& value) {
   const int line = line_, column = Column();
   Advance();
-  // Stored binary data can be tens of kilobytes: one pass, no copies.
   const std::size_t end = text_.find('}', pos_);
   if (end == std::string_view::npos) FailAt("the binary data has no closing '}'", line, column);
-  value.bytes.reserve((end - pos_) / 2);
+  // Written through a pointer into storage sized once for the most the
+  // digits can give, then cut to what they gave.
+  value.bytes.resize((end - pos_) / 2);
+  std::uint8_t* out = value.bytes.data();
+  const char* text = text_.data();
   int high = -1;
   while (pos_ < end) {
-    const char c = text_[pos_];
-    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-      Advance();
-      continue;
+    const char c = text[pos_];
+    const signed char kind = kHexClasses.of[static_cast<unsigned char>(c)];
+    // The common case: two digits side by side make one byte.
+    if (kind >= 0 && high < 0 && pos_ + 1 < end) {
+      const signed char low = kHexClasses.of[static_cast<unsigned char>(text[pos_ + 1])];
+      if (low >= 0) {
+        *out++ = static_cast<std::uint8_t>(kind << 4 | low);
+        pos_ += 2;
+        continue;
+      }
     }
-    const int digit = HexValue(c);
-    if (digit < 0) Fail(std::string("'") + c + "' is not a hexadecimal digit");
-    if (high < 0) {
-      high = digit;
-    } else {
-      value.bytes.push_back(static_cast<std::uint8_t>(high << 4 | digit));
-      high = -1;
+    if (kind >= 0) {
+      if (high < 0) {
+        high = kind;
+      } else {
+        *out++ = static_cast<std::uint8_t>(high << 4 | kind);
+        high = -1;
+      }
+    } else if (kind == kHexLineEnd) {
+      ++line_;
+      lineStart_ = pos_ + 1;
+    } else if (kind == kHexOther) {
+      Fail(std::string("'") + c + "' is not a hexadecimal digit");
     }
     ++pos_;
   }
   if (high >= 0) Fail("the binary data has an odd number of hexadecimal digits");
+  value.bytes.resize(static_cast<std::size_t>(out - value.bytes.data()));
   Advance();  // '}'
 }
 
