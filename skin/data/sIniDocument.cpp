@@ -35,7 +35,7 @@ TsIniDocument::TsIniDocument(std::string_view text, std::string name) : name_(st
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) continue;  // kept by the format, matched by nothing
     Entry e{std::string(tk::Trim(line.substr(0, eq))), std::string(tk::Trim(line.substr(eq + 1)))};
-    current->index.emplace(tk::UpperCase(e.key), current->entries.size());  // first one wins
+    e.first = current->index.emplace(tk::UpperCase(e.key), current->entries.size()).second;  // first one wins
     current->entries.push_back(std::move(e));
   }
 }
@@ -48,11 +48,9 @@ const TsIniDocument::Section* TsIniDocument::FindSection(std::string_view sectio
 std::vector<std::string> TsIniDocument::Keys(std::string_view section) const {
   std::vector<std::string> keys;
   if (const Section* s = FindSection(section)) {
-    for (std::size_t i = 0; i < s->entries.size(); ++i) {
-      // List each key once: at its first occurrence.
-      const auto it = s->index.find(tk::UpperCase(s->entries[i].key));
-      if (it != s->index.end() && it->second == i) keys.push_back(s->entries[i].key);
-    }
+    // Each key once: at its first occurrence.
+    for (const Entry& e : s->entries)
+      if (e.first) keys.push_back(e.key);
   }
   return keys;
 }

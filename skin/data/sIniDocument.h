@@ -35,6 +35,15 @@ public:
   const std::vector<std::string>& Sections() const { return sectionNames_; }
   // Distinct key names of a section in file order, as written.
   std::vector<std::string> Keys(std::string_view section) const;
+  // Each distinct key of section number i of Sections() with its value (the
+  // first occurrence's, as Find gives it), in file order: for loaders that
+  // walk every value, without a look-up per key.
+  template <typename Visit>
+  void VisitEntries(std::size_t section, Visit visit) const {
+    if (section >= sections_.size()) return;
+    for (const Entry& e : sections_[section].entries)
+      if (e.first) visit(std::string_view(e.key), std::string_view(e.value));
+  }
 
   bool SectionExists(std::string_view section) const;
   std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
@@ -54,6 +63,7 @@ private:
   struct Entry {
     std::string key;
     std::string value;
+    bool first = false;  // the first occurrence of its key in the section
   };
   struct Section {
     std::vector<Entry> entries;  // keys in file order, duplicates included

@@ -23,19 +23,19 @@ void TsSkinTables::LoadMasks(const TsLoadSource& source, TsDecodedImages& images
 }
 
 void TsSkinTables::ScanMasks(const TsIniDocument& ini, bool common, TsDecodedImages& images) {
-  for (const std::string& section : ini.Sections()) {
+  for (std::size_t sectionNumber = 0; sectionNumber < ini.Sections().size(); ++sectionNumber) {
+    const std::string& section = ini.Sections()[sectionNumber];
     const bool globalInfo = tk::SameText(section, "GLOBALINFO");
-    for (const std::string& key : ini.Keys(section)) {
-      if (globalInfo && tk::SameText(key, "MASTERBITMAP")) continue;
-      const std::string value(ini.Find(section, key).value_or(""));
+    ini.VisitEntries(sectionNumber, [&](std::string_view key, std::string_view value) {
+      if (globalInfo && tk::SameText(key, "MASTERBITMAP")) return;
       // CommonSections take the older layout only while there is a master
       // bitmap to cut it from.
       const TsImageValue v = ParseImageValue(value, key, !common || !MasterBitmap.Empty());
-      if (v.Kind == TsImageValueKind::None) continue;
+      if (v.Kind == TsImageValueKind::None) return;
 
       TsMaskData m;
       m.SectionName = v.NamesUpperCased ? tk::UpperCase(section) : section;
-      m.PropertyName = v.NamesUpperCased ? tk::UpperCase(key) : key;
+      m.PropertyName = v.NamesUpperCased ? tk::UpperCase(key) : std::string(key);
       m.R = v.R;
       m.ImageCount = v.ImageCount;
       m.MaskType = v.MaskType;
@@ -49,7 +49,7 @@ void TsSkinTables::ScanMasks(const TsIniDocument& ini, bool common, TsDecodedIma
         // Textures of "!" values keep the bitmap as it is stored.
         const bool as24Bit = m.ImgType != TvxImgType::itisaTexture || v.Kind == TsImageValueKind::PlainBitmap;
         std::shared_ptr<tk::Bitmap> bmp = images.Bitmap(v.FileName, as24Bit);
-        if (!bmp || bmp->Width() <= 0) continue;
+        if (!bmp || bmp->Width() <= 0) return;
         const int w = bmp->Width(), h = bmp->Height();
         m.R = {0, 0, w, h};
         if (v.Kind == TsImageValueKind::PlainBitmap) {
@@ -61,7 +61,7 @@ void TsSkinTables::ScanMasks(const TsIniDocument& ini, bool common, TsDecodedIma
         m.Bmp = std::move(bmp);
       }
       ma.push_back(std::move(m));
-    }
+    });
   }
 }
 

@@ -21,12 +21,13 @@ void TsSkinTables::LoadPatterns(const TsLoadSource& source, TsDecodedImages& ima
 }
 
 void TsSkinTables::ScanPatterns(const TsIniDocument& ini, bool common, TsDecodedImages& images) {
-  for (const std::string& section : ini.Sections()) {
-    for (const std::string& key : ini.Keys(section)) {
-      const std::string value = tk::UpperCase(ini.Find(section, key).value_or("-"));
-      if (value.find(".JPG") == std::string::npos && value.find(".JPEG") == std::string::npos) continue;
+  for (std::size_t sectionNumber = 0; sectionNumber < ini.Sections().size(); ++sectionNumber) {
+    const std::string& section = ini.Sections()[sectionNumber];
+    ini.VisitEntries(sectionNumber, [&](std::string_view key, std::string_view written) {
+      const std::string value = tk::UpperCase(written);
+      if (value.find(".JPG") == std::string::npos && value.find(".JPEG") == std::string::npos) return;
       const std::shared_ptr<const tk::Bitmap> picture = images.Jpeg(value, common);
-      if (!picture || picture->Width() <= 0) continue;
+      if (!picture || picture->Width() <= 0) return;
       if (static_cast<long long>(picture->Width()) * picture->Height() >= kMinPatternPixels) {
         pa.push_back({picture, tk::UpperCase(section), tk::UpperCase(key)});
       } else {
@@ -41,7 +42,7 @@ void TsSkinTables::ScanPatterns(const TsIniDocument& ini, bool common, TsDecoded
         m.Manager = this;
         ma.push_back(std::move(m));
       }
-    }
+    });
   }
 }
 

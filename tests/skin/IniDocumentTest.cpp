@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "toolkit/core/TextCase.h"
+
 namespace {
 
 const char* const kText =
@@ -45,6 +50,29 @@ TEST(TsIniDocument, ReadsTheDialectAsWritten) {
   EXPECT_EQ(ini.ReadString("GLOBALINFO", "no equals sign here", "?"), "?");
   EXPECT_DOUBLE_EQ(ini.ReadFloat("GLOBALINFO", "VERSION", 0), 5.2);
   EXPECT_EQ(ini.ReadInteger("Last", "A", 0), 1);
+}
+
+// The walks by section number give what the look-ups by name give: each key
+// once, as written, with its first occurrence's value.
+TEST(TsIniDocument, WalksBySectionNumberAgreeWithTheLookUps) {
+  const skin::TsIniDocument ini(kText);
+  for (std::size_t i = 0; i < ini.Sections().size(); ++i) {
+    const std::string& section = ini.Sections()[i];
+    std::vector<std::string> keys;
+    ini.VisitEntries(i, [&](std::string_view key, std::string_view value) {
+      keys.emplace_back(key);
+      EXPECT_EQ(ini.Find(section, key), value) << section << " " << key;
+      EXPECT_EQ(ini.FindAt(i, tk::UpperCase(key)), value) << section << " " << key;
+    });
+    EXPECT_EQ(keys, ini.Keys(section)) << section;
+  }
+  EXPECT_EQ(ini.FindAt(0, "COLOR"), std::optional<std::string_view>("5133660"));
+  EXPECT_EQ(ini.FindAt(0, "color"), std::nullopt);  // the key must come upper-cased
+  EXPECT_EQ(ini.FindAt(0, "AUTHOR"), std::nullopt);
+  EXPECT_EQ(ini.FindAt(ini.Sections().size(), "A"), std::nullopt);
+  bool visited = false;
+  ini.VisitEntries(ini.Sections().size(), [&](std::string_view, std::string_view) { visited = true; });
+  EXPECT_FALSE(visited);
 }
 
 TEST(TsIniDocument, NumbersAndBooleans) {
