@@ -82,23 +82,23 @@ std::vector<std::optional<T>> TsInheritedValues::Resolve(std::vector<std::option
 }
 
 std::optional<std::string> TsInheritedValues::String(std::size_t section, std::string_view key) const {
-  auto [it, added] = strings_.try_emplace(std::string(key));
-  if (added) {
+  auto it = strings_.find(key);
+  if (it == strings_.end()) {
     const std::string upperKey = tk::UpperCase(key);
     std::vector<std::optional<std::string>> own(parent_.size());
     for (std::size_t i = 0; i < own.size(); ++i) own[i] = PresentString(ini_.FindAt(i, upperKey));
-    it->second = Resolve(std::move(own));
+    it = strings_.emplace(std::string(key), Resolve(std::move(own))).first;
   }
   return it->second[section];
 }
 
 std::optional<int> TsInheritedValues::Integer(std::size_t section, std::string_view key) const {
-  auto [it, added] = integers_.try_emplace(std::string(key));
-  if (added) {
+  auto it = integers_.find(key);
+  if (it == integers_.end()) {
     const std::string upperKey = tk::UpperCase(key);
     std::vector<std::optional<int>> own(parent_.size());
     for (std::size_t i = 0; i < own.size(); ++i) own[i] = PresentInteger(ini_.FindAt(i, upperKey));
-    it->second = Resolve(std::move(own));
+    it = integers_.emplace(std::string(key), Resolve(std::move(own))).first;
   }
   return it->second[section];
 }

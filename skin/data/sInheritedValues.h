@@ -13,6 +13,7 @@
 // cycle, whose walks all go round the same ring, are settled around the ring
 // from one that has the key.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,10 +44,19 @@ private:
   template <typename T>
   std::vector<std::optional<T>> Resolve(std::vector<std::optional<T>> own) const;
 
+  // Asked for every key of every section: found by the caller's text,
+  // without a string made for each question.
+  struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+  };
+  template <typename T>
+  using PerKey = std::unordered_map<std::string, std::vector<std::optional<T>>, KeyHash, std::equal_to<>>;
+
   const TsIniDocument& ini_;
   std::vector<int> parent_;
-  mutable std::unordered_map<std::string, std::vector<std::optional<std::string>>> strings_;
-  mutable std::unordered_map<std::string, std::vector<std::optional<int>>> integers_;
+  mutable PerKey<std::string> strings_;
+  mutable PerKey<int> integers_;
 };
 
 }  // namespace skin
