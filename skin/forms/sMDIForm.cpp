@@ -30,13 +30,7 @@ void TsMDIForm::Connect() {
                                            const tk::Bitmap* cache = provider.skinData_->Cache();
                                            return cache && !cache->Empty() ? cache : nullptr;
                                          },
-                                         [&provider] {
-                                           // The form's size changes before its client window follows,
-                                           // and a cache made in between has the area at the old place:
-                                           // the next one is made whole, not just its caption.
-                                           provider.skinData_->cacheStale = true;
-                                           provider.captionInvalid_ = true;
-                                         });
+                                         [this] { AreaMoved(); });
 }
 
 void TsMDIForm::Disconnect() {
@@ -55,6 +49,17 @@ void TsMDIForm::Refresh() {
   provider_.captionInvalid_ = true;
   provider_.linesCount_ = -1;
   provider_.RepaintFrame();
+}
+
+void TsMDIForm::AreaMoved() {
+  // The form's size changes before its client window follows, and a cache
+  // made in between has the area at the old place: the next one is made
+  // whole, not just its caption, once the move is over (the form's own
+  // repaint of the size change may have come before it).
+  provider_.skinData_->cacheStale = true;
+  provider_.captionInvalid_ = true;
+  if (const HWND form = provider_.FormHandle()) RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  if (const HWND client = ClientWindow()) RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void TsMDIForm::FramePainted() {

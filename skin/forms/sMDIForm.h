@@ -30,6 +30,8 @@ public:
   void Refresh();
   // The provider painted its frame: the client window shows the new area.
   void FramePainted();
+  // The client window moved or changed its size in the form.
+  void AreaMoved();
   // The MDI client window, or none.
   HWND ClientWindow() const;
   // The client window's wrapper, or none.

@@ -75,6 +75,12 @@ RECT MDIParentFixture::ClientInWindow() const {
   return client;
 }
 
+void MDIParentFixture::MouseToClientCorner() const {
+  RECT area{};
+  GetWindowRect(Client(), &area);
+  MoveMouseTo({area.right - 20, area.bottom - 20});
+}
+
 int MDIParentFixture::ParentScreenDiffersFromCache() const {
   const HWND h = form->Handle();
   const tk::Bitmap* cache = provider->SkinData().Cache();

@@ -26,6 +26,9 @@ protected:
   tk::Bitmap PrintClient() const;
   // The client window's rectangle in the form's window.
   RECT ClientInWindow() const;
+  // Moves the mouse into the client window's bottom-right corner, off every
+  // button: pictures are compared without a hover.
+  void MouseToClientCorner() const;
   // Pixels of the parent's window on the screen that differ from its cache:
   // everything inside its region and on the screen but the children, which
   // cover the client window.

@@ -1,8 +1,8 @@
-// The skinned MDI parent's own minimize, maximize and restore, with a
-// restored child and with a maximized one: afterwards the parent and its
-// children are painted, the screen shows the parent's picture, and the
-// parent's caption buttons and the child's buttons on its menu line lie at
-// the new width and answer their hit codes.
+// The skinned MDI parent's own minimize, maximize and restore, and its
+// resizing, with a restored child and with a maximized one: afterwards the
+// parent and its children are painted, the screen shows the parent's
+// picture, and the parent's caption buttons and the child's buttons on its
+// menu line lie at the new width and answer their hit codes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -59,12 +59,7 @@ TEST_F(MDIParentStateTest, TheParentsOwnMinimizeMaximizeAndRestoreLeaveBothWindo
         SendMessageW(form->Handle(), WM_SYSCOMMAND, step.what_, 0);
       }
       ASSERT_TRUE(PumpUntil([&] { return ParentState() == step.after; })) << what;
-      if (step.after != State::minimized) {
-        // Away from the buttons: the pictures are compared without a hover.
-        RECT area{};
-        GetWindowRect(Client(), &area);
-        MoveMouseTo({area.right - 20, area.bottom - 20});
-      }
+      if (step.after != State::minimized) MouseToClientCorner();
       PumpPending();
       EXPECT_EQ(ChildMaximized(child), childMaximized) << what << ": the child keeps its state";
       EXPECT_FALSE(provider->SkinData().deferPaint) << what << ": the parent's painting does not wait";
@@ -87,6 +82,41 @@ TEST_F(MDIParentStateTest, TheParentsOwnMinimizeMaximizeAndRestoreLeaveBothWindo
         for (int id : {skin::HTCHILDMIN, skin::HTCHILDMAX, skin::HTCHILDCLOSE})
           EXPECT_EQ(HitAt(id), id) << what << ": child button " << id;
       }
+    }
+    Free();
+  }
+}
+
+TEST_F(MDIParentStateTest, AResizedParentShowsItsAreaWhereTheClientWindowIsNow) {
+  // The window is sized before its client window follows: a picture made
+  // in between has the area at the client window's old place.
+  const struct {
+    const char* what;
+    int dx, dy;
+  } cases[] = {
+      {"made bigger", 120, 90},
+      {"made smaller", -80, -60},
+  };
+  for (bool childMaximized : {false, true}) {
+    SetUp();
+    tk::TForm* child = AddMDIChild("Child");
+    if (childMaximized) Maximize(child);
+    PumpPending();
+    for (const auto& c : cases) {
+      const std::string what = std::string(c.what) + (childMaximized ? ", child maximized" : ", child restored");
+      const RECT before = WindowRect();
+      RECT client{};
+      GetClientRect(form->Handle(), &client);
+      form->SetClientSize(client.right + c.dx, client.bottom + c.dy);
+      ASSERT_TRUE(PumpUntil([&] {
+        const RECT now = WindowRect();
+        return now.right - now.left == before.right - before.left + c.dx &&
+               now.bottom - now.top == before.bottom - before.top + c.dy;
+      })) << what;
+      MouseToClientCorner();
+      PumpPending();
+      EXPECT_EQ(ChildMaximized(child), childMaximized) << what;
+      ExpectAllPainted(what);
     }
     Free();
   }
