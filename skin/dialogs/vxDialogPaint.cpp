@@ -216,7 +216,8 @@ void TvxDialogWnd::UpdateRegion() {
   if (frameKind_ == fkPopup) return;
   if (SendMessageW(handle_, tk::SM_REGION_QUERY, tk::SM_REGION_KEEP, 0) == static_cast<LRESULT>(tk::SM_REGION_KEEP)) return;
   DialogRegionApplying = true;
-  if (!SetWindowRegionWithout(handle_, fm.width, fm.height, regionRects_, true)) DialogRegionApplying = false;
+  if (SetWindowRegionWithout(handle_, fm.width, fm.height, regionRects_, true) != TRegionChange::Applied)
+    DialogRegionApplying = false;
 }
 
 void TvxDialogWnd::HandleNcPaint(tk::TMessage& m) {

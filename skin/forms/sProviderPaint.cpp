@@ -190,7 +190,7 @@ void TsSkinProvider::UpdateRegion(bool redraw) {
   if (!fm.framed || regionLocked_) return;
   if (!firstPaintDone_ && FormKeepsItsRegion()) return;
   settingRegion_ = true;
-  if (!SetWindowRegionWithout(h, fm.width, fm.height, regionRects_, redraw)) settingRegion_ = false;
+  if (SetWindowRegionWithout(h, fm.width, fm.height, regionRects_, redraw) != TRegionChange::Applied) settingRegion_ = false;
 }
 
 // --- Printing -----------------------------------------------------------------------------

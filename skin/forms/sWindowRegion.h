@@ -10,6 +10,12 @@
 
 namespace skin {
 
-bool SetWindowRegionWithout(HWND window, int width, int height, const std::vector<TRect>& cuts, bool redraw);
+enum class TRegionChange {
+  Failed,     // the window system refused the region
+  Applied,    // the window has the new region (and redraws, if asked to)
+  Unchanged,  // the window had that very region already: nothing was done
+};
+
+TRegionChange SetWindowRegionWithout(HWND window, int width, int height, const std::vector<TRect>& cuts, bool redraw);
 
 }  // namespace skin

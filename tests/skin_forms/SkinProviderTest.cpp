@@ -179,6 +179,35 @@ TEST_F(SkinProviderTest, TheRegionLeavesOutTheClearCornerPixelsOfTheTitle) {
   DeleteObject(region);
 }
 
+// Shaping a window is a frame change of it and of all its children (with a
+// redraw, a repaint of everything): a frame rebuilt in the same shape leaves
+// the region alone, a new size gives the window its new one.
+TEST_F(SkinProviderTest, TheRegionIsSetAgainOnlyWhenTheShapeChanges) {
+  const HWND h = form->Handle();
+  int frameChanges = 0;
+  const tk::TWndHookId hook = form->WindowProc.Install([&](tk::TMessage& m, const tk::TWndNext& next) {
+    if (m.Msg == WM_NCCALCSIZE && m.WParam) ++frameChanges;
+    next(m);
+  });
+  provider->RefreshFrame();
+  PumpPending();
+  provider->RepaintFrame();
+  PumpPending();
+  EXPECT_EQ(frameChanges, 0) << "the same region was set again";
+  RECT before;
+  GetWindowRect(h, &before);
+  const int wider = before.right - before.left + 40;
+  SetWindowPos(h, nullptr, 0, 0, wider, before.bottom - before.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PumpPending();
+  form->WindowProc.Remove(hook);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(h, region), ERROR);
+  RECT box;
+  GetRgnBox(region, &box);
+  DeleteObject(region);
+  EXPECT_EQ(box.right, wider) << "the region follows the new width";
+}
+
 TEST_F(SkinProviderTest, AnActivationChangeRedrawsTheTitleRowsAlone) {
   const tk::Bitmap before = *provider->SkinData().Cache();
   const skin::TsFrameMetrics fm = provider->Metrics();
