@@ -55,6 +55,7 @@ bool TsSkinProvider::RegenerateCache() {
     PaintCaptionText(fm);
     firstPaintDone_ = true;
     skinData_->cacheStale = false;
+    cachedFrame_ = fm;
     return true;
   }
   regionChanged_ = true;
@@ -86,6 +87,7 @@ bool TsSkinProvider::RegenerateCache() {
   firstPaintDone_ = true;
   skinData_->cacheStale = false;
   skinData_->deferPaint = false;
+  cachedFrame_ = fm;
   return true;
 }
 

@@ -250,10 +250,16 @@ void TsSkinProvider::HandleMinMaxInfo(tk::TMessage& m) {
 }
 
 void TsSkinProvider::HandleSize(tk::TMessage& m) {
-  skinData_->cacheStale = true;
-  regionChanged_ = true;
+  // The window system tells a window its size when it is first shown: a
+  // frame painted for just these measures has nothing to redraw.
+  const bool unchanged = !skinData_->cacheStale && cachedFrame_ && *cachedFrame_ == Metrics();
+  if (!unchanged) {
+    skinData_->cacheStale = true;
+    regionChanged_ = true;
+  }
   OldWndProc(m);
   FollowMDIChildState();
+  if (unchanged) return;
   const TsGeneralData* section = skinData_->Section();
   if (section && section->GradientPercent > 0) {
     for (int i = 0; i < form_->ControlCount(); ++i) SendSkinCommandToControl(form_->Controls(i), SCMD_PARENT_MOVED, 0, 1);

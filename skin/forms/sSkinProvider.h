@@ -34,6 +34,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -105,6 +106,7 @@ struct TsFrameMetrics {
   TRect iconRect;
   bool minimized = false;
   bool maximized = false;
+  bool operator==(const TsFrameMetrics&) const = default;
   // The top band of the window: caption plus top border.
   int TitleHeight() const { return captionHeight + frameHeight; }
 };
@@ -448,6 +450,7 @@ private:
   bool settingRegion_ = false;
   bool captionInvalid_ = true;
   bool firstPaintDone_ = false;
+  std::optional<TsFrameMetrics> cachedFrame_;  // the measures the cache was painted for
   bool menuOwnerDrawSet_ = false;
   bool mdiAreaPending_ = true;
   tk::ComponentPtr<TsSystemMenu> systemMenu_;

@@ -208,6 +208,32 @@ TEST_F(SkinProviderTest, TheRegionIsSetAgainOnlyWhenTheShapeChanges) {
   EXPECT_EQ(box.right, wider) << "the region follows the new width";
 }
 
+// The window system repeats a window's size when it is first shown: a frame
+// painted for those very measures is not painted again, while a frame whose
+// picture is out of date is.
+TEST_F(SkinProviderTest, ASizeMessageRepaintsOnlyAFrameNotPaintedForTheseMeasures) {
+  const HWND h = form->Handle();
+  struct Case {
+    const char* what;
+    bool outOfDate;
+    bool repaints;
+  };
+  for (const Case& c : {Case{"the frame as painted", false, false}, Case{"a frame out of date", true, true}}) {
+    PumpPending();
+    if (c.outOfDate) provider->RefreshAfterSkinChange();
+    int paints = 0;
+    const tk::TWndHookId hook = form->WindowProc.Install([&](tk::TMessage& m, const tk::TWndNext& next) {
+      if (m.Msg == WM_NCPAINT || m.Msg == WM_PAINT) ++paints;
+      next(m);
+    });
+    const SIZE client = ClientSize(h);
+    SendMessageW(h, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.cx, client.cy));
+    PumpPending();
+    form->WindowProc.Remove(hook);
+    EXPECT_EQ(paints > 0, c.repaints) << c.what;
+  }
+}
+
 TEST_F(SkinProviderTest, AnActivationChangeRedrawsTheTitleRowsAlone) {
   const tk::Bitmap before = *provider->SkinData().Cache();
   const skin::TsFrameMetrics fm = provider->Metrics();
