@@ -98,6 +98,57 @@ TEST_F(FormFrameTest, AMenuBarKeepsTheClientSizeAndAnExplicitSizeIsTaken) {
   EXPECT_EQ(ClientOf(form->Handle()).cy, 100);
 }
 
+// A size given while whatever paints the frame shapes the window for the
+// new size (as a skin does, cutting its corners away on the frame paint the
+// sizing itself causes, before the window is told its new size): the shaping
+// is a frame change, and it must not take the window back to the old size.
+TEST_F(FormFrameTest, ASizeGivenWhileTheFramePaintShapesTheWindowIsTaken) {
+  form->SetBorderStyle(tk::bsSizeable);
+  form->Show();
+  const HWND h = form->Handle();
+  SIZE shaped = WindowSizeOf(h);
+  int shapings = 0;
+  form->WindowProc.Install([&](tk::TMessage& m, const tk::TWndNext& next) {
+    next(m);
+    if (m.Msg != WM_NCPAINT) return;
+    const SIZE now = WindowSizeOf(h);
+    if (now.cx == shaped.cx && now.cy == shaped.cy) return;
+    shaped = now;
+    ++shapings;
+    SetWindowRgn(h, CreateRectRgn(0, 0, now.cx, now.cy - 1), TRUE);
+  });
+  const struct {
+    const char* what;
+    bool bounds;  // the toolkit's SetBounds, else SetWindowPos
+    int dx, dy;
+  } cases[] = {
+      {"SetWindowPos grows", false, 100, 60},
+      {"SetWindowPos shrinks", false, -120, -50},
+      {"SetBounds grows", true, 80, 40},
+      {"SetBounds shrinks", true, -70, -30},
+  };
+  for (const auto& c : cases) {
+    const SIZE before = WindowSizeOf(h);
+    const SIZE client = ClientOf(h);
+    const int shapingsBefore = shapings;
+    if (c.bounds)
+      form->SetBounds(form->Left(), form->Top(), before.cx + c.dx, before.cy + c.dy);
+    else
+      SetWindowPos(h, nullptr, 0, 0, before.cx + c.dx, before.cy + c.dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpPending();
+    EXPECT_GT(shapings, shapingsBefore) << c.what << ": the frame paint shaped the window";
+    EXPECT_EQ(WindowSizeOf(h).cx, before.cx + c.dx) << c.what;
+    EXPECT_EQ(WindowSizeOf(h).cy, before.cy + c.dy) << c.what;
+    EXPECT_EQ(form->Width(), before.cx + c.dx) << c.what;
+    EXPECT_EQ(ClientOf(h).cx, client.cx + c.dx) << c.what;
+    EXPECT_EQ(ClientOf(h).cy, client.cy + c.dy) << c.what;
+    // The size given is the client size a new frame keeps from now on.
+    SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(ClientOf(h).cx, client.cx + c.dx) << c.what << ": after a frame change";
+    EXPECT_EQ(ClientOf(h).cy, client.cy + c.dy) << c.what << ": after a frame change";
+  }
+}
+
 // A toolkit form created by a computer-based-training hook while another
 // toolkit window is being created, before that one saw any message.
 HHOOK nestingHook = nullptr;

@@ -210,13 +210,14 @@ void TCustomForm::HoldClientSize() {
     RECT window, client;
     GetWindowRect(handle_, &window);
     GetClientRect(handle_, &client);
-    if (RectWidth(client) == clientWidth_ && RectHeight(client) == clientHeight_) return;
+    if (RectWidth(client) == clientWidth_ && RectHeight(client) == clientHeight_) break;
     const int width = clientWidth_ + RectWidth(window) - RectWidth(client);
     const int height = clientHeight_ + RectHeight(window) - RectHeight(client);
     holdingClientSize_ = true;
     SetWindowPos(handle_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     holdingClientSize_ = false;
   }
+  NoteClientSizeWindow();
 }
 
 void TCustomForm::ClientSizeChanged() {
@@ -226,6 +227,19 @@ void TCustomForm::ClientSizeChanged() {
   GetClientRect(handle_, &client);
   clientWidth_ = RectWidth(client);
   clientHeight_ = RectHeight(client);
+  NoteClientSizeWindow();
+}
+
+void TCustomForm::NoteClientSizeWindow() {
+  RECT window;
+  GetWindowRect(handle_, &window);
+  clientSizeWindow_ = SIZE{RectWidth(window), RectHeight(window)};
+}
+
+bool TCustomForm::SizeChangeUnderWay() const {
+  RECT window;
+  GetWindowRect(handle_, &window);
+  return RectWidth(window) != clientSizeWindow_.cx || RectHeight(window) != clientSizeWindow_.cy;
 }
 
 void TCustomForm::TrimSystemMenu() {
@@ -466,8 +480,13 @@ void TCustomForm::Paint() {
 bool TCustomForm::HandleSizeMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_WINDOWPOSCHANGING:
+      // A frame change inside a sizing (a skin shaping the window on the
+      // frame paint that the new size causes, before the window has told
+      // its new client size) has no client size to keep: the new size is
+      // about to become it.
       if ((reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & (SWP_FRAMECHANGED | SWP_NOSIZE)) ==
-          (SWP_FRAMECHANGED | SWP_NOSIZE))
+              (SWP_FRAMECHANGED | SWP_NOSIZE) &&
+          !SizeChangeUnderWay())
         frameChanging_ = true;
       return false;
     case WM_WINDOWPOSCHANGED:

@@ -206,6 +206,9 @@ private:
   void HoldClientSize();
   bool HandleSizeMessage(TMessage& message);
   void ClientSizeChanged();
+  void NoteClientSizeWindow();
+  // The window was given a size it has not yet told as its new client size.
+  bool SizeChangeUnderWay() const;
   void Activated(bool active, bool minimized);
   bool HandleDialogKey(TMessage& message);
   // FormMDI.cpp
@@ -231,6 +234,7 @@ private:
   bool keyPreview_ = false;
   int clientWidth_ = -1;
   int clientHeight_ = -1;
+  SIZE clientSizeWindow_{-1, -1};  // the window's size when the client size was last taken or held
   bool holdingClientSize_ = false;
   bool frameChanging_ = false;
   TMainMenu* menu_ = nullptr;
