@@ -1,6 +1,6 @@
 // Sections: the skin-wide values, one record per options section, the
 // CommonSections merge, and the hue and saturation shift.
-#include <sstream>
+#include <string_view>
 #include <unordered_map>
 
 #include "sSectionReader.h"
@@ -26,10 +26,18 @@ void ReadSkinWideValues(const TsIniDocument& ini, TsSkinData& d) {
 }
 
 // "c0 c1 c2 c3 c4" of the older stored form: exactly five numbers, or the defaults.
+// Split by hand: a string stream here would link the whole of the C++
+// library's locale and stream code into every program of the product (about
+// 700 KB), and the start-up would pay for that code's pages.
 TsFontColors ParseFontColors(const std::string& text) {
-  std::istringstream words(text);
+  constexpr std::string_view kBlanks = " \t\n\v\f\r";
+  const std::string_view rest = text;
   std::vector<std::string> parts;
-  for (std::string w; words >> w;) parts.push_back(w);
+  for (std::size_t at = rest.find_first_not_of(kBlanks); at != std::string_view::npos;) {
+    const std::size_t end = rest.find_first_of(kBlanks, at);
+    parts.emplace_back(rest.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
+    at = end == std::string_view::npos ? end : rest.find_first_not_of(kBlanks, end);
+  }
   if (parts.size() != 5) return kDefaultFontColors;
   TsFontColors c;
   for (std::size_t i = 0; i < 5; ++i) {

@@ -160,4 +160,38 @@ TEST(LegacyStoredSkin, CollectionsBecomeTheTables) {
   EXPECT_EQ(t.SkinData.BorderColor, 0x123456);
 }
 
+// The older stored form keeps a state's five colours as one text of numbers
+// between blanks: any run of blanks separates them, anything but exactly
+// five integers gives the defaults.
+TEST(LegacyStoredSkin, FontColourListsAreFiveNumbersBetweenBlanks) {
+  const skin::TsFontColors defaults{0, -1, -1, -1, -1};
+  const struct {
+    const char* text;
+    skin::TsFontColors expected;
+  } cases[] = {
+      {"1 2 3 4 5", {1, 2, 3, 4, 5}},
+      {"  10\t-2   3\r\n4\v5\f ", {10, -2, 3, 4, 5}},
+      {"", defaults},
+      {"   ", defaults},
+      {"1 2 3 4", defaults},
+      {"1 2 3 4 5 6", defaults},
+      {"1 2 x 4 5", defaults},
+      {"1,2,3,4,5", defaults},
+  };
+  for (const auto& c : cases) {
+    skin::TsStoredSkin stored;
+    stored.SetName("Old (internal)");
+    skin::TsSkinGeneral general;
+    general.SectionName = "BUTTON";
+    general.FontColor = c.text;
+    stored.GeneralData.push_back(general);
+    skin::TsSkinTables t;
+    skin::TsLoadSource source;
+    source.Stored = &stored;
+    t.Load(source);
+    ASSERT_EQ(t.gd.size(), 1u) << c.text;
+    EXPECT_EQ(t.gd[0].FontColor, c.expected) << '"' << c.text << '"';
+  }
+}
+
 }  // namespace
