@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "toolkit/win/Canvas.h"
 #include "toolkit/win/FontMapper.h"
@@ -161,3 +162,47 @@ TEST(FontFaces, ChineseAndLatinTextRenderInAGb2312Font) {
 }
 
 }  // namespace
+
+// A bitmap held by a canvas is read through that canvas's context, not a
+// copy; a context whose coordinates are moved is not borrowed, and reading
+// is right either way.
+TEST(BitmapSource, ReadsABitmapThroughTheCanvasThatHoldsIt) {
+  Bitmap glyph(6, 6);
+  Bitmap target(12, 12);
+  TBitmapCanvas into(target);
+  const auto readCorner = [&](const Bitmap& from) {
+    const tk::TBitmapSource source(from);
+    BitBlt(into.Handle(), 0, 0, 6, 6, source.Handle(), 0, 0, SRCCOPY);
+    return std::make_pair(source.Shared(), At(target, 1, 1));
+  };
+  {
+    TBitmapCanvas holder(glyph);
+    holder.Brush().SetColor(tk::clBlue);
+    holder.FillRect(RECT{0, 0, 6, 6});  // selects the glyph into the holder's context
+    {
+      const tk::TBitmapSource source(glyph);
+      EXPECT_TRUE(source.Shared());
+      EXPECT_EQ(source.Handle(), holder.Handle());
+    }
+    EXPECT_EQ(readCorner(glyph), std::make_pair(true, tk::clBlue));
+    // The holder draws on after being read from.
+    holder.Brush().SetColor(tk::clRed);
+    holder.FillRect(RECT{0, 0, 6, 6});
+    EXPECT_EQ(readCorner(glyph), std::make_pair(true, tk::clRed));
+    {
+      tk::TCanvasStateGuard moved(holder);
+      holder.MoveOrigin(3, 3);
+      EXPECT_EQ(readCorner(glyph), std::make_pair(false, tk::clRed));
+    }
+    EXPECT_EQ(readCorner(glyph), std::make_pair(true, tk::clRed));
+  }
+  // Without a holder the bitmap gets a context of its own.
+  EXPECT_EQ(readCorner(glyph), std::make_pair(false, tk::clRed));
+  // A canvas that gives its bitmap up is no holder any more.
+  TBitmapCanvas holder(glyph);
+  holder.Pixel(0, 0);
+  holder.Unbind();
+  EXPECT_EQ(readCorner(glyph), std::make_pair(false, tk::clRed));
+  holder.Rebind();
+  EXPECT_EQ(readCorner(glyph), std::make_pair(true, tk::clRed));
+}

@@ -1,5 +1,9 @@
 #include "toolkit/win/Canvas.h"
 
+#include <iterator>
+#include <mutex>
+#include <unordered_map>
+
 #include "toolkit/win/Unicode.h"
 
 namespace tk {
@@ -303,17 +307,75 @@ void TCanvas::RestoreState(int savedState) {
   selectedFont_ = selectedBrush_ = selectedPen_ = nullptr;
 }
 
+// --- Contexts holding bitmaps ---------------------------------------------
+
+namespace {
+
+// The memory context each bitmap canvas holds its DIB section in. Reading
+// from that context spares a copy of the whole picture for each read (a
+// control's cache is read on every paint of the control and of each child);
+// under Wine every new DIB section also costs a page fault per page.
+std::mutex& HoldersLock() {
+  static std::mutex lock;
+  return lock;
+}
+
+std::unordered_map<HBITMAP, HDC>& Holders() {
+  static std::unordered_map<HBITMAP, HDC> holders;
+  return holders;
+}
+
+void NoteHolder(HBITMAP bitmap, HDC dc) {
+  const std::lock_guard<std::mutex> guard(HoldersLock());
+  Holders()[bitmap] = dc;
+}
+
+void ForgetHolder(HDC dc) {
+  const std::lock_guard<std::mutex> guard(HoldersLock());
+  auto& holders = Holders();
+  for (auto it = holders.begin(); it != holders.end();) it = it->second == dc ? holders.erase(it) : std::next(it);
+}
+
+// The context that holds the bitmap right now and reads it with canvas
+// coordinates equal to the bitmap's pixels, or nullptr.
+HDC PlainHolderOf(HBITMAP bitmap) {
+  HDC dc = nullptr;
+  {
+    const std::lock_guard<std::mutex> guard(HoldersLock());
+    const auto& holders = Holders();
+    const auto it = holders.find(bitmap);
+    if (it == holders.end()) return nullptr;
+    dc = it->second;
+  }
+  if (GetCurrentObject(dc, OBJ_BITMAP) != bitmap) return nullptr;
+  POINT viewport{}, window{};
+  if (!GetViewportOrgEx(dc, &viewport) || !GetWindowOrgEx(dc, &window)) return nullptr;
+  if (viewport.x != 0 || viewport.y != 0 || window.x != 0 || window.y != 0) return nullptr;
+  if (GetMapMode(dc) != MM_TEXT || GetGraphicsMode(dc) != GM_COMPATIBLE) return nullptr;
+  return dc;
+}
+
+}  // namespace
+
 // --- TBitmapCanvas --------------------------------------------------------
 
 TBitmapCanvas::~TBitmapCanvas() { FreeContext(); }
 
 void TBitmapCanvas::CreateHandle() {
   dc_ = CreateCompatibleDC(nullptr);
-  if (bitmap_->NativeHandle()) originalBitmap_ = SelectObject(dc_, static_cast<HBITMAP>(bitmap_->NativeHandle()));
+  Bind();
+}
+
+void TBitmapCanvas::Bind() {
+  const auto bitmap = static_cast<HBITMAP>(bitmap_->NativeHandle());
+  if (!bitmap) return;
+  originalBitmap_ = SelectObject(dc_, bitmap);
+  if (originalBitmap_) NoteHolder(bitmap, dc_);
 }
 
 void TBitmapCanvas::Unbind() {
   if (!dc_ || !originalBitmap_) return;
+  ForgetHolder(dc_);
   SelectObject(dc_, originalBitmap_);
   originalBitmap_ = nullptr;
 }
@@ -321,11 +383,12 @@ void TBitmapCanvas::Unbind() {
 void TBitmapCanvas::Rebind() {
   if (!dc_) return;
   Unbind();
-  if (bitmap_->NativeHandle()) originalBitmap_ = SelectObject(dc_, static_cast<HBITMAP>(bitmap_->NativeHandle()));
+  Bind();
 }
 
 void TBitmapCanvas::FreeContext() {
   if (!dc_) return;
+  ForgetHolder(dc_);
   ReleaseObjects();
   if (originalBitmap_) SelectObject(dc_, originalBitmap_);
   DeleteDC(dc_);
@@ -336,8 +399,15 @@ void TBitmapCanvas::FreeContext() {
 // --- TBitmapSource --------------------------------------------------------
 
 TBitmapSource::TBitmapSource(const Bitmap& bitmap) {
-  dc_ = CreateCompatibleDC(nullptr);
   auto handle = static_cast<HBITMAP>(bitmap.NativeHandle());
+  if (handle) {
+    if (HDC holder = PlainHolderOf(handle)) {
+      dc_ = holder;
+      shared_ = true;
+      return;
+    }
+  }
+  dc_ = CreateCompatibleDC(nullptr);
   if (!handle) return;
   original_ = SelectObject(dc_, handle);
   if (!original_) {
@@ -347,6 +417,7 @@ TBitmapSource::TBitmapSource(const Bitmap& bitmap) {
 }
 
 TBitmapSource::~TBitmapSource() {
+  if (shared_) return;
   if (original_) SelectObject(dc_, original_);
   DeleteDC(dc_);
 }

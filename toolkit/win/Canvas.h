@@ -181,14 +181,17 @@ protected:
   void CreateHandle() override;
 
 private:
+  void Bind();
   void FreeContext();
   Bitmap* bitmap_;
   HGDIOBJ originalBitmap_ = nullptr;
 };
 
-// A memory context with a bitmap selected for the length of one scope. When
-// the bitmap is selected elsewhere already (a DIB section can only be in one
-// context), a private copy is selected instead, so reading always works.
+// A memory context to read a bitmap from for the length of one scope. A DIB
+// section can be selected into one context only: when a bitmap canvas holds
+// the bitmap, its context is read from directly (left as it is), provided it
+// maps coordinates one to one; otherwise the bitmap is selected into a context
+// of its own, or, when some other context holds it, a private copy is.
 class TBitmapSource {
 public:
   explicit TBitmapSource(const Bitmap& bitmap);
@@ -196,9 +199,12 @@ public:
   TBitmapSource(const TBitmapSource&) = delete;
   TBitmapSource& operator=(const TBitmapSource&) = delete;
   HDC Handle() const { return dc_; }
+  // True when the context is a bitmap canvas's, not one of its own.
+  bool Shared() const { return shared_; }
 
 private:
   HDC dc_ = nullptr;
+  bool shared_ = false;
   HGDIOBJ original_ = nullptr;
   Bitmap copy_;
 };
