@@ -46,6 +46,17 @@ bool IsMouseButtonDown(UINT msg) {
 
 bool IsMouseButtonUp(UINT msg) { return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP; }
 
+// A window whose client area is the whole window has no border, caption,
+// menu or scroll bar for the default frame painting to draw; Wine still takes
+// a window device context for it (the first one for a window costs about as
+// much as creating the window), so such a frame is not handed on.
+bool HasNoFrame(HWND window) {
+  if (GetWindowLongW(window, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL)) return false;
+  RECT outer, inner;
+  if (!GetWindowRect(window, &outer) || !GetClientRect(window, &inner)) return false;
+  return outer.right - outer.left == inner.right && outer.bottom - outer.top == inner.bottom;
+}
+
 }  // namespace
 
 LRESULT CALLBACK StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -917,6 +928,10 @@ void TWinControl::WndProc(TMessage& message) {
 void TWinControl::DefaultHandler(TMessage& message) {
   if (!handle_) {
     TControl::DefaultHandler(message);
+    return;
+  }
+  if (message.Msg == WM_NCPAINT && HasNoFrame(handle_)) {
+    message.Result = 0;
     return;
   }
   message.Result = CallWindowProcW(defWndProc_, handle_, message.Msg, message.WParam, message.LParam);
