@@ -16,6 +16,49 @@
 
 namespace skin {
 
+namespace {
+
+// A context for the edit's whole window - its border and its text area -
+// taken from the parent without the parent's child clipping, its origin
+// moved to the edit's top-left corner and cut to the edit's place. Under
+// Wine the first window context of each window costs about as much as
+// creating the window; this one is shared by every edit of the same parent
+// (a column of edits in a group box). A mirrored parent, or none, gets the
+// edit's own window context.
+class TEditWindowDC {
+public:
+  explicit TEditWindowDC(HWND edit) {
+    parent_ = GetParent(edit);
+    RECT r{};
+    if (parent_ && !(GetWindowLongW(parent_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) && GetWindowRect(edit, &r)) {
+      dc_ = GetDCEx(parent_, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+      if (dc_ && GetLayout(dc_) == 0) {
+        // A common context comes back with its defaults the next time it is
+        // taken, so the moved origin and the clipping need no undoing.
+        MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
+        SetViewportOrgEx(dc_, r.left, r.top, nullptr);
+        IntersectClipRect(dc_, 0, 0, r.right - r.left, r.bottom - r.top);
+        return;
+      }
+      if (dc_) ReleaseDC(parent_, dc_);
+    }
+    parent_ = edit;
+    dc_ = GetWindowDC(edit);
+  }
+  TEditWindowDC(const TEditWindowDC&) = delete;
+  TEditWindowDC& operator=(const TEditWindowDC&) = delete;
+  ~TEditWindowDC() {
+    if (dc_) ReleaseDC(parent_, dc_);
+  }
+  HDC Get() const { return dc_; }
+
+private:
+  HWND parent_ = nullptr;
+  HDC dc_ = nullptr;
+};
+
+}  // namespace
+
 void CopyBorderStrips(HDC dc, const tk::Bitmap& cache, int b) {
   if (!dc || cache.Empty() || b <= 0) return;
   const int w = cache.Width(), h = cache.Height();
@@ -152,10 +195,10 @@ void TsMaskEdit::PaintText() {
 void TsMaskEdit::PaintWhole(HDC given) {
   std::unique_ptr<tk::TPaintDC> paint;
   if (!given) paint = std::make_unique<tk::TPaintDC>(handle_);
-  std::unique_ptr<tk::TWindowDC> window;
+  std::unique_ptr<TEditWindowDC> window;
   HDC dc = given;
   if (!dc) {
-    window = std::make_unique<tk::TWindowDC>(handle_, tk::TWindowDC::Whole);
+    window = std::make_unique<TEditWindowDC>(handle_);
     dc = window->Get();
   }
   tk::TSavedDC saved(dc);
@@ -169,10 +212,10 @@ void TsMaskEdit::PaintWhole(HDC given) {
 void TsMaskEdit::PaintBorder(HDC given) {
   if (!Visible() || !Parent() || !Parent()->Visible() || (ControlState() & tk::csCreating)) return;
   if (BorderStyle() == tk::bsNone || skinData_.IsPaintDeferred()) return;
-  std::unique_ptr<tk::TWindowDC> window;
+  std::unique_ptr<TEditWindowDC> window;
   HDC dc = given;
   if (!dc) {
-    window = std::make_unique<tk::TWindowDC>(handle_, tk::TWindowDC::Whole);
+    window = std::make_unique<TEditWindowDC>(handle_);
     dc = window->Get();
   }
   tk::TSavedDC saved(dc);
