@@ -1,5 +1,7 @@
 // The sizes of a skinned frame and the images of its caption buttons.
 #include <algorithm>
+#include <array>
+#include <iterator>
 
 #include "sSkinProvider.h"
 #include "skin/data/sSkinManager.h"
@@ -11,7 +13,31 @@ namespace {
 
 constexpr int kDefaultButtonSize = 21;
 
+// The system sizes of a frame. Under Wine GetSystemMetrics for a caption's
+// height measures the caption font each time (some 40 microseconds), and a
+// skinned form takes its frame's sizes for every paint and for the
+// background of every child.
+constexpr int kFrameMetricIndices[] = {SM_CXDLGFRAME, SM_CYDLGFRAME, SM_CXFRAME,     SM_CYFRAME,
+                                       SM_CYCAPTION,  SM_CYSMCAPTION, SM_CYMENU};
+constexpr std::size_t kFrameMetricCount = std::size(kFrameMetricIndices);
+std::array<int, kFrameMetricCount> frameMetrics{};
+std::array<bool, kFrameMetricCount> frameMetricKnown{};
+
 }  // namespace
+
+int TsSkinProvider::FrameSystemMetric(int index) {
+  for (std::size_t i = 0; i < kFrameMetricCount; ++i) {
+    if (kFrameMetricIndices[i] != index) continue;
+    if (!frameMetricKnown[i]) {
+      frameMetrics[i] = GetSystemMetrics(index);
+      frameMetricKnown[i] = true;
+    }
+    return frameMetrics[i];
+  }
+  return GetSystemMetrics(index);
+}
+
+void TsSkinProvider::ForgetFrameSystemMetrics() { frameMetricKnown.fill(false); }
 
 // The title icon's size for a caption of height h, when none is set.
 int TsSkinProvider::IconSizeFor(int h) {
@@ -41,15 +67,15 @@ TsFrameMetrics TsSkinProvider::Metrics() const {
   if (fm.framed) {
     const bool fixed = mdiChild ? (bs == tk::bsSingle || bs == tk::bsToolWindow)
                                 : (bs == tk::bsSingle || bs == tk::bsDialog || bs == tk::bsToolWindow);
-    fm.frameWidth = GetSystemMetrics(fixed ? SM_CXDLGFRAME : SM_CXFRAME);
-    fm.frameHeight = GetSystemMetrics(fixed ? SM_CYDLGFRAME : SM_CYFRAME);
+    fm.frameWidth = FrameSystemMetric(fixed ? SM_CXDLGFRAME : SM_CXFRAME);
+    fm.frameHeight = FrameSystemMetric(fixed ? SM_CYDLGFRAME : SM_CYFRAME);
   }
   const DWORD style = static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
   if (fm.framed && (style & WS_CAPTION) == WS_CAPTION) {
     const bool tool = bs == tk::bsToolWindow || bs == tk::bsSizeToolWin;
-    fm.captionHeight = GetSystemMetrics(tool ? SM_CYSMCAPTION : SM_CYCAPTION);
+    fm.captionHeight = FrameSystemMetric(tool ? SM_CYSMCAPTION : SM_CYCAPTION);
   }
-  fm.menuHeight = form_->Menu() ? GetSystemMetrics(SM_CYMENU) - 1 : 0;
+  fm.menuHeight = form_->Menu() ? FrameSystemMetric(SM_CYMENU) - 1 : 0;
   RECT window, client;
   GetWindowRect(h, &window);
   GetClientRect(h, &client);

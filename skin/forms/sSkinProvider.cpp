@@ -339,6 +339,8 @@ void TsSkinProvider::HookedWndProc(tk::TMessage& m, const tk::TWndNext& next) {
     if (!HandleSkinCommand(m)) OldWndProc(m);
     return;
   }
+  if (m.Msg == WM_SETTINGCHANGE || m.Msg == WM_DISPLAYCHANGE || m.Msg == WM_DPICHANGED || m.Msg == WM_THEMECHANGED)
+    ForgetFrameSystemMetrics();
   if (!Skinned()) {
     if (m.Msg == WM_CREATE) return HandleCreate(m);
     OldWndProc(m);

@@ -251,6 +251,10 @@ private:
   const TsMaskData* Mask(int index) const;
   int MenuRows(const TsFrameMetrics& fm) const;
   static int IconSizeFor(int captionHeight);
+  // GetSystemMetrics for the frame's sizes, kept until the system says they
+  // changed (a setting, the display, the DPI or the theme).
+  static int FrameSystemMetric(int index);
+  static void ForgetFrameSystemMetrics();
   int SectionIndexOf(std::string_view section) const;
   int GlobalMask(std::string_view key) const;
   int FormMask(std::string_view key) const;
