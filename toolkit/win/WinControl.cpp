@@ -203,6 +203,7 @@ void TWinControl::RegisterWindowClass(const TCreateParams& params) {
     if (!GetClassInfoExW(nullptr, params.SystemClass, &wc))
       throw std::runtime_error("The system window class " + WideToUtf8(params.SystemClass) + " is not available");
     base = wc.lpfnWndProc;
+    wc.style |= params.SystemClassStyleAdded;
   } else {
     wc.style = params.ClassStyle;
     wc.hCursor = ArrowCursor();

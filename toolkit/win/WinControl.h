@@ -31,6 +31,7 @@ struct TCreateParams {
   std::wstring WinClassName;      // the class registered for this control
   const wchar_t* SystemClass = nullptr;  // system class superclassed, or none
   UINT ClassStyle = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  UINT SystemClassStyleAdded = 0;  // added to a superclassed system class's own styles
 };
 
 // What a windowed control asks of the form it sits on (TCustomForm is the
